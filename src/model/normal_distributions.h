@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/distribution.h"
+
+// The distributions built on the normal integral.
+
+// Normal with mean mu and standard deviation sigma > 0.
+class NormalDistribution final : public Distribution {
+public:
+    NormalDistribution(double mu, double sigma) : Distribution(2, true, mu, sigma) {}
+
+    double mean() override;
+    double standardDeviation() override;
+    double coefficientOfVariation() override;
+    double skewness() override;
+    double kurtosis() override;
+    double pdf(double x) override;
+    double cdf(double x) override;
+    double quantile(double q) override;
+    const char* parameterSymbol1() const override;
+    const char* parameterDomain1() const override;
+    const char* parameterSymbol2() const override;
+    const char* parameterDomain2() const override;
+};
+
+// X = mu exp(sigma Z) for a standard normal Z: median mu > 0, shape sigma > 0.
+class LognormalDistribution final : public Distribution {
+public:
+    LognormalDistribution(double mu, double sigma) : Distribution(2, true, mu, sigma) {}
+
+    double mean() override;
+    double standardDeviation() override;
+    double coefficientOfVariation() override;
+    double skewness() override;
+    double kurtosis() override;
+    double pdf(double x) override;
+    double cdf(double x) override;
+    double quantile(double q) override;
+    double graphLow() override;
+    double graphHigh() override;
+    const char* parameterSymbol1() const override;
+    const char* parameterDomain1() const override;
+    const char* parameterSymbol2() const override;
+    const char* parameterDomain2() const override;
+};

@@ -1,0 +1,47 @@
+#include "model/value_text.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr std::size_t visibleLength = 8;
+
+// The shortest-exponent scientific text of x that fits the visible length.
+std::string scientificText(double x)
+{
+    char text[64];
+    for (int decimals = 6; decimals > 0; --decimals) {
+        std::snprintf(text, sizeof text, "%.*e", decimals, x);
+        if (std::char_traits<char>::length(text) <= visibleLength) return text;
+    }
+    std::snprintf(text, sizeof text, "%.0e", x);
+    return text;
+}
+
+}  // namespace
+
+std::string formatValue(double x)
+{
+    if (std::isnan(x)) return "-";
+    if (std::isinf(x)) return x > 0 ? "+inf" : "-inf";
+
+    char fixed[400];  // "%.6f" of the largest double needs 316 characters
+    std::snprintf(fixed, sizeof fixed, "%.6f", x);
+    std::string text(fixed);
+    const std::size_t point = text.find('.');
+    if (point > visibleLength) return scientificText(x);
+
+    text.resize(std::min(text.size(), visibleLength));
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    return text;
+}
+
+std::string formatResult(double x, ResultStatus status)
+{
+    if (status == ResultStatus::Ok || status == ResultStatus::SingularPoint) return formatValue(x);
+    return resultStatusText(status);
+}

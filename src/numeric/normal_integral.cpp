@@ -1,0 +1,139 @@
+#include "numeric/normal_integral.h"
+
+#include <cmath>
+
+#include "numeric/polynomial.h"
+
+namespace {
+
+constexpr double twoOverSqrtPi = 1.1283791670955126;
+constexpr double expMinusTwo = 0.1353352832366127;
+constexpr double sqrtTwoPi = 2.5066282746310007;
+constexpr double centralLimit = 0.5;   // erf's own rational range ends here
+constexpr double saturationLimit = 10;  // erf is +-1 and erfc 0 from here on
+constexpr double nearTailLimit = 8;    // switch between the two tail fits of inverseNormal
+
+// erf on |x| < 0.5, as a rational function of x^2.
+constexpr double erfNumerator[] = {0.007547728033418632, 0.2888051372075941, 14.33838421917482, 38.0140318123903,
+                                   3017.827885365076,    7404.071427101515,  80437.36309608402};
+constexpr double erfDenominator[] = {1,          38.01907139519394, 658.0701554592405, 6379.600173244283,
+                                     34216.52579246285, 80437.36309608402};
+
+// erfc on 0.5 <= x < 10, as exp(-x^2) times a rational function of x.
+constexpr double erfcNumerator[] = {0.5641877825507398, 9.675807882987266,  77.08161730368428,
+                                    368.5196154710011,  1143.2620707038861, 2320.4395902516353,
+                                    2898.0293292167657, 1826.3348842295113};
+constexpr double erfcDenominator[] = {1,
+                                      17.14980943627608,
+                                      137.12559605006223,
+                                      661.7361207107654,
+                                      2094.3843677895397,
+                                      4429.612803883682,
+                                      6089.542423272444,
+                                      4958.82756472114,
+                                      1826.3348842295113};
+
+// inverseNormal: central range in v = (p - 0.5)^2, then the two tails in 1 / r.
+constexpr double centralNumerator[] = {-59.96335010141079, 98.00107541859997, -56.67628574690703, 13.931260938727968,
+                                       -1.2391658386738125};
+constexpr double centralDenominator[] = {1,
+                                         1.9544885833814176,
+                                         4.676279128988815,
+                                         86.36024213908905,
+                                         -225.46268785411937,
+                                         200.26021238006066,
+                                         -82.03722561683334,
+                                         15.90562251262117,
+                                         -1.1833162112133};
+constexpr double nearTailNumerator[] = {4.0554489230596245,  31.525109459989388,  57.16281922464213,
+                                        44.08050738932008,   14.684956192885803,  2.1866330685079025,
+                                        -0.1402560791713545, -0.03504246268278482, -0.0008574567851546854};
+constexpr double nearTailDenominator[] = {1,
+                                          15.779988325646675,
+                                          45.39076351288792,
+                                          41.3172038254672,
+                                          15.04253856929075,
+                                          2.504649462083094,
+                                          -0.1421829228547878,
+                                          -0.038080640769157834,
+                                          -0.0009332594808954575};
+constexpr double farTailNumerator[] = {3.2377489177694603,     6.915228890689842,     3.9388102529247444,
+                                       1.3330346081580755,     0.2014853895491791,    0.012371663481782003,
+                                       0.00030158155350823543, 2.658069746867375e-06, 6.239745391849833e-09};
+constexpr double farTailDenominator[] = {1,
+                                         6.02427039364742,
+                                         3.6798356385616087,
+                                         1.3770209948908132,
+                                         0.21623699359449666,
+                                         0.01342040060885432,
+                                         0.00032801446468212774,
+                                         2.8924786474538064e-06,
+                                         6.790194080099813e-09};
+
+}  // namespace
+
+double errorFunction(double x)
+{
+    const double s = sign(x);
+    const double a = std::fabs(x);
+    if (a < centralLimit) {
+        const double t = a * a;
+        return s * twoOverSqrtPi * a * evaluatePolynomial(erfNumerator, t) / evaluatePolynomial(erfDenominator, t);
+    }
+    if (a < saturationLimit) return s * (1.0 - complementaryErrorFunction(a));
+    return s;
+}
+
+double complementaryErrorFunction(double x)
+{
+    if (x < 0) return 2.0 - complementaryErrorFunction(-x);
+    if (x < centralLimit) return 1.0 - errorFunction(x);
+    if (x >= saturationLimit) return 0.0;
+    return std::exp(-x * x) * evaluatePolynomial(erfcNumerator, x) / evaluatePolynomial(erfcDenominator, x);
+}
+
+double inverseNormal(double p)
+{
+    double y = p;
+    bool negate = true;
+    if (y > 1.0 - expMinusTwo) {
+        y = 1.0 - y;
+        negate = false;
+    }
+
+    if (y > expMinusTwo) {
+        const double u = y - 0.5;
+        const double v = u * u;
+        const double z = u + u * (v * evaluatePolynomial(centralNumerator, v) / evaluatePolynomial(centralDenominator, v));
+        return z * sqrtTwoPi;
+    }
+
+    const double r = std::sqrt(-2.0 * std::log(y));
+    const double z0 = r - std::log(r) / r;
+    const double w = 1.0 / r;
+    const double correction = r < nearTailLimit
+                                  ? w * evaluatePolynomial(nearTailNumerator, w) / evaluatePolynomial(nearTailDenominator, w)
+                                  : w * evaluatePolynomial(farTailNumerator, w) / evaluatePolynomial(farTailDenominator, w);
+    const double z = z0 - correction;
+    return negate ? -z : z;
+}
+
+double sign(double x)
+{
+    if (x > 0) return 1.0;
+    if (x < 0) return -1.0;
+    return 0.0;
+}
+
+double integerPower(double x, int n)
+{
+    double result = 1.0;
+    unsigned int m = n < 0 ? 0u - static_cast<unsigned int>(n) : static_cast<unsigned int>(n);
+    while (true) {
+        if (m & 1u) result *= x;
+        m >>= 1;
+        if (m == 0) break;
+        x *= x;
+    }
+    return n < 0 ? 1.0 / result : result;
+}
