@@ -1,0 +1,147 @@
+#include "numeric/normal_integral.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "../reference_data.h"
+
+namespace {
+
+// The largest error of each approximation over its reference records.
+struct ErrorSpread {
+    double worst = 0.0;
+    double where = 0.0;
+    void add(double error, double x)
+    {
+        if (!(error <= worst)) {
+            worst = error;
+            where = x;
+        }
+    }
+};
+
+std::vector<ReferenceRecord> records(const char* function)
+{
+    std::vector<ReferenceRecord> selected;
+    for (auto& record : readReferenceData("normal_integral_reference.txt"))
+        if (record[0] == function) selected.push_back(record);
+    return selected;
+}
+
+TEST(NormalIntegral, ErrorFunctionStaysWithinItsStatedErrorEverywhere)
+{
+    const auto data = records("erf");
+    ASSERT_GT(data.size(), 400u);
+    ErrorSpread central, outer;
+    for (const auto& record : data) {
+        const double x = referenceNumber(record[1]);
+        const double want = referenceNumber(record[2]);
+        const double got = errorFunction(x);
+        if (std::fabs(x) < 0.5) {
+            // Relative near 0, where erf(x) is about 1.13 x.
+            central.add(std::fabs(got - want) / std::fabs(want == 0 ? 1 : want), x);
+        } else {
+            outer.add(std::fabs(got - want), x);
+        }
+    }
+    EXPECT_LT(central.worst, 7.5e-9) << "at x = " << central.where;
+    EXPECT_LT(outer.worst, 4e-9) << "at x = " << outer.where;
+}
+
+TEST(NormalIntegral, ErrorFunctionIsExactToRoundingNearZero)
+{
+    for (const double x : {1e-300, 1e-20, 1e-8}) {
+        const double want = 1.1283791670955126 * x;
+        EXPECT_NEAR(errorFunction(x), want, 4e-16 * want) << x;
+    }
+}
+
+TEST(NormalIntegral, ComplementStaysWithinItsRelativeErrorDownToItsCutOff)
+{
+    const auto data = records("erfc");
+    ASSERT_GT(data.size(), 400u);
+    ErrorSpread central, outer;
+    for (const auto& record : data) {
+        const double x = referenceNumber(record[1]);
+        const double want = referenceNumber(record[2]);
+        if (std::fabs(x) >= 10) continue;  // saturated: see the exact limits below
+        const double error = std::fabs(complementaryErrorFunction(x) - want) / want;
+        (x < 0.5 ? central : outer).add(error, x);
+    }
+    EXPECT_LT(central.worst, 8e-9) << "at x = " << central.where;
+    EXPECT_LT(outer.worst, 2e-8) << "at x = " << outer.where;
+}
+
+TEST(NormalIntegral, InverseNormalIsWithinTwoUnitsInTheLastPlaceDownToTheSmallestDouble)
+{
+    const auto data = records("inverse_normal");
+    ASSERT_GT(data.size(), 400u);
+    ErrorSpread quantile, roundTrip;
+    for (const auto& record : data) {
+        const double p = referenceNumber(record[1]);
+        const double want = referenceNumber(record[2]);
+        const double sensitivity = referenceNumber(record[3]);
+        const double got = inverseNormal(p);
+        ASSERT_TRUE(std::isfinite(got)) << p;
+        if (want != 0) quantile.add(std::fabs(got - want) / std::fabs(want), p);
+        // To first order, Phi(got) / p - 1 = (got - want) phi(want) / p; beyond
+        // |z| = 8 a single rounding of z already moves Phi by more than 1e-14.
+        if (std::fabs(want) < 8) roundTrip.add(std::fabs(got - want) * sensitivity, p);
+    }
+    EXPECT_LT(quantile.worst, 4.5e-16) << "at p = " << quantile.where;
+    EXPECT_LT(roundTrip.worst, 8e-15) << "at p = " << roundTrip.where;
+}
+
+TEST(NormalIntegral, FixedPointsAndLimits)
+{
+    struct Case {
+        const char* name;
+        double got;
+        double want;
+    };
+    const Case cases[] = {
+        {"erf(0)", errorFunction(0.0), 0.0},
+        {"erf(10)", errorFunction(10.0), 1.0},
+        {"erf(-25)", errorFunction(-25.0), -1.0},
+        {"erfc(10)", complementaryErrorFunction(10.0), 0.0},
+        {"erfc(-10)", complementaryErrorFunction(-10.0), 2.0},
+        {"erfc(0.25)", complementaryErrorFunction(0.25), 1.0 - errorFunction(0.25)},
+        {"inverseNormal(0.5)", inverseNormal(0.5), 0.0},
+        {"sign(2)", sign(2.0), 1.0},
+        {"sign(-0.5)", sign(-0.5), -1.0},
+        {"sign(-0)", sign(-0.0), 0.0},
+        {"sign(nan)", sign(std::numeric_limits<double>::quiet_NaN()), 0.0},
+        {"10^-2", integerPower(10, -2), 0.01},
+        {"10^0", integerPower(10, 0), 1.0},
+        {"2^10", integerPower(2, 10), 1024.0},
+        {"10^7", integerPower(10, 7), 1e7},
+        {"2^-1074", integerPower(2, -1074), 0.0},
+        {"0.5^-1023", integerPower(0.5, -1023), 0x1p1023},
+        {"(-3)^3", integerPower(-3, 3), -27.0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
+}
+
+TEST(NormalIntegral, ErrorFunctionIsOddAndTheComplementComplementsIt)
+{
+    for (const double x : {0.1, 0.4999, 0.5, 0.75, 2.0, 5.5, 9.99}) {
+        EXPECT_EQ(errorFunction(-x), -errorFunction(x)) << x;
+        EXPECT_NEAR(complementaryErrorFunction(-x), 2.0 - complementaryErrorFunction(x), 4e-16) << x;
+    }
+}
+
+TEST(NormalIntegral, InverseNormalTailsAreMirrorImages)
+{
+    // Binary fractions, so that 1 - p is exact.
+    for (const double p : {0x1p-40, 0x1p-10, 0x1p-6, 0x1p-3, 0.3125, 0.4375}) {
+        EXPECT_NEAR(inverseNormal(1 - p), -inverseNormal(p), 1e-14 * std::fabs(inverseNormal(p))) << p;
+    }
+    // The switch point itself belongs to the tail fit.
+    EXPECT_NEAR(inverseNormal(0.1353352832366127), -1.1015196285, 1e-9);
+    EXPECT_NEAR(inverseNormal(1e-300), -37.047096299361199, 1e-12);
+}
+
+}  // namespace
