@@ -4,7 +4,8 @@
 
 // Continuous distributions whose every operation is a closed form.
 
-// Uniform on [a, b]; valid when a < b.
+// Uniform on [a, b]; valid when a < b. Its hazard 1/(b - x) is singular at b
+// and, like its density, undefined outside [a, b].
 class UniformDistribution final : public Distribution {
 public:
     UniformDistribution(double a, double b) : Distribution(2, true, a, b) {}
@@ -24,6 +25,9 @@ public:
     const char* parameterDomain1() const override;
     const char* parameterSymbol2() const override;
     const char* parameterDomain2() const override;
+
+private:
+    bool isValid() const;
 };
 
 // Exponential with rate lambda > 0.
@@ -43,9 +47,13 @@ public:
     double graphLow() override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
+
+private:
+    bool isValid() const;
 };
 
-// Cauchy with location mu and scale sigma > 0; it has no moments.
+// Cauchy with location mu and scale sigma > 0; it has no moments, and its
+// quantile is infinite at q = 0 and q = 1.
 class CauchyDistribution final : public Distribution {
 public:
     CauchyDistribution(double mu, double sigma) : Distribution(2, true, mu, sigma) {}
@@ -64,9 +72,13 @@ public:
     const char* parameterDomain1() const override;
     const char* parameterSymbol2() const override;
     const char* parameterDomain2() const override;
+
+private:
+    bool isValid() const;
 };
 
-// Laplace density lambda/2 exp(-lambda |x|), centred at 0; lambda > 0.
+// Density lambda/2 exp(-lambda |x|), centred at 0; lambda > 0. Its hazard is
+// shown without the factor lambda: 1 for x >= 0, e/(2 - e) with e = exp(lambda x) below.
 class DoubleExponentialDistribution final : public Distribution {
 public:
     explicit DoubleExponentialDistribution(double lambda) : Distribution(1, true, lambda) {}
@@ -82,4 +94,7 @@ public:
     double quantile(double q) override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
+
+private:
+    bool isValid() const;
 };

@@ -21,9 +21,13 @@ public:
     const char* parameterDomain1() const override;
     const char* parameterSymbol2() const override;
     const char* parameterDomain2() const override;
+
+private:
+    bool isValid() const;
 };
 
 // X = mu exp(sigma Z) for a standard normal Z: median mu > 0, shape sigma > 0.
+// No mass at or below 0: pdf and cdf are 0 there.
 class LognormalDistribution final : public Distribution {
 public:
     LognormalDistribution(double mu, double sigma) : Distribution(2, true, mu, sigma) {}
@@ -42,4 +46,7 @@ public:
     const char* parameterDomain1() const override;
     const char* parameterSymbol2() const override;
     const char* parameterDomain2() const override;
+
+private:
+    bool isValid() const;
 };

@@ -1,0 +1,267 @@
+#include "model/closed_form_distributions.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double pi = 3.141592653589793;
+
+}  // namespace
+
+// ---------------------------------------------------------------- uniform
+
+bool UniformDistribution::isValid() const { return parameters_[0] < parameters_[1]; }
+
+double UniformDistribution::mean()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    return ok((a + b) * 0.5);
+}
+
+double UniformDistribution::standardDeviation()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    return ok(std::sqrt((b - a) * (b - a) / 12));
+}
+
+double UniformDistribution::coefficientOfVariation()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    // A zero mean has no finite ratio, as for the normal distribution.
+    if (b + a == 0.0) return fail(ResultStatus::DivisionByZero);
+    return ok((b - a) / (std::sqrt(3.0) * (b + a)));
+}
+
+double UniformDistribution::skewness()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(0.0);
+}
+
+double UniformDistribution::kurtosis()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(1.8);
+}
+
+double UniformDistribution::pdf(double x)
+{
+    const double a = parameters_[0], b = parameters_[1];
+    if (!isValid() || x < a || x > b) return fail(ResultStatus::Invalid);
+    return ok(1 / (b - a));
+}
+
+double UniformDistribution::cdf(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    if (x < a) return ok(0.0);
+    if (x > b) return ok(1.0);
+    return ok((x - a) / (b - a));
+}
+
+double UniformDistribution::hazard(double x)
+{
+    const double a = parameters_[0], b = parameters_[1];
+    // Outside the support there is no density to divide, as in pdf.
+    if (!isValid() || x < a || x > b) return fail(ResultStatus::Invalid);
+    if (x == b) return fail(ResultStatus::SingularPoint);
+    return ok(1 / (b - x));
+}
+
+double UniformDistribution::quantile(double q)
+{
+    if (q < 0 || q > 1 || !isValid()) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    return ok((b - a) * q + a);
+}
+
+double UniformDistribution::graphLow() { return ok(parameters_[0]); }
+
+double UniformDistribution::graphHigh() { return ok(parameters_[1]); }
+
+const char* UniformDistribution::parameterSymbol1() const { return "a"; }
+const char* UniformDistribution::parameterSymbol2() const { return "b"; }
+const char* UniformDistribution::parameterDomain1() const { return parameter_domain::lessThanB; }
+const char* UniformDistribution::parameterDomain2() const { return parameter_domain::greaterThanA; }
+
+// ---------------------------------------------------------------- exponential
+
+bool ExponentialDistribution::isValid() const { return parameters_[0] > 0; }
+
+double ExponentialDistribution::mean()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(1 / parameters_[0]);
+}
+
+double ExponentialDistribution::standardDeviation()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(1 / parameters_[0]);
+}
+
+double ExponentialDistribution::coefficientOfVariation()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(1.0);
+}
+
+double ExponentialDistribution::skewness()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(2.0);
+}
+
+double ExponentialDistribution::kurtosis()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(9.0);
+}
+
+double ExponentialDistribution::pdf(double x)
+{
+    if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
+    const double lambda = parameters_[0];
+    return ok(std::exp((-lambda) * x) * lambda);
+}
+
+double ExponentialDistribution::cdf(double x)
+{
+    if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
+    const double lambda = parameters_[0];
+    return ok(1 - std::exp((-lambda) * x));
+}
+
+double ExponentialDistribution::hazard(double x)
+{
+    if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
+    return ok(parameters_[0]);
+}
+
+double ExponentialDistribution::quantile(double q)
+{
+    if (q < 0 || q > 1 || !isValid()) return fail(ResultStatus::Invalid);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    return ok(std::log(1 - q) * (-1 / parameters_[0]));
+}
+
+double ExponentialDistribution::graphLow() { return ok(0.0); }
+
+const char* ExponentialDistribution::parameterSymbol1() const { return "l"; }
+const char* ExponentialDistribution::parameterDomain1() const { return parameter_domain::positive; }
+
+// ---------------------------------------------------------------- Cauchy
+
+bool CauchyDistribution::isValid() const { return parameters_[1] > 0; }
+
+// The Cauchy distribution has no moments.
+double CauchyDistribution::mean() { return fail(ResultStatus::Invalid); }
+double CauchyDistribution::standardDeviation() { return fail(ResultStatus::Invalid); }
+double CauchyDistribution::coefficientOfVariation() { return fail(ResultStatus::Invalid); }
+double CauchyDistribution::skewness() { return fail(ResultStatus::Invalid); }
+double CauchyDistribution::kurtosis() { return fail(ResultStatus::Invalid); }
+
+double CauchyDistribution::pdf(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double mu = parameters_[0], sigma = parameters_[1];
+    return ok(1 / ((sigma * pi) * ((x - mu) * (x - mu) / (sigma * sigma) + 1)));
+}
+
+double CauchyDistribution::cdf(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double mu = parameters_[0], sigma = parameters_[1];
+    return ok(std::atan((x - mu) / sigma) / pi + 0.5);
+}
+
+double CauchyDistribution::quantile(double q)
+{
+    // The tangent of -pi/2 and pi/2 in doubles is finite; the ends are infinite.
+    if (!isValid() || q < 0 || q > 1) return fail(ResultStatus::Invalid);
+    if (q == 0.0) return fail(ResultStatus::MinusInfinity);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity);
+    const double mu = parameters_[0], sigma = parameters_[1];
+    return ok(std::tan((q - 0.5) * pi) * sigma + mu);
+}
+
+double CauchyDistribution::graphLow() { return quantile(0.02); }
+
+double CauchyDistribution::graphHigh() { return quantile(0.98); }
+
+const char* CauchyDistribution::parameterSymbol1() const { return "m"; }
+const char* CauchyDistribution::parameterSymbol2() const { return "s"; }
+const char* CauchyDistribution::parameterDomain1() const { return parameter_domain::real; }
+const char* CauchyDistribution::parameterDomain2() const { return parameter_domain::positive; }
+
+// ---------------------------------------------------------------- double exponential
+
+bool DoubleExponentialDistribution::isValid() const { return parameters_[0] > 0; }
+
+double DoubleExponentialDistribution::mean()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(0.0);
+}
+
+double DoubleExponentialDistribution::standardDeviation()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(std::sqrt(2.0) / parameters_[0]);
+}
+
+// The mean is 0, so the ratio is never defined.
+double DoubleExponentialDistribution::coefficientOfVariation() { return fail(ResultStatus::Invalid); }
+
+double DoubleExponentialDistribution::skewness()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(0.0);
+}
+
+double DoubleExponentialDistribution::kurtosis()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(6.0);
+}
+
+double DoubleExponentialDistribution::pdf(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double lambda = parameters_[0];
+    return ok(std::exp(std::fabs(x) * (-lambda)) * lambda / 2);
+}
+
+double DoubleExponentialDistribution::cdf(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double lambda = parameters_[0];
+    if (x < 0) return ok(std::exp(x * lambda) * 0.5);
+    return ok(1 - std::exp((-lambda) * x) * 0.5);
+}
+
+// Shown without the factor lambda, as the hazard's formula picture has it.
+double DoubleExponentialDistribution::hazard(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    if (x >= 0) return ok(1.0);
+    const double e = std::exp(x * parameters_[0]);
+    return ok(e / (2 - e));
+}
+
+double DoubleExponentialDistribution::quantile(double q)
+{
+    if (q < 0 || q > 1 || !isValid()) return fail(ResultStatus::Invalid);
+    if (q == 0.0) return fail(ResultStatus::MinusInfinity);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity);
+    const double lambda = parameters_[0];
+    if (q < 0.5) return ok(std::log(2 * q) / lambda);
+    return ok(-std::log((1 - q) * 2) / lambda);
+}
+
+const char* DoubleExponentialDistribution::parameterSymbol1() const { return "l"; }
+const char* DoubleExponentialDistribution::parameterDomain1() const { return parameter_domain::positive; }

@@ -1,0 +1,228 @@
+#include "model/closed_form_distributions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "operation_case.h"
+
+namespace {
+
+using D = Distribution;
+constexpr auto Ok = ResultStatus::Ok;
+constexpr auto Invalid = ResultStatus::Invalid;
+
+TEST(UniformDistribution, ClosedIntervalAndItsOutside)
+{
+    UniformDistribution d(0, 1);
+    expectCases(d, "uniform(0, 1)",
+                {
+                    op("pdf", &D::pdf, 0, 1, Ok),
+                    op("pdf", &D::pdf, 1, 1, Ok),
+                    op("pdf", &D::pdf, 1.5, 0, Invalid),
+                    op("pdf", &D::pdf, -0.5, 0, Invalid),
+                    op("cdf", &D::cdf, -1, 0, Ok),
+                    op("cdf", &D::cdf, 2, 1, Ok),
+                    op("cdf", &D::cdf, 0.25, 0.25, Ok),
+                    op("survival", &D::survival, 0.25, 0.75, Ok),
+                    op("quantile", &D::quantile, 1, 1, Ok),
+                    op("quantile", &D::quantile, 0, 0, Ok),
+                    op("quantile", &D::quantile, -0.1, 0, Invalid),
+                    op("quantile", &D::quantile, 1.1, 0, Invalid),
+                    op("mean", &D::mean, 0.5, Ok),
+                    op("kurtosis", &D::kurtosis, 1.8, Ok),
+                    op("skewness", &D::skewness, 0, Ok),
+                });
+}
+
+TEST(UniformDistribution, HazardIsSingularAtTheRightEndAndUndefinedOutside)
+{
+    UniformDistribution d(0, 1);
+    expectCases(d, "uniform(0, 1)",
+                {
+                    op("hazard", &D::hazard, 0.5, 2, Ok),
+                    op("hazard", &D::hazard, 0, 1, Ok),
+                    op("hazard", &D::hazard, 1, 0, ResultStatus::SingularPoint),
+                    op("hazard", &D::hazard, 2, 0, Invalid),
+                    op("hazard", &D::hazard, -0.5, 0, Invalid),
+                });
+}
+
+TEST(UniformDistribution, ZeroMeanHasNoCoefficientOfVariation)
+{
+    UniformDistribution d(-1, 1);
+    expectCases(d, "uniform(-1, 1)",
+                {
+                    op("coefficientOfVariation", &D::coefficientOfVariation, 0, ResultStatus::DivisionByZero),
+                    op("mean", &D::mean, 0, Ok),
+                });
+    UniformDistribution shifted(1, 3);
+    expectCases(shifted, "uniform(1, 3)",
+                {op("coefficientOfVariation", &D::coefficientOfVariation, 2 / (std::sqrt(3.0) * 4), Ok)});
+}
+
+TEST(UniformDistribution, EmptyIntervalIsInvalidButKeepsItsGraphRange)
+{
+    UniformDistribution d(2, 2);
+    expectCases(d, "uniform(2, 2)",
+                {
+                    op("mean", &D::mean, 0, Invalid),
+                    op("standardDeviation", &D::standardDeviation, 0, Invalid),
+                    op("coefficientOfVariation", &D::coefficientOfVariation, 0, Invalid),
+                    op("skewness", &D::skewness, 0, Invalid),
+                    op("kurtosis", &D::kurtosis, 0, Invalid),
+                    op("pdf", &D::pdf, 2, 0, Invalid),
+                    op("cdf", &D::cdf, 2, 0, Invalid),
+                    op("hazard", &D::hazard, 2, 0, Invalid),
+                    op("quantile", &D::quantile, 0.5, 0, Invalid),
+                    op("graphLow", &D::graphLow, 2, Ok),
+                    op("graphHigh", &D::graphHigh, 2, Ok),
+                });
+    UniformDistribution reversed(3, 1);
+    expectCases(reversed, "uniform(3, 1)",
+                {
+                    op("graphLow", &D::graphLow, 3, Ok),
+                    op("graphHigh", &D::graphHigh, 1, Ok),
+                    op("cdf", &D::cdf, 2, 0, Invalid),
+                });
+}
+
+TEST(ExponentialDistribution, SupportStartsAtZeroAndTheTopQuantileIsInfinite)
+{
+    ExponentialDistribution d(1);
+    expectCases(d, "exponential(1)",
+                {
+                    op("quantile", &D::quantile, 1, 4503599627370496.0, ResultStatus::PlusInfinity),
+                    op("quantile", &D::quantile, 1.5, 0, Invalid),
+                    op("quantile", &D::quantile, -0.5, 0, Invalid),
+                    op("pdf", &D::pdf, -0.5, 0, Invalid),
+                    op("cdf", &D::cdf, -0.5, 0, Invalid),
+                    op("survival", &D::survival, -0.5, 1, Invalid),
+                    op("hazard", &D::hazard, -0.5, 0, Invalid),
+                    op("hazard", &D::hazard, 7, 1, Ok),
+                    op("pdf", &D::pdf, 0, 1, Ok),
+                    op("cdf", &D::cdf, 0, 0, Ok),
+                    op("graphLow", &D::graphLow, 0, Ok),
+                    op("graphHigh", &D::graphHigh, -std::log(0.001), Ok),
+                });
+    // log(1) times -1: a zero with its sign bit set.
+    EXPECT_TRUE(std::signbit(d.quantile(0)));
+    EXPECT_EQ(d.status(), Ok);
+}
+
+TEST(ExponentialDistribution, NonPositiveRateIsInvalidExceptForTheGraphsLowEnd)
+{
+    for (const double rate : {0.0, -2.0}) {
+        ExponentialDistribution d(rate);
+        expectCases(d, "exponential(" + std::to_string(rate) + ")",
+                    {
+                        op("mean", &D::mean, 0, Invalid),
+                        op("kurtosis", &D::kurtosis, 0, Invalid),
+                        op("pdf", &D::pdf, 1, 0, Invalid),
+                        op("hazard", &D::hazard, 1, 0, Invalid),
+                        op("quantile", &D::quantile, 1, 0, Invalid),
+                        op("graphLow", &D::graphLow, 0, Ok),
+                        op("graphHigh", &D::graphHigh, 0, Invalid),
+                    });
+    }
+}
+
+TEST(CauchyDistribution, HasNoMomentsAndInfiniteEndQuantiles)
+{
+    CauchyDistribution d(2, 3);
+    expectCases(d, "cauchy(2, 3)",
+                {
+                    op("mean", &D::mean, 0, Invalid),
+                    op("standardDeviation", &D::standardDeviation, 0, Invalid),
+                    op("coefficientOfVariation", &D::coefficientOfVariation, 0, Invalid),
+                    op("skewness", &D::skewness, 0, Invalid),
+                    op("kurtosis", &D::kurtosis, 0, Invalid),
+                    op("quantile", &D::quantile, 0.5, 2, Ok),
+                    op("quantile", &D::quantile, 0, 0, ResultStatus::MinusInfinity),
+                    op("quantile", &D::quantile, 1, 0, ResultStatus::PlusInfinity),
+                    op("quantile", &D::quantile, 1.2, 0, Invalid),
+                    op("quantile", &D::quantile, -0.2, 0, Invalid),
+                    op("cdf", &D::cdf, 2, 0.5, Ok),
+                    op("graphLow", &D::graphLow, std::tan((0.02 - 0.5) * 3.141592653589793) * 3 + 2, Ok),
+                    op("graphHigh", &D::graphHigh, std::tan((0.98 - 0.5) * 3.141592653589793) * 3 + 2, Ok),
+                });
+}
+
+TEST(CauchyDistribution, NonPositiveScaleIsInvalid)
+{
+    CauchyDistribution d(0, 0);
+    expectCases(d, "cauchy(0, 0)",
+                {
+                    op("pdf", &D::pdf, 0, 0, Invalid),
+                    op("cdf", &D::cdf, 0, 0, Invalid),
+                    op("hazard", &D::hazard, 0, 0, Invalid),
+                    op("quantile", &D::quantile, 0.5, 0, Invalid),
+                    op("quantile", &D::quantile, 1, 0, Invalid),
+                    op("graphHigh", &D::graphHigh, 0, Invalid),
+                });
+}
+
+TEST(DoubleExponentialDistribution, HazardQuantilesAndItsUndefinedRatio)
+{
+    DoubleExponentialDistribution d(2);
+    const double e = std::exp(-2.0);
+    expectCases(d, "double exponential(2)",
+                {
+                    op("hazard", &D::hazard, 0, 1, Ok),
+                    op("hazard", &D::hazard, 5, 1, Ok),
+                    op("hazard", &D::hazard, -1, e / (2 - e), Ok),
+                    op("quantile", &D::quantile, 0, 0, ResultStatus::MinusInfinity),
+                    op("quantile", &D::quantile, 1, 0, ResultStatus::PlusInfinity),
+                    op("quantile", &D::quantile, 0.25, std::log(0.5) / 2, Ok),
+                    op("quantile", &D::quantile, 0.5, 0, Ok),
+                    op("quantile", &D::quantile, 1.01, 0, Invalid),
+                    op("coefficientOfVariation", &D::coefficientOfVariation, 0, Invalid),
+                    op("mean", &D::mean, 0, Ok),
+                    op("kurtosis", &D::kurtosis, 6, Ok),
+                    op("cdf", &D::cdf, 0, 0.5, Ok),
+                    op("pdf", &D::pdf, 0, 1, Ok),
+                });
+    DoubleExponentialDistribution invalid(0);
+    expectCases(invalid, "double exponential(0)",
+                {
+                    op("hazard", &D::hazard, 0, 0, Invalid),
+                    op("pdf", &D::pdf, 0, 0, Invalid),
+                    op("graphLow", &D::graphLow, 0, Invalid),
+                });
+}
+
+TEST(ClosedFormDistributions, HaveNoMassWalkAndTheirOwnParameterTexts)
+{
+    UniformDistribution uniform(0, 1);
+    ExponentialDistribution exponential(1);
+    CauchyDistribution cauchy(0, 1);
+    DoubleExponentialDistribution doubleExponential(1);
+    struct Case {
+        Distribution* d;
+        const char* symbol1;
+        const char* symbol2;
+        const char* domain1;
+        const char* domain2;
+    };
+    const Case cases[] = {
+        {&uniform, "a", "b", "<b", ">a"},
+        {&exponential, "l", "", "\xCE(0;+\xA5)", ""},
+        {&cauchy, "m", "s", "\xCER", "\xCE(0;+\xA5)"},
+        {&doubleExponential, "l", "", "\xCE(0;+\xA5)", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.d->pmfStep(1, 0.5), 0.0);
+        EXPECT_EQ(c.d->status(), Invalid);
+        EXPECT_STREQ(c.d->parameterSymbol1(), c.symbol1);
+        EXPECT_STREQ(c.d->parameterSymbol2(), c.symbol2);
+        EXPECT_STREQ(c.d->parameterDomain1(), c.domain1);
+        EXPECT_STREQ(c.d->parameterDomain2(), c.domain2);
+        EXPECT_STREQ(c.d->parameterSymbol3(), "");
+        EXPECT_STREQ(c.d->parameterDomain4(), "");
+        EXPECT_TRUE(c.d->isContinuous());
+    }
+    EXPECT_EQ(uniform.parameterCount(), 2);
+    EXPECT_EQ(exponential.parameterCount(), 1);
+}
+
+}  // namespace
