@@ -27,7 +27,6 @@ FormulaBox::FormulaBox(QWidget* parent, PictureLoader loader)
 
 void FormulaBox::setSelection(int d, int f)
 {
-    if (d == distribution_ && f == function_) return;
     distribution_ = d;
     function_ = f;
     update();

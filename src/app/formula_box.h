@@ -22,7 +22,8 @@ public:
     // loadFormulaPicture unless a caller gives another.
     explicit FormulaBox(QWidget* parent = nullptr, PictureLoader loader = {});
 
-    // Shows function f of distribution d, repainting if either changed.
+    // Shows function f of distribution d and repaints: the view's answer to the
+    // shell's formulaChanged.
     void setSelection(int d, int f);
     int distribution() const { return distribution_; }
     int function() const { return function_; }
