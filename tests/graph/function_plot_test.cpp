@@ -1,0 +1,273 @@
+#include "graph/function_plot.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "scripted_distribution.h"
+
+namespace {
+
+using Result = ScriptedDistribution::Result;
+constexpr double gap = plot_frame::gapMarker;
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+double sampleX(const FunctionPlot& plot, int i) { return (plot.high - plot.low) * i / 273 + plot.low; }
+
+TEST(FunctionPlot, UnusableParametersStopBeforeSampling)
+{
+    for (int function = 0; function < 4; ++function) {
+        ScriptedDistribution distribution(true, -1.0, 1.0);
+        distribution.rangeStatus = ResultStatus::Invalid;
+        const FunctionPlot plot = computeFunctionPlot(distribution, function);
+        EXPECT_TRUE(plot.parametersInvalid) << function;
+        EXPECT_EQ(distribution.functionCalls, 0) << function;
+        EXPECT_TRUE(plot.curve.empty());
+    }
+}
+
+TEST(FunctionPlot, SingularPointsLeaveGapsThatTheCurveBridges)
+{
+    ScriptedDistribution distribution(true, 1.0, 2.0);
+    distribution.density = [](double x) {
+        if (x > 1.2 && x < 1.3) return Result{0.0, ResultStatus::SingularPoint};
+        return Result{x};
+    };
+    const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+
+    int gaps = 0;
+    for (int i = 0; i < 274; ++i) {
+        const double x = sampleX(plot, i);
+        if (x > 1.2 && x < 1.3) {
+            EXPECT_EQ(plot.samples[i], gap);
+            ++gaps;
+        } else {
+            EXPECT_EQ(plot.samples[i], x);
+        }
+    }
+    ASSERT_GT(gaps, 0);
+    EXPECT_EQ(plot.maxValue, 2.0);
+    // The start point, then one point per valid sample; no point at a gap.
+    ASSERT_EQ(plot.curve.size(), 1u + 274u - gaps);
+    EXPECT_EQ(plot.curve.front(), (PlotPoint{15, plot.curve[1].y}));
+    for (std::size_t n = 2; n < plot.curve.size(); ++n) {
+        const int i = plot.curve[n].x - 15;
+        EXPECT_NE(plot.samples[i], gap);
+        EXPECT_EQ(plot.curve[n].y, static_cast<int>(215 - plot.samples[i] * (190 / plot.maxValue)));
+    }
+    EXPECT_EQ(plot.curve.back(), (PlotPoint{288, 25}));  // the largest value lands on y = 25
+}
+
+TEST(FunctionPlot, FailedValuesAreGapsUntilTheFirstValidOneThenTheRunningMaximum)
+{
+    ScriptedDistribution distribution(true, 0.0, 273.0);  // x = i
+    distribution.density = [](double x) {
+        if (x < 10) return Result{0.0, ResultStatus::PlusInfinity};
+        if (x == 100 || x == 101) return Result{0.0, ResultStatus::MinusInfinity};
+        if (x == 150) return Result{0.0, ResultStatus::DivisionByZero};
+        if (x == 200) return Result{infinity};  // an infinite value is a failure, whatever the status
+        return Result{x < 120 ? x / 100 : 0.5};
+    };
+    const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(plot.samples[i], gap) << i;
+    EXPECT_EQ(plot.samples[10], 0.1);
+    EXPECT_EQ(plot.samples[100], 0.99);  // the largest so far
+    EXPECT_EQ(plot.samples[101], 0.99);
+    EXPECT_EQ(plot.samples[150], 1.19);
+    EXPECT_EQ(plot.samples[200], 1.19);
+    EXPECT_EQ(plot.maxValue, 1.19);
+    // The curve begins with a horizontal segment from the left edge.
+    ASSERT_GE(plot.curve.size(), 2u);
+    EXPECT_EQ(plot.curve[0], (PlotPoint{15, plot.curve[1].y}));
+    EXPECT_EQ(plot.curve[1].x, 25);
+    EXPECT_EQ(plot.curve.size(), 1u + 264u);
+}
+
+TEST(FunctionPlot, AllZeroValuesLieOnTheBaselineWithoutYTicks)
+{
+    ScriptedDistribution distribution(true, 1.0, 3.0);
+    distribution.density = [](double) { return Result{0.0}; };
+    const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+    EXPECT_EQ(plot.maxValue, 0.0);
+    ASSERT_EQ(plot.curve.size(), 275u);
+    for (const PlotPoint& point : plot.curve) EXPECT_EQ(point.y, 215);
+    EXPECT_TRUE(plot.yTicks.empty());
+}
+
+TEST(FunctionPlot, NoValidSampleLeavesOnlyTheAxes)
+{
+    ScriptedDistribution distribution(true, -2.0, 6.0);
+    distribution.density = [](double) { return Result{0.0, ResultStatus::Invalid}; };
+    const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+    EXPECT_EQ(plot.maxValue, gap);
+    EXPECT_TRUE(plot.curve.empty());
+    EXPECT_TRUE(plot.yTicks.empty());
+    EXPECT_EQ(plot.yAxisX, 15 + 68);  // a quarter of the span
+    EXPECT_EQ(plot.zeroLabel, (PlotRect{87, 199, 93, 215}));
+    EXPECT_FALSE(plot.xTicks.empty());
+}
+
+TEST(FunctionPlot, ExtremeScalesEndWithoutNonsenseTicks)
+{
+    struct Case {
+        const char* what;
+        double low, high, value;
+        bool yTicks, xTicks;
+    };
+    const Case cases[] = {
+        {"subnormal maximum", 1.0, 2.0, 1e-310, false, true},
+        {"tiny normal maximum", 1.0, 2.0, 3e-300, true, true},
+        {"huge maximum", 1.0, 2.0, 1.7e308, true, true},
+        {"infinite high", 0.0, infinity, 1.0, false, false},
+        {"infinite low", -infinity, 0.0, 1.0, false, false},
+        {"range wider than a double", -1.5e308, 1.5e308, 1.0, false, false},
+        {"not a number", std::nan(""), 1.0, 1.0, false, false},
+        {"ticks lost in the precision of the range", 1e20, 1e20 + 65536, 1.0, true, false},
+    };
+    for (const Case& c : cases) {
+        ScriptedDistribution distribution(true, c.low, c.high);
+        const double value = c.value;
+        distribution.density = [value](double) { return Result{value}; };
+        const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+        EXPECT_FALSE(plot.parametersInvalid) << c.what;
+        EXPECT_EQ(!plot.yTicks.empty(), c.yTicks) << c.what;
+        EXPECT_EQ(!plot.xTicks.empty(), c.xTicks) << c.what;
+        EXPECT_LE(plot.yTicks.size(), 12u) << c.what;
+        EXPECT_LE(plot.xTicks.size(), 12u) << c.what;
+        for (const PlotYTick& tick : plot.yTicks) EXPECT_GE(tick.y, 25) << c.what;
+        if (!c.xTicks) {
+            EXPECT_EQ(plot.yAxisX, 15) << c.what;
+            EXPECT_FALSE(plot.zeroLabel) << c.what;
+        }
+        // Whatever is drawn lies on the plot's rows.
+        for (const PlotPoint& point : plot.curve) {
+            EXPECT_GE(point.y, 25) << c.what;
+            EXPECT_LE(point.y, 215) << c.what;
+        }
+    }
+}
+
+TEST(FunctionPlot, AStopRequestAbandonsTheSamplingBeforeTheNextSample)
+{
+    ScriptedDistribution distribution(true, 0.0, 1.0);
+    int queries = 0;
+    const FunctionPlot plot = computeFunctionPlot(distribution, 1, [&] { return ++queries > 40; });
+    EXPECT_TRUE(plot.abandoned);
+    EXPECT_EQ(distribution.functionCalls, 40);
+    EXPECT_TRUE(plot.curve.empty());
+}
+
+TEST(FunctionPlot, AnUnknownFunctionDrawsNoCurve)
+{
+    ScriptedDistribution distribution(true, 0.0, 1.0);
+    const FunctionPlot plot = computeFunctionPlot(distribution, 4);
+    EXPECT_FALSE(plot.parametersInvalid);
+    EXPECT_TRUE(plot.curve.empty());
+    EXPECT_EQ(distribution.functionCalls, 0);
+}
+
+// ---- Discrete distributions: the mass walk.
+
+TEST(FunctionPlot, DiscreteFunctionsAreStaircasesOfTheMassWalk)
+{
+    constexpr double p = 0.3;
+    for (int function = 0; function < 3; ++function) {
+        ScriptedDistribution distribution(false, 0.0, 9.0);
+        scriptGeometric(distribution, p);
+        const FunctionPlot plot = computeFunctionPlot(distribution, function);
+
+        // One mass for the first sample, then one step per change of integer.
+        EXPECT_EQ(distribution.functionCalls, 1) << function;
+        EXPECT_EQ(distribution.stepCalls, 9) << function;
+        for (int i = 0; i < 274; ++i) {
+            const double k = std::floor(sampleX(plot, i));
+            const double mass = p * std::pow(1 - p, k);
+            const double below = geometricBelow(p, k);  // the masses from 0 to k
+            const double expected = function == 0 ? mass : function == 1 ? below : 1 - below;
+            EXPECT_NEAR(plot.samples[i], expected, 1e-15) << function << " " << i;
+        }
+        // Each step is flat, and each riser is one pixel wide.
+        for (std::size_t n = 2; n < plot.curve.size(); ++n) {
+            const int i = plot.curve[n].x - 15;
+            const bool sameInteger = std::floor(sampleX(plot, i)) == std::floor(sampleX(plot, i - 1));
+            EXPECT_EQ(plot.curve[n].y == plot.curve[n - 1].y, sameInteger) << function << " " << i;
+        }
+    }
+}
+
+TEST(FunctionPlot, DiscreteRunningSumsStartFromTheFirstMassOfTheRange)
+{
+    constexpr double p = 0.3;
+    ScriptedDistribution distribution(false, 2.0, 9.0);
+    scriptGeometric(distribution, p);
+    const FunctionPlot cdf = computeFunctionPlot(distribution, 1);
+    const FunctionPlot survival = computeFunctionPlot(distribution, 2);
+    const double first = p * std::pow(1 - p, 2);
+    EXPECT_DOUBLE_EQ(cdf.samples[0], first);
+    EXPECT_DOUBLE_EQ(survival.samples[0], 1 - first);
+    EXPECT_DOUBLE_EQ(cdf.samples[273], first * (1 - std::pow(1 - p, 8)) / p);
+}
+
+TEST(FunctionPlot, WideDiscreteRangesKeepTheTrueMassAtEverySample)
+{
+    // 2000 integers: k moves by seven or eight per sample and is walked.
+    // 4e8 integers: too many to walk; the masses in between come from the cdf.
+    struct Case {
+        double high, p;
+    };
+    for (const Case c : {Case{2000.0, 0.002}, Case{4e8, 1e-8}}) {
+        for (int function = 0; function < 3; ++function) {
+            ScriptedDistribution distribution(false, 0.0, c.high);
+            scriptGeometric(distribution, c.p);
+            const FunctionPlot plot = computeFunctionPlot(distribution, function);
+            for (int i = 0; i < 274; ++i) {
+                const double k = std::floor(sampleX(plot, i));
+                const double mass = c.p * std::pow(1 - c.p, k);
+                const double below = geometricBelow(c.p, k);
+                const double expected = function == 0 ? mass : function == 1 ? below : 1 - below;
+                ASSERT_NEAR(plot.samples[i], expected, 1e-9 * std::max(expected, c.p))
+                    << c.high << " f" << function << " i" << i;
+            }
+        }
+    }
+}
+
+TEST(FunctionPlot, DiscreteHazardIsEvaluatedAtTheUnroundedX)
+{
+    ScriptedDistribution distribution(false, 0.0, 2.0);
+    distribution.hazardFunction = [](double x) { return Result{x}; };
+    const FunctionPlot plot = computeFunctionPlot(distribution, 3);
+    EXPECT_EQ(distribution.functionCalls, 274);
+    EXPECT_EQ(distribution.stepCalls, 0);
+    EXPECT_DOUBLE_EQ(plot.samples[1], 2.0 / 273);
+}
+
+TEST(FunctionPlot, DiscreteXTicksAreWholeSteps)
+{
+    struct Case {
+        double low, high;
+        int step, ticks;
+        const char *first, *last;
+    };
+    const Case cases[] = {
+        {0, 9, 1, 9, "1", "9"},
+        {0, 31, 4, 7, "4", "28"},
+        {0.2, 1.1, 1, 1, "1", "1"},  // one tick: its label twice, in the same place
+    };
+    for (const Case& c : cases) {
+        ScriptedDistribution distribution(false, c.low, c.high);
+        scriptGeometric(distribution, 0.5);
+        const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+        ASSERT_EQ(plot.xTicks.size(), static_cast<std::size_t>(c.ticks)) << c.high;
+        EXPECT_EQ(plot.xTicks[1 % c.ticks].value - plot.xTicks[0].value, c.ticks > 1 ? c.step : 0);
+        ASSERT_EQ(plot.xLabels.size(), 2u);
+        EXPECT_EQ(plot.xLabels[0].text, c.first);
+        EXPECT_EQ(plot.xLabels[1].text, c.last);
+        const int lastX = plot.xTicks.back().x;
+        EXPECT_EQ(plot.xLabels[1].rect, (PlotRect{lastX - 8, 199, lastX + 100, 215}));
+    }
+}
+
+}  // namespace
