@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/closed_form_distributions.h"
+#include "model/normal_distributions.h"
 #include "scripted_distribution.h"
 
 namespace {
@@ -14,6 +16,99 @@ constexpr double gap = plot_frame::gapMarker;
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
 double sampleX(const FunctionPlot& plot, int i) { return (plot.high - plot.low) * i / 273 + plot.low; }
+
+std::vector<double> tickValues(const std::vector<PlotYTick>& ticks)
+{
+    std::vector<double> values;
+    for (const PlotYTick& tick : ticks) values.push_back(tick.value);
+    return values;
+}
+
+TEST(FunctionPlot, StandardNormalDensity)
+{
+    NormalDistribution normal(0.0, 1.0);
+    const FunctionPlot plot = computeFunctionPlot(normal, 0);
+    ASSERT_FALSE(plot.parametersInvalid);
+    EXPECT_NEAR(plot.low, -3.0902, 1e-4);
+    EXPECT_EQ(plot.low, -plot.high);
+
+    // The y axis in the middle of the span, "0" right of it.
+    EXPECT_EQ(plot.yAxisX, 152);
+    EXPECT_EQ(plot.zeroLabel, (PlotRect{156, 199, 162, 215}));
+
+    // x step 0.6: eleven ticks from -3 to 3, only the first and the last labelled.
+    ASSERT_EQ(plot.xTicks.size(), 11u);
+    for (std::size_t n = 0; n < 11; ++n) EXPECT_NEAR(plot.xTicks[n].value, -3.0 + 0.6 * n, 1e-12) << n;
+    EXPECT_EQ(plot.xTicks[5].x, 152);
+    ASSERT_EQ(plot.xLabels.size(), 2u);
+    EXPECT_EQ(plot.xLabels[0].text, "-3");
+    EXPECT_EQ(plot.xLabels[1].text, "3");
+    const int firstX = plot.xTicks.front().x;
+    const int lastX = plot.xTicks.back().x;
+    EXPECT_EQ(firstX, 15 + static_cast<int>((plot.xTicks[0].value - plot.low) / (2 * plot.high) * 274));
+    EXPECT_EQ(plot.xLabels[0].rect, (PlotRect{firstX - 8, 199, firstX + 100, 215}));
+    EXPECT_EQ(plot.xLabels[1].rect, (PlotRect{lastX - 8, 199, lastX + 100, 215}));
+
+    // y step 0.1: ticks at 0.1 ... 0.4, the last at y = 25.
+    const std::vector<double> values = tickValues(plot.yTicks);
+    ASSERT_EQ(values.size(), 4u);
+    for (int n = 0; n < 4; ++n) EXPECT_NEAR(values[n], 0.1 * (n + 1), 1e-12);
+    EXPECT_EQ(plot.yTicks[3].y, 25);
+    EXPECT_EQ(plot.yTicks[3].label, "0.4");
+    EXPECT_EQ(plot.yTicks[0].labelRect, (PlotRect{158, plot.yTicks[0].y - 8, 289, 215}));
+
+    // The curve: every sample valid, the peak in the middle, on y = 25 at most.
+    EXPECT_NEAR(plot.maxValue, 0.3989, 1e-4);
+    ASSERT_EQ(plot.curve.size(), 275u);
+    EXPECT_EQ(plot.curve[0], plot.curve[1]);
+    EXPECT_EQ(plot.curve[137].y, 25);
+    EXPECT_EQ(plot.curve[138].y, 25);
+    EXPECT_EQ(plot.curve[1].y, 213);  // 215 - 0.00337 * 190 / 0.3989, truncated
+}
+
+TEST(FunctionPlot, StandardNormalDistributionFunction)
+{
+    NormalDistribution normal(0.0, 1.0);
+    const FunctionPlot plot = computeFunctionPlot(normal, 1);
+    EXPECT_NEAR(plot.maxValue, 0.999, 1e-9);
+    const std::vector<double> values = tickValues(plot.yTicks);
+    ASSERT_EQ(values.size(), 5u);
+    for (int n = 0; n < 5; ++n) EXPECT_NEAR(values[n], 0.2 * (n + 1), 1e-12);
+    EXPECT_EQ(plot.yTicks.back().y, 25);
+    EXPECT_EQ(plot.yTicks.back().label, "1");
+    EXPECT_EQ(plot.curve.back(), (PlotPoint{288, 25}));
+}
+
+TEST(FunctionPlot, ARangeAboveZeroPutsTheYAxisOnTheLeftEdge)
+{
+    NormalDistribution normal(10.0, 1.0);
+    const FunctionPlot plot = computeFunctionPlot(normal, 0);
+    EXPECT_EQ(plot.yAxisX, 15);
+    EXPECT_FALSE(plot.zeroLabel);
+    ASSERT_FALSE(plot.yTicks.empty());
+    EXPECT_EQ(plot.yTicks[0].labelRect.left, 21);
+}
+
+TEST(FunctionPlot, UniformWithoutAnIntervalKeepsOnlyTheAxes)
+{
+    struct Case {
+        double a, b;
+        bool zeroLabel;
+    };
+    for (const Case c : {Case{1.0, -1.0, true}, Case{2.0, 2.0, false}, Case{-1.0, -1.0, false}, Case{3.0, 1.0, false}}) {
+        for (int function = 0; function < 4; ++function) {
+            UniformDistribution uniform(c.a, c.b);
+            const FunctionPlot plot = computeFunctionPlot(uniform, function);
+            EXPECT_FALSE(plot.parametersInvalid);
+            EXPECT_TRUE(plot.curve.empty()) << c.a << " " << c.b << " f" << function;
+            EXPECT_TRUE(plot.yTicks.empty());
+            EXPECT_TRUE(plot.xTicks.empty());
+            EXPECT_TRUE(plot.xLabels.empty());
+            EXPECT_EQ(plot.zeroLabel.has_value(), c.zeroLabel);
+            EXPECT_EQ(plot.yAxisX, c.zeroLabel ? 152 : 15);
+        }
+    }
+}
 
 TEST(FunctionPlot, UnusableParametersStopBeforeSampling)
 {
