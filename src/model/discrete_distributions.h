@@ -1,13 +1,24 @@
 #pragma once
 
+#include <cmath>
+
 #include "model/distribution.h"
 
-// The four discrete distributions; pdf is the mass at floor(x).
+// The four discrete distributions on k = 0, 1, 2, ...; every function rounds
+// its argument down to k first, and pdf is the mass at k. The Poisson,
+// binomial and negative binomial operations round parameter 1 down in place
+// before testing it. hazard is not defined for any of them (Invalid).
+//
+// cdf and quantile walk the mass with the one-step recurrence of pmfStep where
+// its first term is a normal double and the walk is short; elsewhere they
+// start from a mass computed in logarithms (and, for the negative binomial,
+// use its identity with a binomial tail) or a closed form, so every operation
+// stays exact to the displayed digits and takes microseconds.
 
-// Poisson with mean lambda, rounded down to a whole number >= 1.
+// Poisson with mean lambda, a whole number with 0 < lambda <= 700.
 class PoissonDistribution final : public Distribution {
 public:
-    explicit PoissonDistribution(double lambda) : Distribution(1, false, lambda) {}
+    explicit PoissonDistribution(double lambda) : Distribution(1, false, std::floor(lambda)) {}
 
     double mean() override;
     double standardDeviation() override;
@@ -17,15 +28,19 @@ public:
     double pdf(double x) override;
     double cdf(double x) override;
     double hazard(double x) override;
-    double pmfStep(double k, double previous) override;
     double quantile(double q) override;
+    double pmfStep(double k, double previous) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
+
+private:
+    bool takeParameters();
 };
 
-// Binomial: N trials (a whole number >= 1), success probability 0 < p < 1.
+// Successes in N trials (a whole number with 0 < N <= 1000), success
+// probability 0 < p < 1. Counts above N are SingularPoint: mass 0, cdf 1.
 class BinomialDistribution final : public Distribution {
 public:
     BinomialDistribution(int trials, double p) : Distribution(2, false, trials, p) {}
@@ -38,17 +53,21 @@ public:
     double pdf(double x) override;
     double cdf(double x) override;
     double hazard(double x) override;
-    double pmfStep(double k, double previous) override;
     double quantile(double q) override;
+    double pmfStep(double k, double previous) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
-    const char* parameterDomain1() const override;
     const char* parameterSymbol2() const override;
+    const char* parameterDomain1() const override;
     const char* parameterDomain2() const override;
+
+private:
+    bool takeParameters();
 };
 
-// Failures before the N-th success (N a whole number >= 1), 0 < p < 1.
+// Failures before the N-th success (N a whole number with 0 < N <= 1000),
+// success probability 0 < p < 1. Its kurtosis is the excess kurtosis.
 class NegativeBinomialDistribution final : public Distribution {
 public:
     NegativeBinomialDistribution(int successes, double p) : Distribution(2, false, successes, p) {}
@@ -61,17 +80,21 @@ public:
     double pdf(double x) override;
     double cdf(double x) override;
     double hazard(double x) override;
-    double pmfStep(double k, double previous) override;
     double quantile(double q) override;
+    double pmfStep(double k, double previous) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
-    const char* parameterDomain1() const override;
     const char* parameterSymbol2() const override;
+    const char* parameterDomain1() const override;
     const char* parameterDomain2() const override;
+
+private:
+    bool takeParameters();
 };
 
-// Failures before the first success, 0 < p < 1.
+// Failures before the first success, 0 < p < 1 (never rounded). Its kurtosis
+// is the excess kurtosis.
 class GeometricDistribution final : public Distribution {
 public:
     explicit GeometricDistribution(double p) : Distribution(1, false, p) {}
@@ -84,10 +107,13 @@ public:
     double pdf(double x) override;
     double cdf(double x) override;
     double hazard(double x) override;
-    double pmfStep(double k, double previous) override;
     double quantile(double q) override;
+    double pmfStep(double k, double previous) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
+
+private:
+    bool takeParameters() const;
 };

@@ -1,0 +1,685 @@
+#include "model/discrete_distributions.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <vector>
+
+#include "numeric/discrete_masses.h"
+#include "numeric/normal_integral.h"
+
+namespace {
+
+constexpr double maximumPoissonMean = 700.0;
+constexpr double maximumTrials = 1000.0;
+
+// Steps the mass walk may take before a cdf or quantile of the negative
+// binomial or geometric distribution turns to its closed form or search.
+constexpr double walkBudget = 4096.0;
+
+// Past the mode, a term below sum * 2^-54 is under half an ulp of the sum, and
+// so is every later term: the walked sum is final.
+constexpr double finalSumRatio = 0x1p-54;
+
+// A tail sum stops once its terms fall below this fraction of it.
+constexpr double tailSumRatio = 0x1p-60;
+constexpr double tailSumMaximumSteps = 1.0e6;
+
+// exp(x) is 0 in double below about -745.13.
+constexpr double underflowExponent = -746.0;
+
+// The negative binomial mass keeps its plain sums of logarithms up to this count.
+constexpr double plainLogSumLimit = 1024.0;
+
+// The quantiles of the graph's x-range.
+constexpr double graphLowProbability = 0.001;
+constexpr double graphHighProbability = 0.999;
+
+// k = floor(x) when that is a count; false for negative x and NaN.
+bool takeCount(double x, double& k)
+{
+    k = std::floor(x);
+    return k >= 0.0;
+}
+
+bool isProbability(double p) { return p > 0.0 && p < 1.0; }
+
+bool isQuantileArgument(double q) { return q >= 0.0 && q <= 1.0; }
+
+double lowerGraphEnd(double lowQuantile) { return std::max(0.0, std::floor(lowQuantile - 0.5)); }
+
+double upperGraphEnd(double highQuantile) { return std::floor(highQuantile + 1.5); }
+
+// The distribution-function walk: P(X <= k) as the sum of the masses 0..k,
+// each from the one before by `step`. The sum equals the full walk's bit for
+// bit even when the walk ends early on a final sum. Returns false, leaving
+// the sum unusable, if the walk would need more than `budget` steps.
+template <class Step>
+bool walkDistributionFunction(double first, double k, double budget, Step step, double& sum)
+{
+    double term = first;
+    sum = term;
+    for (double i = 1.0; i <= k; i += 1.0) {
+        if (i > budget) return false;
+        const double next = step(i, term);
+        sum += next;
+        if (next < term && next < sum * finalSumRatio) break;
+        term = next;
+    }
+    return true;
+}
+
+enum class WalkEnd { Reached, Stalled, OutOfBudget };
+
+// The quantile walk: the smallest k whose walked sum reaches q. Stalled means
+// the sum became final below q (q within rounding of 1); k is then where the
+// remaining mass fell below the sum's last digit.
+template <class Step>
+WalkEnd walkQuantile(double first, double q, double budget, Step step, double& k)
+{
+    double term = first;
+    double sum = term;
+    k = 0.0;
+    while (sum < q) {
+        if (k + 1.0 > budget) return WalkEnd::OutOfBudget;
+        const double next = step(k + 1.0, term);
+        sum += next;
+        k += 1.0;
+        if (sum < q && next < term && next < sum * finalSumRatio) return WalkEnd::Stalled;
+        term = next;
+    }
+    return WalkEnd::Reached;
+}
+
+// The sum of the binomial(n, p) masses from `start` to `end`, stepping
+// towards `end`, where the masses do not grow in that direction (`start` lies
+// on the far side of the mode). Stops once the terms no longer count.
+double binomialTailSum(double n, double p, double start, double end)
+{
+    const double q = 1.0 - p;
+    double term = binomialMass(start, n, p);
+    double sum = term;
+    const bool upwards = end > start;
+    double j = start;
+    for (double steps = 0.0; j != end && term > sum * tailSumRatio && steps < tailSumMaximumSteps; steps += 1.0) {
+        if (upwards) {
+            term = term * ((n - j) * p) / ((j + 1.0) * q);
+            j += 1.0;
+        } else {
+            term = term * (j * q) / ((n - j + 1.0) * p);
+            j -= 1.0;
+        }
+        sum += term;
+    }
+    return sum;
+}
+
+double binomialMode(double n, double p) { return std::min(n, std::floor((n + 1.0) * p)); }
+
+// P(X <= k) of the binomial (n, p) for 0 <= k <= n, summed from k away from
+// the mode: the lower tail directly, the upper as its complement.
+double binomialDistributionFunction(double n, double p, double k)
+{
+    if (k >= n) return 1.0;
+    if (k < binomialMode(n, p)) return std::min(1.0, binomialTailSum(n, p, k, 0.0));
+    return std::clamp(1.0 - binomialTailSum(n, p, k + 1.0, n), 0.0, 1.0);
+}
+
+// P(X <= k) of the negative binomial (N, p): at most k failures before the
+// N-th success means at least N successes in the first N + k trials.
+double negativeBinomialDistributionFunction(double successes, double p, double k)
+{
+    if (std::isinf(k)) return 1.0;
+    const double trials = successes + k;
+    if (binomialMode(trials, p) < successes) return std::min(1.0, binomialTailSum(trials, p, successes, trials));
+    return std::clamp(1.0 - binomialTailSum(trials, p, successes - 1.0, 0.0), 0.0, 1.0);
+}
+
+double negativeBinomialMass(double successes, double p, double k)
+{
+    if (std::isinf(k)) return 0.0;
+    return successes / (successes + k) * binomialMass(successes, successes + k, p);
+}
+
+// P(X <= k) of the geometric (p): 1 - (1 - p)^(k + 1).
+double geometricDistributionFunction(double p, double k) { return -std::expm1((k + 1.0) * std::log1p(-p)); }
+
+// The smallest count k in [0, top] with cdf(k) >= q, found by widening a
+// bracket around `guess` in steps that double from `step`, then bisecting.
+// Gives infinity when even cdf(top) stays below q.
+template <class Cdf>
+double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
+{
+    guess = std::floor(std::clamp(guess, 0.0, top));
+    step = std::max(1.0, std::floor(step));
+    double low;  // cdf(low) < q; -1 stands below the support
+    double high;  // cdf(high) >= q
+    if (cdf(guess) >= q) {
+        high = guess;
+        for (;;) {
+            low = high - step;
+            if (low < 0.0) {
+                low = -1.0;
+                break;
+            }
+            if (cdf(low) < q) break;
+            high = low;
+            step *= 2.0;
+        }
+    } else {
+        low = guess;
+        for (;;) {
+            if (low >= top) return HUGE_VAL;
+            high = std::min(top, low + step);
+            if (cdf(high) >= q) break;
+            low = high;
+            step *= 2.0;
+        }
+    }
+    while (high - low > 1.0) {
+        const double middle = std::floor(low + (high - low) / 2.0);
+        if (middle <= low || middle >= high) break;
+        if (cdf(middle) >= q) {
+            high = middle;
+        } else {
+            low = middle;
+        }
+    }
+    return high;
+}
+
+}  // namespace
+
+// --- Poisson ---------------------------------------------------------------
+
+bool PoissonDistribution::takeParameters()
+{
+    parameters_[0] = std::floor(parameters_[0]);
+    return parameters_[0] > 0.0 && parameters_[0] <= maximumPoissonMean;
+}
+
+double PoissonDistribution::mean()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    return ok(parameters_[0]);
+}
+
+double PoissonDistribution::standardDeviation()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    return ok(std::sqrt(parameters_[0]));
+}
+
+double PoissonDistribution::coefficientOfVariation()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    return ok(1.0 / std::sqrt(parameters_[0]));
+}
+
+double PoissonDistribution::skewness()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    return ok(1.0 / std::sqrt(parameters_[0]));
+}
+
+double PoissonDistribution::kurtosis()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    return ok(1.0 / parameters_[0] + 3.0);
+}
+
+namespace {
+
+// The Poisson masses e^-lambda lambda^n / n! for n = 0, 1, 2, ..., each as
+// (log(lambda) n - lambda) - (log 1 + ... + log n), the running sum of
+// logarithms carried from one n to the next.
+class PoissonTerms {
+public:
+    explicit PoissonTerms(double lambda) : lambda_(lambda), logLambda_(std::log(lambda)) {}
+
+    double count() const { return n_; }
+    double exponent() const { return (logLambda_ * n_ + (-lambda_)) - logSum_; }
+    double term() const { return std::exp(exponent()); }
+    void advance()
+    {
+        n_ += 1.0;
+        logSum_ += std::log(n_);
+    }
+    // Past the mean the exponent only falls: once exp of it is 0, so is every later term.
+    bool restVanish() const { return n_ > lambda_ && exponent() < underflowExponent; }
+
+private:
+    double lambda_;
+    double logLambda_;
+    double n_ = 0.0;
+    double logSum_ = 0.0;
+};
+
+}  // namespace
+
+double PoissonDistribution::pdf(double x)
+{
+    double k;
+    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    PoissonTerms terms(parameters_[0]);
+    while (terms.count() < k) {
+        terms.advance();
+        if (terms.restVanish()) return ok(0.0);
+    }
+    return ok(terms.term());
+}
+
+double PoissonDistribution::cdf(double x)
+{
+    double k;
+    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    // The masses k, k - 1, ..., 0 added in that order; masses that are 0 in
+    // double add nothing, so the walk ends where they begin.
+    PoissonTerms terms(parameters_[0]);
+    std::vector<double> masses;
+    masses.reserve(static_cast<std::size_t>(std::min(k, 2.0 * maximumPoissonMean)) + 1);
+    masses.push_back(terms.term());
+    while (terms.count() < k) {
+        terms.advance();
+        if (terms.restVanish()) break;
+        masses.push_back(terms.term());
+    }
+    double sum = 0.0;
+    for (auto mass = masses.rbegin(); mass != masses.rend(); ++mass) sum += *mass;
+    return ok(sum);
+}
+
+double PoissonDistribution::hazard(double)
+{
+    takeParameters();
+    return fail(ResultStatus::Invalid);
+}
+
+double PoissonDistribution::quantile(double q)
+{
+    if (!takeParameters() || !isQuantileArgument(q)) return fail(ResultStatus::Invalid);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    PoissonTerms terms(parameters_[0]);
+    double sum = 0.0;
+    for (;;) {
+        const double mass = terms.term();
+        sum += mass;
+        if (sum >= q) break;
+        // Stalled below q: nothing later can lift the sum.
+        if (terms.count() > parameters_[0] && mass < sum * finalSumRatio) break;
+        terms.advance();
+    }
+    return ok(terms.count());
+}
+
+double PoissonDistribution::pmfStep(double k, double previous)
+{
+    double count;
+    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    const double lambda = parameters_[0];
+    if (count == 0.0) return ok(std::exp(-lambda));
+    // A previous mass that underflowed carries nothing: take the mass directly.
+    if (!(previous >= DBL_MIN)) return ok(poissonMass(count, lambda));
+    return ok((previous * lambda) / count);
+}
+
+double PoissonDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
+
+double PoissonDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
+
+const char* PoissonDistribution::parameterSymbol1() const { return "l"; }
+
+const char* PoissonDistribution::parameterDomain1() const { return parameter_domain::positiveWhole; }
+
+// --- Binomial --------------------------------------------------------------
+
+bool BinomialDistribution::takeParameters()
+{
+    parameters_[0] = std::floor(parameters_[0]);
+    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isProbability(parameters_[1]);
+}
+
+double BinomialDistribution::mean()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    return ok(parameters_[0] * parameters_[1]);
+}
+
+double BinomialDistribution::standardDeviation()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    return ok(std::sqrt((n * p) * (1.0 - p)));
+}
+
+double BinomialDistribution::coefficientOfVariation()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    return ok(std::sqrt((1.0 - p) / (n * p)));
+}
+
+double BinomialDistribution::skewness()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    return ok((1.0 - 2.0 * p) / std::sqrt((n * p) * (1.0 - p)));
+}
+
+double BinomialDistribution::kurtosis()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    return ok((3.0 - 6.0 / n) + 1.0 / ((n * p) * (1.0 - p)));
+}
+
+double BinomialDistribution::pdf(double x)
+{
+    double k;
+    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    if (k > n) return fail(ResultStatus::SingularPoint);
+    double upper = 0.0;
+    for (double i = n - k + 1.0; i <= n; i += 1.0) upper += std::log(i);
+    double lower = 0.0;
+    for (double i = 2.0; i <= k; i += 1.0) lower += std::log(i);
+    const double s = upper - lower;
+    return ok(std::exp(std::log1p(-p) * (n - k) + (std::log(p) * k + s)));
+}
+
+double BinomialDistribution::cdf(double x)
+{
+    double k;
+    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    if (k > n) return fail(ResultStatus::SingularPoint, 1.0);
+    const double first = std::pow(1.0 - p, n);
+    if (first < DBL_MIN) return ok(binomialDistributionFunction(n, p, k));
+    double sum;
+    walkDistributionFunction(first, k, HUGE_VAL, [n, p](double i, double previous) {
+        return ((n + 1.0 - i) * previous * p) / ((1.0 - p) * i);
+    }, sum);
+    return ok(sum);
+}
+
+double BinomialDistribution::hazard(double)
+{
+    takeParameters();
+    return fail(ResultStatus::Invalid);
+}
+
+double BinomialDistribution::quantile(double q)
+{
+    const bool valid = takeParameters();
+    if (!isQuantileArgument(q) || !valid) return fail(ResultStatus::Invalid);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    const double n = parameters_[0], p = parameters_[1];
+    const double first = std::pow(1.0 - p, n);
+    if (first < DBL_MIN) {
+        return ok(searchQuantile(q, n * p, 1.0, n, [n, p](double k) { return binomialDistributionFunction(n, p, k); }));
+    }
+    double k;
+    const WalkEnd end = walkQuantile(first, q, n, [n, p](double i, double previous) {
+        return ((n + 1.0 - i) * previous * p) / ((1.0 - p) * i);
+    }, k);
+    // The sum stayed below q through all N + 1 masses: the count cannot pass N.
+    if (end == WalkEnd::OutOfBudget) return fail(ResultStatus::SingularPoint, n);
+    return ok(k);
+}
+
+double BinomialDistribution::pmfStep(double k, double previous)
+{
+    double count;
+    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    if (count > n) return fail(ResultStatus::SingularPoint);
+    if (count == 0.0) return ok(std::pow(1.0 - p, n));
+    if (!(previous >= DBL_MIN)) return ok(binomialMass(count, n, p));
+    return ok(((n + 1.0 - count) * previous * p) / ((1.0 - p) * count));
+}
+
+double BinomialDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
+
+double BinomialDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
+
+const char* BinomialDistribution::parameterSymbol1() const { return "N"; }
+
+const char* BinomialDistribution::parameterSymbol2() const { return "p"; }
+
+const char* BinomialDistribution::parameterDomain1() const { return parameter_domain::positiveWhole; }
+
+const char* BinomialDistribution::parameterDomain2() const { return parameter_domain::unitInterval; }
+
+// --- Negative binomial -----------------------------------------------------
+
+bool NegativeBinomialDistribution::takeParameters()
+{
+    parameters_[0] = std::floor(parameters_[0]);
+    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isProbability(parameters_[1]);
+}
+
+double NegativeBinomialDistribution::mean()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    const double value = ((1.0 - p) * n) / p;
+    if (std::isinf(value)) return fail(ResultStatus::PlusInfinity);
+    return ok(value);
+}
+
+double NegativeBinomialDistribution::standardDeviation()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    // p * p underflows long before the deviation itself overflows.
+    const double value = p * p >= DBL_MIN ? std::sqrt(((1.0 - p) * n) / (p * p)) : std::sqrt((1.0 - p) * n) / p;
+    if (std::isinf(value)) return fail(ResultStatus::PlusInfinity);
+    return ok(value);
+}
+
+double NegativeBinomialDistribution::coefficientOfVariation()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    return ok(1.0 / std::sqrt((1.0 - p) * n));
+}
+
+double NegativeBinomialDistribution::skewness()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    return ok((2.0 - p) / std::sqrt((1.0 - p) * n));
+}
+
+double NegativeBinomialDistribution::kurtosis()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    return ok(((p - 6.0) * p + 6.0) / ((1.0 - p) * n));
+}
+
+double NegativeBinomialDistribution::pdf(double x)
+{
+    double k;
+    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    if (k > plainLogSumLimit) return ok(negativeBinomialMass(n, p, k));
+    double upper = 0.0;
+    for (double i = 0.0; i < k; i += 1.0) upper += std::log(n + i);
+    double lower = 0.0;
+    for (double i = 2.0; i <= k; i += 1.0) lower += std::log(i);
+    const double s = upper - lower;
+    return ok(std::exp(std::log1p(-p) * k + (s + std::log(p) * n)));
+}
+
+double NegativeBinomialDistribution::cdf(double x)
+{
+    double k;
+    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    const double first = std::pow(p, n);
+    double sum;
+    if (first >= DBL_MIN && walkDistributionFunction(first, k, walkBudget, [n, p](double i, double previous) {
+            return (((i + n - 1.0) * previous) / i) * (1.0 - p);
+        }, sum)) {
+        return ok(sum);
+    }
+    return ok(negativeBinomialDistributionFunction(n, p, k));
+}
+
+double NegativeBinomialDistribution::hazard(double)
+{
+    takeParameters();
+    return fail(ResultStatus::Invalid);
+}
+
+double NegativeBinomialDistribution::quantile(double q)
+{
+    const bool valid = takeParameters();
+    if (!isQuantileArgument(q) || !valid) return fail(ResultStatus::Invalid);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    const double n = parameters_[0], p = parameters_[1];
+    const double first = std::pow(p, n);
+    if (first >= DBL_MIN) {
+        double k;
+        const WalkEnd end = walkQuantile(first, q, walkBudget, [n, p](double i, double previous) {
+            return (((i + n - 1.0) * previous) / i) * (1.0 - p);
+        }, k);
+        if (end != WalkEnd::OutOfBudget) return ok(k);
+    }
+    if (q == 0.0) return ok(0.0);
+    // Start from the normal approximation with its skewness correction.
+    const double mean = ((1.0 - p) * n) / p;
+    const double deviation = std::sqrt((1.0 - p) * n) / p;
+    const double skew = (2.0 - p) / std::sqrt((1.0 - p) * n);
+    const double z = inverseNormal(q);
+    const double guess = mean + deviation * (z + skew * (z * z - 1.0) / 6.0) - 0.5;
+    const double k = searchQuantile(q, std::isfinite(guess) ? guess : DBL_MAX, 0.05 * deviation, DBL_MAX,
+                                    [n, p](double count) { return negativeBinomialDistributionFunction(n, p, count); });
+    if (std::isinf(k)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    return ok(k);
+}
+
+double NegativeBinomialDistribution::pmfStep(double k, double previous)
+{
+    double count;
+    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0], p = parameters_[1];
+    if (count == 0.0) return ok(std::pow(p, n));
+    if (!(previous >= DBL_MIN)) return ok(negativeBinomialMass(n, p, count));
+    return ok((((count + n - 1.0) * previous) / count) * (1.0 - p));
+}
+
+double NegativeBinomialDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
+
+double NegativeBinomialDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
+
+const char* NegativeBinomialDistribution::parameterSymbol1() const { return "N"; }
+
+const char* NegativeBinomialDistribution::parameterSymbol2() const { return "p"; }
+
+const char* NegativeBinomialDistribution::parameterDomain1() const { return parameter_domain::positiveWhole; }
+
+const char* NegativeBinomialDistribution::parameterDomain2() const { return parameter_domain::unitInterval; }
+
+// --- Geometric -------------------------------------------------------------
+
+bool GeometricDistribution::takeParameters() const { return isProbability(parameters_[0]); }
+
+double GeometricDistribution::mean()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double p = parameters_[0];
+    const double value = (1.0 - p) / p;
+    if (std::isinf(value)) return fail(ResultStatus::PlusInfinity);
+    return ok(value);
+}
+
+double GeometricDistribution::standardDeviation()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double p = parameters_[0];
+    const double value = std::sqrt(1.0 - p) / p;
+    if (std::isinf(value)) return fail(ResultStatus::PlusInfinity);
+    return ok(value);
+}
+
+double GeometricDistribution::coefficientOfVariation()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    return ok(1.0 / std::sqrt(1.0 - parameters_[0]));
+}
+
+double GeometricDistribution::skewness()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double p = parameters_[0];
+    return ok((2.0 - p) / std::sqrt(1.0 - p));
+}
+
+double GeometricDistribution::kurtosis()
+{
+    if (!takeParameters()) return fail(ResultStatus::Invalid);
+    const double p = parameters_[0];
+    return ok(((p - 6.0) * p + 6.0) / (1.0 - p));
+}
+
+double GeometricDistribution::pdf(double x)
+{
+    double k;
+    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    const double p = parameters_[0];
+    return ok(std::exp(std::log1p(-p) * k + std::log(p)));
+}
+
+double GeometricDistribution::cdf(double x)
+{
+    double k;
+    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    const double p = parameters_[0];
+    double sum;
+    if (p >= DBL_MIN &&
+        walkDistributionFunction(p, k, walkBudget, [p](double, double previous) { return (1.0 - p) * previous; }, sum)) {
+        return ok(sum);
+    }
+    return ok(geometricDistributionFunction(p, k));
+}
+
+double GeometricDistribution::hazard(double) { return fail(ResultStatus::Invalid); }
+
+double GeometricDistribution::quantile(double q)
+{
+    if (!isQuantileArgument(q) || !takeParameters()) return fail(ResultStatus::Invalid);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    const double p = parameters_[0];
+    double k;
+    if (p >= DBL_MIN &&
+        walkQuantile(p, q, walkBudget, [p](double, double previous) { return (1.0 - p) * previous; }, k) !=
+            WalkEnd::OutOfBudget) {
+        return ok(k);
+    }
+    // 1 - (1 - p)^(k + 1) >= q solved for k, then settled on the integers.
+    const double guess = std::log1p(-q) / std::log1p(-p) - 1.0;
+    k = searchQuantile(q, std::isfinite(guess) ? guess : DBL_MAX, 1.0, DBL_MAX,
+                       [p](double count) { return geometricDistributionFunction(p, count); });
+    if (std::isinf(k)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    return ok(k);
+}
+
+double GeometricDistribution::pmfStep(double k, double previous)
+{
+    double count;
+    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    const double p = parameters_[0];
+    if (count == 0.0) return ok(p);
+    if (!(previous >= DBL_MIN)) return ok(std::exp(std::log1p(-p) * count + std::log(p)));
+    return ok((1.0 - p) * previous);
+}
+
+double GeometricDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
+
+double GeometricDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
+
+const char* GeometricDistribution::parameterSymbol1() const { return "p"; }
+
+const char* GeometricDistribution::parameterDomain1() const { return parameter_domain::unitInterval; }

@@ -1,0 +1,390 @@
+#include "model/discrete_distributions.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const double nan = std::numeric_limits<double>::quiet_NaN();
+const double infinity = std::numeric_limits<double>::infinity();
+
+std::unique_ptr<Distribution> makeDiscrete(const std::string& family, double parameter1, double parameter2)
+{
+    if (family == "poisson") return std::make_unique<PoissonDistribution>(parameter1);
+    if (family == "binomial") return std::make_unique<BinomialDistribution>(static_cast<int>(parameter1), parameter2);
+    if (family == "negative_binomial") {
+        return std::make_unique<NegativeBinomialDistribution>(static_cast<int>(parameter1), parameter2);
+    }
+    return std::make_unique<GeometricDistribution>(parameter1);
+}
+
+struct ReferenceCase {
+    std::string family;
+    std::string operation;
+    double parameter1;
+    double parameter2;
+    double argument;
+    double expected;
+    double expectedUpper;  // quantiles: the answer may lie anywhere in [expected, expectedUpper]
+};
+
+std::vector<ReferenceCase> readReferenceCases()
+{
+    std::vector<ReferenceCase> cases;
+    std::ifstream in(PROBAVIEW_TEST_DATA "/discrete_reference.txt");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        ReferenceCase c;
+        fields >> c.family >> c.operation >> c.parameter1 >> c.parameter2 >> c.argument >> c.expected;
+        c.expectedUpper = c.expected;
+        if (c.operation == "quantile") fields >> c.expectedUpper;
+        cases.push_back(c);
+    }
+    return cases;
+}
+
+std::string describe(const ReferenceCase& c)
+{
+    std::ostringstream text;
+    text.precision(17);
+    text << c.family << " (" << c.parameter1 << ", " << c.parameter2 << ") " << c.operation << "(" << c.argument
+         << ") expected " << c.expected;
+    return text.str();
+}
+
+// Masses to 1e-9 relative (the plain sums of logarithms lose a few digits at
+// N = 1000); distribution functions to 1e-9 relative or 1e-14 absolute.
+TEST(DiscreteDistributions, MatchHighPrecisionReferenceValues)
+{
+    const std::vector<ReferenceCase> cases = readReferenceCases();
+    ASSERT_GT(cases.size(), 500u);
+    double worstMass = 0.0, worstDistribution = 0.0;
+    for (const ReferenceCase& c : cases) {
+        auto distribution = makeDiscrete(c.family, c.parameter1, c.parameter2);
+        if (c.operation == "quantile") {
+            const double k = distribution->quantile(c.argument);
+            EXPECT_EQ(distribution->status(), ResultStatus::Ok) << describe(c);
+            EXPECT_GE(k, c.expected) << describe(c);
+            EXPECT_LE(k, c.expectedUpper) << describe(c);
+            continue;
+        }
+        const bool mass = c.operation == "pdf";
+        const double value = mass ? distribution->pdf(c.argument) : distribution->cdf(c.argument);
+        EXPECT_EQ(distribution->status(), ResultStatus::Ok) << describe(c);
+        const double error = std::fabs(value - c.expected);
+        if (mass) {
+            if (c.expected > 1e-300) worstMass = std::max(worstMass, error / c.expected);
+            EXPECT_LE(error, 1e-9 * c.expected + 1e-300) << describe(c) << " got " << value;
+        } else {
+            worstDistribution = std::max(worstDistribution, std::min(error, error / c.expected));
+            EXPECT_LE(error, std::max(1e-14, 1e-9 * c.expected)) << describe(c) << " got " << value;
+        }
+    }
+    std::printf("worst relative mass error %.3g, worst distribution function error %.3g\n", worstMass,
+                worstDistribution);
+}
+
+struct InvalidCase {
+    const char* family;
+    double parameter1;
+    double parameter2;
+};
+
+TEST(DiscreteDistributions, RejectParametersOutsideTheirDomainInEveryOperation)
+{
+    const InvalidCase cases[] = {
+        {"poisson", 701, 0},           {"poisson", 0.9, 0},          {"poisson", -3, 0},
+        {"poisson", nan, 0},           {"binomial", 1001, 0.5},      {"binomial", 0, 0.5},
+        {"binomial", 10, 1.0},         {"binomial", 10, 0.0},        {"binomial", 10, nan},
+        {"negative_binomial", 1001, 0.5}, {"negative_binomial", 10, 1.0}, {"negative_binomial", 10, -0.1},
+        {"geometric", 0.0, 0},         {"geometric", 1.0, 0},        {"geometric", nan, 0},
+    };
+    for (const InvalidCase& c : cases) {
+        auto d = makeDiscrete(c.family, 0, 0);
+        d->setParameter1(c.parameter1).setParameter2(c.parameter2);
+        const std::function<double()> operations[] = {
+            [&] { return d->mean(); },         [&] { return d->standardDeviation(); },
+            [&] { return d->kurtosis(); },     [&] { return d->pdf(1); },
+            [&] { return d->cdf(1); },         [&] { return d->quantile(0.5); },
+            [&] { return d->pmfStep(1, 0.1); }, [&] { return d->pmfStep(0, 0); },
+        };
+        for (const auto& operation : operations) {
+            EXPECT_EQ(operation(), 0.0) << c.family << " " << c.parameter1 << " " << c.parameter2;
+            EXPECT_EQ(d->status(), ResultStatus::Invalid) << c.family << " " << c.parameter1;
+        }
+        // The graph takes the status after graphHigh as its verdict on the parameters.
+        d->graphHigh();
+        EXPECT_EQ(d->status(), ResultStatus::Invalid) << c.family << " " << c.parameter1;
+        // The survival function passes the failed cdf's status on with 1 - 0.
+        EXPECT_EQ(d->survival(1), 1.0);
+        EXPECT_EQ(d->status(), ResultStatus::Invalid);
+    }
+}
+
+TEST(DiscreteDistributions, RejectNegativeCountsQuantileArgumentsOutsideUnitIntervalAndHazard)
+{
+    for (const char* family : {"poisson", "binomial", "negative_binomial", "geometric"}) {
+        auto d = makeDiscrete(family, family == std::string("geometric") ? 0.5 : 10.0, 0.5);
+        for (double x : {-0.5, -1e300, -infinity, nan}) {
+            EXPECT_EQ(d->pdf(x), 0.0);
+            EXPECT_EQ(d->status(), ResultStatus::Invalid) << family << " pdf " << x;
+            d->cdf(x);
+            EXPECT_EQ(d->status(), ResultStatus::Invalid) << family << " cdf " << x;
+            d->pmfStep(x, 0.5);
+            EXPECT_EQ(d->status(), ResultStatus::Invalid) << family << " pmfStep " << x;
+        }
+        for (double q : {-1e-9, 1.0000000000000002, nan}) {
+            EXPECT_EQ(d->quantile(q), 0.0);
+            EXPECT_EQ(d->status(), ResultStatus::Invalid) << family << " quantile " << q;
+        }
+        for (double x : {0.0, 3.0, 1e300}) {
+            EXPECT_EQ(d->hazard(x), 0.0);
+            EXPECT_EQ(d->status(), ResultStatus::Invalid) << family << " hazard " << x;
+        }
+        EXPECT_EQ(d->quantile(1.0), infiniteQuantile);
+        EXPECT_EQ(d->status(), ResultStatus::PlusInfinity) << family;
+        EXPECT_EQ(d->quantile(0.0), 0.0);
+        EXPECT_EQ(d->status(), ResultStatus::Ok) << family;
+    }
+}
+
+TEST(DiscreteDistributions, RoundWholeNumberParametersDownInPlaceInEveryOperation)
+{
+    const std::function<void(Distribution&)> operations[] = {
+        [](Distribution& d) { d.mean(); },           [](Distribution& d) { d.skewness(); },
+        [](Distribution& d) { d.pdf(2); },           [](Distribution& d) { d.cdf(2); },
+        [](Distribution& d) { d.hazard(2); },        [](Distribution& d) { d.pmfStep(2, 0.1); },
+        [](Distribution& d) { d.quantile(0.5); },    [](Distribution& d) { d.graphLow(); },
+        [](Distribution& d) { d.graphHigh(); },      [](Distribution& d) { d.survival(2); },
+    };
+    for (const char* family : {"poisson", "binomial", "negative_binomial"}) {
+        for (const auto& operation : operations) {
+            auto d = makeDiscrete(family, 10, 0.5);
+            d->setParameter1(10.9);
+            operation(*d);
+            EXPECT_EQ(d->parameter1(), 10.0) << family;
+            EXPECT_EQ(d->parameter2(), family == std::string("poisson") ? 0.0 : 0.5) << family;
+        }
+    }
+    PoissonDistribution poisson(10.9);
+    EXPECT_EQ(poisson.parameter1(), 10.0);
+    GeometricDistribution geometric(0.3);
+    geometric.setParameter1(0.75);
+    geometric.cdf(3);
+    EXPECT_EQ(geometric.parameter1(), 0.75);
+}
+
+TEST(DiscreteDistributions, PoissonWithFractionalMeanBehavesAsItsFloor)
+{
+    PoissonDistribution d(10);
+    d.setParameter1(10.9);
+    EXPECT_DOUBLE_EQ(d.kurtosis(), 3.1);
+    const double mass = d.pdf(2.7);
+    EXPECT_EQ(mass, d.pdf(2));
+    EXPECT_NEAR(mass, std::exp(-10.0) * 50.0, 1e-15);
+    d.setParameter1(700);
+    d.mean();
+    EXPECT_EQ(d.status(), ResultStatus::Ok);
+}
+
+TEST(DiscreteDistributions, BinomialCountsBeyondTheTrialsAreSingular)
+{
+    BinomialDistribution d(10, 0.5);
+    EXPECT_EQ(d.pdf(11), 0.0);
+    EXPECT_EQ(d.status(), ResultStatus::SingularPoint);
+    EXPECT_EQ(d.cdf(11), 1.0);
+    EXPECT_EQ(d.status(), ResultStatus::SingularPoint);
+    EXPECT_EQ(d.cdf(1e300), 1.0);
+    EXPECT_EQ(d.status(), ResultStatus::SingularPoint);
+    EXPECT_EQ(d.pmfStep(11, 0.001), 0.0);
+    EXPECT_EQ(d.status(), ResultStatus::SingularPoint);
+    EXPECT_NEAR(d.cdf(10), 1.0, 1e-15);
+    EXPECT_EQ(d.status(), ResultStatus::Ok);
+    EXPECT_EQ(d.quantile(0.5), 5.0);
+}
+
+TEST(DiscreteDistributions, GeometricHalfGivesItsTextbookValues)
+{
+    GeometricDistribution d(0.5);
+    EXPECT_EQ(d.pdf(0), 0.5);
+    EXPECT_EQ(d.cdf(1), 0.75);
+    EXPECT_EQ(d.quantile(0.75), 1.0);
+    EXPECT_EQ(d.kurtosis(), 6.5);  // the excess kurtosis, as for the negative binomial
+    EXPECT_EQ(d.graphLow(), 0.0);  // floor(0 - 0.5) raised to 0
+    EXPECT_EQ(d.status(), ResultStatus::Ok);
+    EXPECT_EQ(d.graphHigh(), 10.0);
+}
+
+TEST(DiscreteDistributions, NegativeBinomialWithOneSuccessIsTheGeometric)
+{
+    for (double p : {0.5, 0.02, 0.97, 1e-7}) {
+        NegativeBinomialDistribution negative(1, p);
+        GeometricDistribution geometric(p);
+        EXPECT_DOUBLE_EQ(negative.mean(), geometric.mean()) << p;
+        EXPECT_DOUBLE_EQ(negative.standardDeviation(), geometric.standardDeviation()) << p;
+        EXPECT_DOUBLE_EQ(negative.coefficientOfVariation(), geometric.coefficientOfVariation()) << p;
+        EXPECT_DOUBLE_EQ(negative.skewness(), geometric.skewness()) << p;
+        EXPECT_DOUBLE_EQ(negative.kurtosis(), geometric.kurtosis()) << p;
+        for (double x : {0.0, 1.0, 7.5, 300.0, 5000.0, 3e9}) {
+            EXPECT_NEAR(negative.pdf(x), geometric.pdf(x), 1e-12 * geometric.pdf(x)) << p << " " << x;
+            EXPECT_NEAR(negative.cdf(x), geometric.cdf(x), 1e-12) << p << " " << x;
+        }
+        for (double q : {0.001, 0.4, 0.999}) EXPECT_EQ(negative.quantile(q), geometric.quantile(q)) << p << " " << q;
+    }
+}
+
+// The statistics agree with the moments of the mass itself, summed here.
+TEST(DiscreteDistributions, StatisticsAreTheMomentsOfTheMass)
+{
+    struct Case {
+        const char* family;
+        double parameter1, parameter2;
+        bool excessKurtosis;
+    };
+    const Case cases[] = {
+        {"poisson", 7, 0, false},           {"poisson", 700, 0, false},
+        {"binomial", 30, 0.2, false},       {"binomial", 1000, 0.97, false},
+        {"negative_binomial", 4, 0.3, true}, {"negative_binomial", 1000, 0.9, true},
+        {"geometric", 0.15, 0, true},
+    };
+    for (const Case& c : cases) {
+        auto d = makeDiscrete(c.family, c.parameter1, c.parameter2);
+        double m[5] = {0, 0, 0, 0, 0};
+        const double center = d->mean();
+        for (double k = 0; k < 100000; ++k) {
+            const double mass = d->pdf(k);
+            if (d->status() != ResultStatus::Ok || (k > center && mass < 1e-300)) break;
+            for (int j = 0; j < 5; ++j) m[j] += mass * std::pow(k - (j == 0 ? 0.0 : center), j == 0 ? 1 : j);
+        }
+        const double variance = m[2];
+        EXPECT_NEAR(m[0], center, 1e-9 * center) << c.family << " mean";
+        EXPECT_NEAR(d->standardDeviation(), std::sqrt(variance), 1e-9 * std::sqrt(variance)) << c.family;
+        EXPECT_NEAR(d->coefficientOfVariation(), std::sqrt(variance) / center, 1e-9) << c.family;
+        EXPECT_NEAR(d->skewness(), m[3] / std::pow(variance, 1.5), 1e-8) << c.family;
+        const double kurtosis = m[4] / (variance * variance) - (c.excessKurtosis ? 3.0 : 0.0);
+        EXPECT_NEAR(d->kurtosis(), kurtosis, 1e-7 * kurtosis) << c.family;
+    }
+}
+
+// Where the walk's first mass underflows, or its walk would run for a very
+// long time, cdf and quantile still give the right answer.
+TEST(DiscreteDistributions, FunctionsStayRightWhenTheFirstMassUnderflows)
+{
+    BinomialDistribution binomial(1000, 0.6);
+    EXPECT_EQ(binomial.pmfStep(0, 0), 0.0);  // 0.4^1000 is below the smallest double
+    EXPECT_NEAR(binomial.pdf(600), 0.02574, 1e-5);
+    EXPECT_GT(binomial.cdf(599), 0.45);
+    EXPECT_LT(binomial.cdf(599), 0.5);
+    const double median = binomial.quantile(0.5);
+    EXPECT_EQ(binomial.status(), ResultStatus::Ok);
+    EXPECT_LT(binomial.cdf(median - 1), 0.5);
+    EXPECT_GE(binomial.cdf(median), 0.5);
+
+    // Walking pmfStep from 0 picks up the mass once it is representable.
+    double mass = 0.0;
+    for (double k = 0; k <= 600; ++k) mass = binomial.pmfStep(k, mass);
+    EXPECT_NEAR(mass, binomial.pdf(600), 1e-9 * mass);
+
+    NegativeBinomialDistribution negative(1000, 0.4);
+    const double low = negative.graphLow();
+    EXPECT_EQ(negative.status(), ResultStatus::Ok);
+    const double high = negative.graphHigh();
+    EXPECT_EQ(negative.status(), ResultStatus::Ok);
+    EXPECT_LT(low, negative.mean());
+    EXPECT_GT(high, negative.mean());
+    EXPECT_NEAR(negative.cdf(low), 0.001, 0.001);
+    EXPECT_NEAR(negative.cdf(high), 0.999, 0.001);
+}
+
+TEST(DiscreteDistributions, HugeCountsAnswerAtOnce)
+{
+    struct Case {
+        const char* family;
+        double parameter1, parameter2;
+        double massEnds;  // the mass is 0 in double from about here on
+    };
+    const Case cases[] = {
+        {"poisson", 700, 0, 2000},      {"poisson", 1, 0, 200},
+        {"negative_binomial", 1000, 1e-6, 2e9}, {"negative_binomial", 1000, 0.5, 5000},
+        {"negative_binomial", 3, 1e-12, 1e16},  {"geometric", 1e-12, 0, 1e16},
+        {"geometric", 0.5, 0, 2000},
+    };
+    for (const Case& c : cases) {
+        auto d = makeDiscrete(c.family, c.parameter1, c.parameter2);
+        for (double x : {4294967296.5, 1e17, 1e300, DBL_MAX, infinity}) {
+            if (x < c.massEnds) continue;
+            EXPECT_EQ(d->pdf(x), 0.0) << c.family << " " << x;
+            EXPECT_EQ(d->status(), ResultStatus::Ok);
+            // The Poisson masses, as sums of logarithms, carry about 1e-12 of rounding.
+            EXPECT_NEAR(d->cdf(x), 1.0, 1e-11) << c.family << " " << x;
+            EXPECT_EQ(d->status(), ResultStatus::Ok);
+            EXPECT_NEAR(d->survival(x), 0.0, 1e-11) << c.family << " " << x;
+        }
+    }
+}
+
+// Just below 1 the walked sum can stop short of q; the searches still end,
+// on a count where the distribution function is 1 to double precision.
+TEST(DiscreteDistributions, QuantilesJustBelowOneEndOnTheLastRepresentableCount)
+{
+    struct Case {
+        const char* family;
+        double parameter1, parameter2;
+    };
+    const Case cases[] = {
+        {"poisson", 1, 0},             {"poisson", 700, 0},           {"binomial", 1000, 0.5},
+        {"binomial", 1000, 0.6},       {"negative_binomial", 1000, 0.4}, {"negative_binomial", 10, 0.5},
+        {"negative_binomial", 1000, 1e-6}, {"geometric", 0.5, 0},       {"geometric", 1e-9, 0},
+    };
+    const double q = std::nextafter(1.0, 0.0);
+    for (const Case& c : cases) {
+        auto d = makeDiscrete(c.family, c.parameter1, c.parameter2);
+        const double k = d->quantile(q);
+        EXPECT_TRUE(d->status() == ResultStatus::Ok || d->status() == ResultStatus::SingularPoint) << c.family;
+        EXPECT_TRUE(std::isfinite(k));
+        EXPECT_GE(d->cdf(k), 1.0 - 1e-11) << c.family << " " << c.parameter1 << " " << c.parameter2;
+        const double sd = d->standardDeviation();
+        EXPECT_LT(k, d->mean() + 60 * sd) << c.family << " " << c.parameter1 << " " << c.parameter2;
+        EXPECT_LT(d->cdf(std::max(0.0, std::floor(d->mean() - 2 * sd))), q);
+    }
+}
+
+TEST(DiscreteDistributions, ParameterTextsNameTheParameters)
+{
+    struct Case {
+        const char* family;
+        const char* symbol1;
+        const char* symbol2;
+        const char* domain1;
+        const char* domain2;
+    };
+    const Case cases[] = {
+        {"poisson", "l", "", parameter_domain::positiveWhole, ""},
+        {"binomial", "N", "p", parameter_domain::positiveWhole, parameter_domain::unitInterval},
+        {"negative_binomial", "N", "p", parameter_domain::positiveWhole, parameter_domain::unitInterval},
+        {"geometric", "p", "", parameter_domain::unitInterval, ""},
+    };
+    for (const Case& c : cases) {
+        auto d = makeDiscrete(c.family, 10, 0.5);
+        EXPECT_STREQ(d->parameterSymbol1(), c.symbol1);
+        EXPECT_STREQ(d->parameterSymbol2(), c.symbol2);
+        EXPECT_STREQ(d->parameterDomain1(), c.domain1);
+        EXPECT_STREQ(d->parameterDomain2(), c.domain2);
+        EXPECT_STREQ(d->parameterSymbol3(), "");
+        EXPECT_STREQ(d->parameterDomain4(), "");
+        EXPECT_FALSE(d->isContinuous());
+    }
+}
+
+}  // namespace
