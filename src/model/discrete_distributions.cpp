@@ -50,6 +50,19 @@ double lowerGraphEnd(double lowQuantile) { return std::max(0.0, std::floor(lowQu
 
 double upperGraphEnd(double highQuantile) { return std::floor(highQuantile + 1.5); }
 
+// One step of each mass walk: P(X = k) from previous = P(X = k - 1).
+double binomialStep(double n, double p, double k, double previous)
+{
+    return ((n + 1.0 - k) * previous * p) / ((1.0 - p) * k);
+}
+
+double negativeBinomialStep(double n, double p, double k, double previous)
+{
+    return (((k + n - 1.0) * previous) / k) * (1.0 - p);
+}
+
+double geometricStep(double p, double previous) { return (1.0 - p) * previous; }
+
 // The distribution-function walk: P(X <= k) as the sum of the masses 0..k,
 // each from the one before by `step`. The sum equals the full walk's bit for
 // bit even when the walk ends early on a final sum. Returns false, leaving
@@ -152,7 +165,7 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
 {
     guess = std::floor(std::clamp(guess, 0.0, top));
     step = std::max(1.0, std::floor(step));
-    double low;  // cdf(low) < q; -1 stands below the support
+    double low;   // cdf(low) < q; -1 stands below the support
     double high;  // cdf(high) >= q
     if (cdf(guess) >= q) {
         high = guess;
@@ -396,9 +409,8 @@ double BinomialDistribution::cdf(double x)
     const double first = std::pow(1.0 - p, n);
     if (first < DBL_MIN) return ok(binomialDistributionFunction(n, p, k));
     double sum;
-    walkDistributionFunction(first, k, HUGE_VAL, [n, p](double i, double previous) {
-        return ((n + 1.0 - i) * previous * p) / ((1.0 - p) * i);
-    }, sum);
+    walkDistributionFunction(
+        first, k, HUGE_VAL, [n, p](double i, double previous) { return binomialStep(n, p, i, previous); }, sum);
     return ok(sum);
 }
 
@@ -419,9 +431,8 @@ double BinomialDistribution::quantile(double q)
         return ok(searchQuantile(q, n * p, 1.0, n, [n, p](double k) { return binomialDistributionFunction(n, p, k); }));
     }
     double k;
-    const WalkEnd end = walkQuantile(first, q, n, [n, p](double i, double previous) {
-        return ((n + 1.0 - i) * previous * p) / ((1.0 - p) * i);
-    }, k);
+    const WalkEnd end = walkQuantile(
+        first, q, n, [n, p](double i, double previous) { return binomialStep(n, p, i, previous); }, k);
     // The sum stayed below q through all N + 1 masses: the count cannot pass N.
     if (end == WalkEnd::OutOfBudget) return fail(ResultStatus::SingularPoint, n);
     return ok(k);
@@ -435,7 +446,7 @@ double BinomialDistribution::pmfStep(double k, double previous)
     if (count > n) return fail(ResultStatus::SingularPoint);
     if (count == 0.0) return ok(std::pow(1.0 - p, n));
     if (!(previous >= DBL_MIN)) return ok(binomialMass(count, n, p));
-    return ok(((n + 1.0 - count) * previous * p) / ((1.0 - p) * count));
+    return ok(binomialStep(n, p, count, previous));
 }
 
 double BinomialDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
@@ -519,9 +530,10 @@ double NegativeBinomialDistribution::cdf(double x)
     const double n = parameters_[0], p = parameters_[1];
     const double first = std::pow(p, n);
     double sum;
-    if (first >= DBL_MIN && walkDistributionFunction(first, k, walkBudget, [n, p](double i, double previous) {
-            return (((i + n - 1.0) * previous) / i) * (1.0 - p);
-        }, sum)) {
+    if (first >= DBL_MIN &&
+        walkDistributionFunction(
+            first, k, walkBudget, [n, p](double i, double previous) { return negativeBinomialStep(n, p, i, previous); },
+            sum)) {
         return ok(sum);
     }
     return ok(negativeBinomialDistributionFunction(n, p, k));
@@ -542,9 +554,9 @@ double NegativeBinomialDistribution::quantile(double q)
     const double first = std::pow(p, n);
     if (first >= DBL_MIN) {
         double k;
-        const WalkEnd end = walkQuantile(first, q, walkBudget, [n, p](double i, double previous) {
-            return (((i + n - 1.0) * previous) / i) * (1.0 - p);
-        }, k);
+        const WalkEnd end = walkQuantile(
+            first, q, walkBudget, [n, p](double i, double previous) { return negativeBinomialStep(n, p, i, previous); },
+            k);
         if (end != WalkEnd::OutOfBudget) return ok(k);
     }
     if (q == 0.0) return ok(0.0);
@@ -567,7 +579,7 @@ double NegativeBinomialDistribution::pmfStep(double k, double previous)
     const double n = parameters_[0], p = parameters_[1];
     if (count == 0.0) return ok(std::pow(p, n));
     if (!(previous >= DBL_MIN)) return ok(negativeBinomialMass(n, p, count));
-    return ok((((count + n - 1.0) * previous) / count) * (1.0 - p));
+    return ok(negativeBinomialStep(n, p, count, previous));
 }
 
 double NegativeBinomialDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
@@ -639,7 +651,8 @@ double GeometricDistribution::cdf(double x)
     const double p = parameters_[0];
     double sum;
     if (p >= DBL_MIN &&
-        walkDistributionFunction(p, k, walkBudget, [p](double, double previous) { return (1.0 - p) * previous; }, sum)) {
+        walkDistributionFunction(
+            p, k, walkBudget, [p](double, double previous) { return geometricStep(p, previous); }, sum)) {
         return ok(sum);
     }
     return ok(geometricDistributionFunction(p, k));
@@ -653,9 +666,9 @@ double GeometricDistribution::quantile(double q)
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     const double p = parameters_[0];
     double k;
-    if (p >= DBL_MIN &&
-        walkQuantile(p, q, walkBudget, [p](double, double previous) { return (1.0 - p) * previous; }, k) !=
-            WalkEnd::OutOfBudget) {
+    if (p >= DBL_MIN && walkQuantile(
+                            p, q, walkBudget, [p](double, double previous) { return geometricStep(p, previous); }, k) !=
+                            WalkEnd::OutOfBudget) {
         return ok(k);
     }
     // 1 - (1 - p)^(k + 1) >= q solved for k, then settled on the integers.
@@ -673,7 +686,7 @@ double GeometricDistribution::pmfStep(double k, double previous)
     const double p = parameters_[0];
     if (count == 0.0) return ok(p);
     if (!(previous >= DBL_MIN)) return ok(std::exp(std::log1p(-p) * count + std::log(p)));
-    return ok((1.0 - p) * previous);
+    return ok(geometricStep(p, previous));
 }
 
 double GeometricDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }

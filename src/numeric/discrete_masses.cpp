@@ -9,8 +9,8 @@ constexpr double logTwoPi = 1.8378770664093454836;
 // stirlingRemainder(n) for n = 1..15, where the asymptotic series is not yet
 // accurate to double precision.
 constexpr double stirlingRemainderTable[] = {
-    0.08106146679532725822,  0.041340695955409294094, 0.027677925684998339149, 0.020790672103765093112,
-    0.016644691189821192163, 0.013876128823070747999, 0.011896709945891770095, 0.010411265261972096497,
+    0.08106146679532725822,   0.041340695955409294094,  0.027677925684998339149, 0.020790672103765093112,
+    0.016644691189821192163,  0.013876128823070747999,  0.011896709945891770095, 0.010411265261972096497,
     0.0092554621827127329177, 0.0083305634333628712565, 0.007573675487951840795, 0.0069428401072095298657,
     0.0064089941880042070684, 0.0059513701127588477356, 0.005554733551962801371,
 };
@@ -30,8 +30,7 @@ double stirlingRemainder(double n)
     if (n <= stirlingTableEnd) return stirlingRemainderTable[static_cast<int>(n) - 1];
     const double inverseSquare = 1.0 / (n * n);
     const double* c = stirlingSeries;
-    return (c[0] - (c[1] - (c[2] - (c[3] - c[4] * inverseSquare) * inverseSquare) * inverseSquare) * inverseSquare) /
-           n;
+    return (c[0] - (c[1] - (c[2] - (c[3] - c[4] * inverseSquare) * inverseSquare) * inverseSquare) * inverseSquare) / n;
 }
 
 double saddlePointDeviance(double x, double m)

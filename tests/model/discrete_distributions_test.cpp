@@ -104,19 +104,29 @@ struct InvalidCase {
 TEST(DiscreteDistributions, RejectParametersOutsideTheirDomainInEveryOperation)
 {
     const InvalidCase cases[] = {
-        {"poisson", 701, 0},           {"poisson", 0.9, 0},          {"poisson", -3, 0},
-        {"poisson", nan, 0},           {"binomial", 1001, 0.5},      {"binomial", 0, 0.5},
-        {"binomial", 10, 1.0},         {"binomial", 10, 0.0},        {"binomial", 10, nan},
-        {"negative_binomial", 1001, 0.5}, {"negative_binomial", 10, 1.0}, {"negative_binomial", 10, -0.1},
-        {"geometric", 0.0, 0},         {"geometric", 1.0, 0},        {"geometric", nan, 0},
+        {"poisson", 701, 0},
+        {"poisson", 0.9, 0},
+        {"poisson", -3, 0},
+        {"poisson", nan, 0},
+        {"binomial", 1001, 0.5},
+        {"binomial", 0, 0.5},
+        {"binomial", 10, 1.0},
+        {"binomial", 10, 0.0},
+        {"binomial", 10, nan},
+        {"negative_binomial", 1001, 0.5},
+        {"negative_binomial", 10, 1.0},
+        {"negative_binomial", 10, -0.1},
+        {"geometric", 0.0, 0},
+        {"geometric", 1.0, 0},
+        {"geometric", nan, 0},
     };
     for (const InvalidCase& c : cases) {
         auto d = makeDiscrete(c.family, 0, 0);
         d->setParameter1(c.parameter1).setParameter2(c.parameter2);
         const std::function<double()> operations[] = {
-            [&] { return d->mean(); },         [&] { return d->standardDeviation(); },
-            [&] { return d->kurtosis(); },     [&] { return d->pdf(1); },
-            [&] { return d->cdf(1); },         [&] { return d->quantile(0.5); },
+            [&] { return d->mean(); },          [&] { return d->standardDeviation(); },
+            [&] { return d->kurtosis(); },      [&] { return d->pdf(1); },
+            [&] { return d->cdf(1); },          [&] { return d->quantile(0.5); },
             [&] { return d->pmfStep(1, 0.1); }, [&] { return d->pmfStep(0, 0); },
         };
         for (const auto& operation : operations) {
@@ -162,11 +172,11 @@ TEST(DiscreteDistributions, RejectNegativeCountsQuantileArgumentsOutsideUnitInte
 TEST(DiscreteDistributions, RoundWholeNumberParametersDownInPlaceInEveryOperation)
 {
     const std::function<void(Distribution&)> operations[] = {
-        [](Distribution& d) { d.mean(); },           [](Distribution& d) { d.skewness(); },
-        [](Distribution& d) { d.pdf(2); },           [](Distribution& d) { d.cdf(2); },
-        [](Distribution& d) { d.hazard(2); },        [](Distribution& d) { d.pmfStep(2, 0.1); },
-        [](Distribution& d) { d.quantile(0.5); },    [](Distribution& d) { d.graphLow(); },
-        [](Distribution& d) { d.graphHigh(); },      [](Distribution& d) { d.survival(2); },
+        [](Distribution& d) { d.mean(); },        [](Distribution& d) { d.skewness(); },
+        [](Distribution& d) { d.pdf(2); },        [](Distribution& d) { d.cdf(2); },
+        [](Distribution& d) { d.hazard(2); },     [](Distribution& d) { d.pmfStep(2, 0.1); },
+        [](Distribution& d) { d.quantile(0.5); }, [](Distribution& d) { d.graphLow(); },
+        [](Distribution& d) { d.graphHigh(); },   [](Distribution& d) { d.survival(2); },
     };
     for (const char* family : {"poisson", "binomial", "negative_binomial"}) {
         for (const auto& operation : operations) {
@@ -253,9 +263,8 @@ TEST(DiscreteDistributions, StatisticsAreTheMomentsOfTheMass)
         bool excessKurtosis;
     };
     const Case cases[] = {
-        {"poisson", 7, 0, false},           {"poisson", 700, 0, false},
-        {"binomial", 30, 0.2, false},       {"binomial", 1000, 0.97, false},
-        {"negative_binomial", 4, 0.3, true}, {"negative_binomial", 1000, 0.9, true},
+        {"poisson", 7, 0, false},        {"poisson", 700, 0, false},          {"binomial", 30, 0.2, false},
+        {"binomial", 1000, 0.97, false}, {"negative_binomial", 4, 0.3, true}, {"negative_binomial", 1000, 0.9, true},
         {"geometric", 0.15, 0, true},
     };
     for (const Case& c : cases) {
@@ -315,9 +324,12 @@ TEST(DiscreteDistributions, HugeCountsAnswerAtOnce)
         double massEnds;  // the mass is 0 in double from about here on
     };
     const Case cases[] = {
-        {"poisson", 700, 0, 2000},      {"poisson", 1, 0, 200},
-        {"negative_binomial", 1000, 1e-6, 2e9}, {"negative_binomial", 1000, 0.5, 5000},
-        {"negative_binomial", 3, 1e-12, 1e16},  {"geometric", 1e-12, 0, 1e16},
+        {"poisson", 700, 0, 2000},
+        {"poisson", 1, 0, 200},
+        {"negative_binomial", 1000, 1e-6, 2e9},
+        {"negative_binomial", 1000, 0.5, 5000},
+        {"negative_binomial", 3, 1e-12, 1e16},
+        {"geometric", 1e-12, 0, 1e16},
         {"geometric", 0.5, 0, 2000},
     };
     for (const Case& c : cases) {
@@ -343,9 +355,15 @@ TEST(DiscreteDistributions, QuantilesJustBelowOneEndOnTheLastRepresentableCount)
         double parameter1, parameter2;
     };
     const Case cases[] = {
-        {"poisson", 1, 0},             {"poisson", 700, 0},           {"binomial", 1000, 0.5},
-        {"binomial", 1000, 0.6},       {"negative_binomial", 1000, 0.4}, {"negative_binomial", 10, 0.5},
-        {"negative_binomial", 1000, 1e-6}, {"geometric", 0.5, 0},       {"geometric", 1e-9, 0},
+        {"poisson", 1, 0},
+        {"poisson", 700, 0},
+        {"binomial", 1000, 0.5},
+        {"binomial", 1000, 0.6},
+        {"negative_binomial", 1000, 0.4},
+        {"negative_binomial", 10, 0.5},
+        {"negative_binomial", 1000, 1e-6},
+        {"geometric", 0.5, 0},
+        {"geometric", 1e-9, 0},
     };
     const double q = std::nextafter(1.0, 0.0);
     for (const Case& c : cases) {
