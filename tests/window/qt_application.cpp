@@ -10,3 +10,7 @@ void ensureApplication()
     static QApplication* application = new QApplication(argc, argv);
     (void)application;
 }
+
+// The system's font configuration library keeps caches for the life of the
+// process once Qt has laid out text; they are not ours to free.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
