@@ -369,7 +369,7 @@ double BinomialDistribution::coefficientOfVariation()
 {
     if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
-    return ok(std::sqrt((1.0 - p) / (n * p)));
+    return statistic(std::sqrt((1.0 - p) / (n * p)));
 }
 
 double BinomialDistribution::skewness()
@@ -383,7 +383,7 @@ double BinomialDistribution::kurtosis()
 {
     if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
-    return ok((3.0 - 6.0 / n) + 1.0 / ((n * p) * (1.0 - p)));
+    return statistic((3.0 - 6.0 / n) + 1.0 / ((n * p) * (1.0 - p)));
 }
 
 double BinomialDistribution::pdf(double x)
@@ -474,8 +474,7 @@ double NegativeBinomialDistribution::mean()
     if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     const double value = ((1.0 - p) * n) / p;
-    if (std::isinf(value)) return fail(ResultStatus::PlusInfinity);
-    return ok(value);
+    return statistic(value);
 }
 
 double NegativeBinomialDistribution::standardDeviation()
@@ -484,8 +483,7 @@ double NegativeBinomialDistribution::standardDeviation()
     const double n = parameters_[0], p = parameters_[1];
     // p * p underflows long before the deviation itself overflows.
     const double value = p * p >= DBL_MIN ? std::sqrt(((1.0 - p) * n) / (p * p)) : std::sqrt((1.0 - p) * n) / p;
-    if (std::isinf(value)) return fail(ResultStatus::PlusInfinity);
-    return ok(value);
+    return statistic(value);
 }
 
 double NegativeBinomialDistribution::coefficientOfVariation()
@@ -603,8 +601,7 @@ double GeometricDistribution::mean()
     if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     const double value = (1.0 - p) / p;
-    if (std::isinf(value)) return fail(ResultStatus::PlusInfinity);
-    return ok(value);
+    return statistic(value);
 }
 
 double GeometricDistribution::standardDeviation()
@@ -612,8 +609,7 @@ double GeometricDistribution::standardDeviation()
     if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     const double value = std::sqrt(1.0 - p) / p;
-    if (std::isinf(value)) return fail(ResultStatus::PlusInfinity);
-    return ok(value);
+    return statistic(value);
 }
 
 double GeometricDistribution::coefficientOfVariation()

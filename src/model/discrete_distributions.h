@@ -64,6 +64,8 @@ public:
 
 private:
     bool takeParameters();
+    // A statistic that overflows at extreme p is reported as PlusInfinity.
+    double statistic(double value) { return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value); }
 };
 
 // Failures before the N-th success (N a whole number with 0 < N <= 1000),
@@ -91,6 +93,8 @@ public:
 
 private:
     bool takeParameters();
+    // A statistic that overflows at extreme p is reported as PlusInfinity.
+    double statistic(double value) { return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value); }
 };
 
 // Failures before the first success, 0 < p < 1 (never rounded). Its kurtosis
@@ -116,4 +120,6 @@ public:
 
 private:
     bool takeParameters() const;
+    // A statistic that overflows at extreme p is reported as PlusInfinity.
+    double statistic(double value) { return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value); }
 };

@@ -378,6 +378,42 @@ TEST(DiscreteDistributions, QuantilesJustBelowOneEndOnTheLastRepresentableCount)
     }
 }
 
+// At a success probability near the smallest double, results that exceed the
+// largest double read "+inf" rather than showing an overflowed number.
+TEST(DiscreteDistributions, ResultsBeyondTheLargestDoubleAreReportedAsInfinite)
+{
+    BinomialDistribution binomial(10, 1e-320);
+    NegativeBinomialDistribution negative(1000, 1e-310);
+    GeometricDistribution geometric(5e-324);
+    struct Case {
+        Distribution* distribution;
+        double (Distribution::*operation)();
+    };
+    const Case cases[] = {
+        {&binomial, &Distribution::coefficientOfVariation},
+        {&binomial, &Distribution::kurtosis},
+        {&negative, &Distribution::mean},
+        {&negative, &Distribution::standardDeviation},
+        {&geometric, &Distribution::mean},
+        {&geometric, &Distribution::standardDeviation},
+    };
+    for (const Case& c : cases) {
+        const double value = (c.distribution->*c.operation)();
+        EXPECT_EQ(c.distribution->status(), ResultStatus::PlusInfinity) << c.distribution->parameterSymbol1();
+        EXPECT_TRUE(std::isfinite(value));
+    }
+    for (Distribution* d : {static_cast<Distribution*>(&negative), static_cast<Distribution*>(&geometric)}) {
+        EXPECT_EQ(d->quantile(0.5), infiniteQuantile);
+        EXPECT_EQ(d->status(), ResultStatus::PlusInfinity);
+    }
+    // Just inside the range the numbers stand.
+    GeometricDistribution small(1e-300);
+    EXPECT_DOUBLE_EQ(small.mean(), 1e300);
+    EXPECT_EQ(small.status(), ResultStatus::Ok);
+    EXPECT_NEAR(small.quantile(0.5), std::log(2.0) * 1e300, 1e288);
+    EXPECT_EQ(small.status(), ResultStatus::Ok);
+}
+
 TEST(DiscreteDistributions, ParameterTextsNameTheParameters)
 {
     struct Case {
