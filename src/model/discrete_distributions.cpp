@@ -46,6 +46,10 @@ bool isProbability(double p) { return p > 0.0 && p < 1.0; }
 
 bool isQuantileArgument(double q) { return q >= 0.0 && q <= 1.0; }
 
+// A sum of rounded masses can pass 1 by an ulp, which would make the survival
+// function read -0.
+double atMostOne(double sum) { return std::min(sum, 1.0); }
+
 double lowerGraphEnd(double lowQuantile) { return std::max(0.0, std::floor(lowQuantile - 0.5)); }
 
 double upperGraphEnd(double highQuantile) { return std::floor(highQuantile + 1.5); }
@@ -299,7 +303,7 @@ double PoissonDistribution::cdf(double x)
     }
     double sum = 0.0;
     for (auto mass = masses.rbegin(); mass != masses.rend(); ++mass) sum += *mass;
-    return ok(sum);
+    return ok(atMostOne(sum));
 }
 
 double PoissonDistribution::hazard(double)
@@ -411,7 +415,7 @@ double BinomialDistribution::cdf(double x)
     double sum;
     walkDistributionFunction(
         first, k, HUGE_VAL, [n, p](double i, double previous) { return binomialStep(n, p, i, previous); }, sum);
-    return ok(sum);
+    return ok(atMostOne(sum));
 }
 
 double BinomialDistribution::hazard(double)
@@ -532,7 +536,7 @@ double NegativeBinomialDistribution::cdf(double x)
         walkDistributionFunction(
             first, k, walkBudget, [n, p](double i, double previous) { return negativeBinomialStep(n, p, i, previous); },
             sum)) {
-        return ok(sum);
+        return ok(atMostOne(sum));
     }
     return ok(negativeBinomialDistributionFunction(n, p, k));
 }
@@ -649,7 +653,7 @@ double GeometricDistribution::cdf(double x)
     if (p >= DBL_MIN &&
         walkDistributionFunction(
             p, k, walkBudget, [p](double, double previous) { return geometricStep(p, previous); }, sum)) {
-        return ok(sum);
+        return ok(atMostOne(sum));
     }
     return ok(geometricDistributionFunction(p, k));
 }
