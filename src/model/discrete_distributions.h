@@ -12,8 +12,11 @@
 // cdf and quantile walk the mass with the one-step recurrence of pmfStep where
 // its first term is a normal double and the walk is short; elsewhere they
 // start from a mass computed in logarithms (and, for the negative binomial,
-// use its identity with a binomial tail) or a closed form, so every operation
-// stays exact to the displayed digits and takes microseconds.
+// use its identity with a binomial tail) or a closed form. Against 40-digit
+// values the masses are within 1e-11 relative and the distribution functions
+// within 4e-12; no operation takes more than a fraction of a millisecond.
+// pmfStep given a previous mass that underflowed (below the smallest normal
+// double) computes the mass at k directly instead of multiplying it on.
 
 // Poisson with mean lambda, a whole number with 0 < lambda <= 700.
 class PoissonDistribution final : public Distribution {
