@@ -63,6 +63,15 @@ double UniformDistribution::cdf(double x)
     return ok((x - a) / (b - a));
 }
 
+double UniformDistribution::survival(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
+    const double a = parameters_[0], b = parameters_[1];
+    if (x > b) return ok(0.0);
+    if (x < a || x - a <= b - x) return 1 - cdf(x);
+    return ok((b - x) / (b - a));  // the upper part, without cancelling against 1
+}
+
 double UniformDistribution::hazard(double x)
 {
     const double a = parameters_[0], b = parameters_[1];
@@ -136,6 +145,12 @@ double ExponentialDistribution::cdf(double x)
     return ok(1 - std::exp((-lambda) * x));
 }
 
+double ExponentialDistribution::survival(double x)
+{
+    if (!isValid() || x < 0) return fail(ResultStatus::Invalid, 1.0);
+    return ok(std::exp((-parameters_[0]) * x));
+}
+
 double ExponentialDistribution::hazard(double x)
 {
     if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
@@ -177,6 +192,36 @@ double CauchyDistribution::cdf(double x)
     if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
     return ok(std::atan((x - mu) / sigma) / pi + 0.5);
+}
+
+double CauchyDistribution::survival(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
+    const double mu = parameters_[0], sigma = parameters_[1];
+    const double d = x - mu;
+    if (d <= sigma) return 1 - cdf(x);
+    // Beyond one scale to the right, 1/2 - atan(z)/pi = atan(1/z)/pi keeps every digit.
+    return ok(std::atan(sigma / d) / pi);
+}
+
+double CauchyDistribution::hazard(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double mu = parameters_[0], sigma = parameters_[1];
+    const double d = x - mu;
+    const double z = d / sigma;
+    if (std::fabs(z) <= 1) return ok(1 / ((sigma * pi) * (z * z + 1)) / (0.5 - std::atan(z) / pi));
+
+    // Far out, in u = 1/z so that nothing squares into overflow: the density is
+    // (u/d) / (pi (1 + u^2)) and the survival atan(u)/pi on the right,
+    // 1 + atan(u)/pi on the left.
+    const double u = sigma / d;
+    if (d > 0) {
+        const double slope = u == 0 ? 1.0 : u / std::atan(u);
+        return ok(slope / (d * (1 + u * u)));
+    }
+    const double density = (u / d) / (pi * (1 + u * u));
+    return ok(density / (1 + std::atan(u) / pi));
 }
 
 double CauchyDistribution::quantile(double q)
@@ -242,6 +287,13 @@ double DoubleExponentialDistribution::cdf(double x)
     const double lambda = parameters_[0];
     if (x < 0) return ok(std::exp(x * lambda) * 0.5);
     return ok(1 - std::exp((-lambda) * x) * 0.5);
+}
+
+double DoubleExponentialDistribution::survival(double x)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
+    if (x < 0) return 1 - cdf(x);
+    return ok(std::exp((-parameters_[0]) * x) * 0.5);
 }
 
 // Shown without the factor lambda, as the hazard's formula picture has it.

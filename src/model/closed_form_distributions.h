@@ -17,6 +17,7 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
     double hazard(double x) override;
     double quantile(double q) override;
     double graphLow() override;
@@ -42,6 +43,7 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
     double hazard(double x) override;
     double quantile(double q) override;
     double graphLow() override;
@@ -65,6 +67,8 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
+    double hazard(double x) override;
     double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
@@ -90,6 +94,7 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
     double hazard(double x) override;
     double quantile(double q) override;
     const char* parameterSymbol1() const override;

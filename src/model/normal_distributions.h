@@ -16,6 +16,8 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
+    double hazard(double x) override;
     double quantile(double q) override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
@@ -39,6 +41,8 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
+    double hazard(double x) override;
     double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;

@@ -9,20 +9,20 @@ namespace {
 constexpr double twoOverSqrtPi = 1.1283791670955126;
 constexpr double expMinusTwo = 0.1353352832366127;
 constexpr double sqrtTwoPi = 2.5066282746310007;
-constexpr double centralLimit = 0.5;   // erf's own rational range ends here
+constexpr double centralLimit = 0.5;    // erf's own rational range ends here
 constexpr double saturationLimit = 10;  // erf is +-1 and erfc 0 from here on
-constexpr double nearTailLimit = 8;    // switch between the two tail fits of inverseNormal
+constexpr double nearTailLimit = 8;     // switch between the two tail fits of inverseNormal
+constexpr int millsRatioDepth = 30;     // enough for full precision from z = 5 on
 
 // erf on |x| < 0.5, as a rational function of x^2.
 constexpr double erfNumerator[] = {0.007547728033418632, 0.2888051372075941, 14.33838421917482, 38.0140318123903,
                                    3017.827885365076,    7404.071427101515,  80437.36309608402};
-constexpr double erfDenominator[] = {1,          38.01907139519394, 658.0701554592405, 6379.600173244283,
-                                     34216.52579246285, 80437.36309608402};
+constexpr double erfDenominator[] = {
+    1, 38.01907139519394, 658.0701554592405, 6379.600173244283, 34216.52579246285, 80437.36309608402};
 
 // erfc on 0.5 <= x < 10, as exp(-x^2) times a rational function of x.
-constexpr double erfcNumerator[] = {0.5641877825507398, 9.675807882987266,  77.08161730368428,
-                                    368.5196154710011,  1143.2620707038861, 2320.4395902516353,
-                                    2898.0293292167657, 1826.3348842295113};
+constexpr double erfcNumerator[] = {0.5641877825507398, 9.675807882987266,  77.08161730368428,  368.5196154710011,
+                                    1143.2620707038861, 2320.4395902516353, 2898.0293292167657, 1826.3348842295113};
 constexpr double erfcDenominator[] = {1,
                                       17.14980943627608,
                                       137.12559605006223,
@@ -45,8 +45,8 @@ constexpr double centralDenominator[] = {1,
                                          -82.03722561683334,
                                          15.90562251262117,
                                          -1.1833162112133};
-constexpr double nearTailNumerator[] = {4.0554489230596245,  31.525109459989388,  57.16281922464213,
-                                        44.08050738932008,   14.684956192885803,  2.1866330685079025,
+constexpr double nearTailNumerator[] = {4.0554489230596245,  31.525109459989388,   57.16281922464213,
+                                        44.08050738932008,   14.684956192885803,   2.1866330685079025,
                                         -0.1402560791713545, -0.03504246268278482, -0.0008574567851546854};
 constexpr double nearTailDenominator[] = {1,
                                           15.779988325646675,
@@ -104,18 +104,27 @@ double inverseNormal(double p)
     if (y > expMinusTwo) {
         const double u = y - 0.5;
         const double v = u * u;
-        const double z = u + u * (v * evaluatePolynomial(centralNumerator, v) / evaluatePolynomial(centralDenominator, v));
+        const double z =
+            u + u * (v * evaluatePolynomial(centralNumerator, v) / evaluatePolynomial(centralDenominator, v));
         return z * sqrtTwoPi;
     }
 
     const double r = std::sqrt(-2.0 * std::log(y));
     const double z0 = r - std::log(r) / r;
     const double w = 1.0 / r;
-    const double correction = r < nearTailLimit
-                                  ? w * evaluatePolynomial(nearTailNumerator, w) / evaluatePolynomial(nearTailDenominator, w)
-                                  : w * evaluatePolynomial(farTailNumerator, w) / evaluatePolynomial(farTailDenominator, w);
+    const double correction =
+        r < nearTailLimit ? w * evaluatePolynomial(nearTailNumerator, w) / evaluatePolynomial(nearTailDenominator, w)
+                          : w * evaluatePolynomial(farTailNumerator, w) / evaluatePolynomial(farTailDenominator, w);
     const double z = z0 - correction;
     return negate ? -z : z;
+}
+
+double millsRatio(double z)
+{
+    // Q(z) / phi(z) = 1 / (z + 1 / (z + 2 / (z + 3 / (z + ...)))), evaluated from the bottom up.
+    double denominator = z;
+    for (int k = millsRatioDepth; k >= 1; --k) denominator = z + k / denominator;
+    return 1.0 / denominator;
 }
 
 double sign(double x)

@@ -17,6 +17,12 @@ double complementaryErrorFunction(double x);
 // round trip through Phi is exact to 8e-15 relative for |z| < 8.
 double inverseNormal(double p);
 
+// Mills' ratio Q(z) / phi(z): the standard normal upper tail over the density,
+// for z >= 5, by its continued fraction cut at a fixed depth. Relative error
+// below 3e-16 there; it never underflows, so tails beyond the reach of erfc
+// (z >= 10 sqrt(2)) keep their digits. Close to 1/z for large z.
+double millsRatio(double z);
+
 // 1 for x > 0, -1 for x < 0, 0 otherwise (also for NaN).
 double sign(double x);
 

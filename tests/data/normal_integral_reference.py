@@ -7,6 +7,7 @@ the same argument back. Lines:
     erf  x  erf(x)
     erfc x  erfc(x)
     inverse_normal p  z  s
+    mills z  (1 - Phi(z)) / phi(z)
 where Phi(z) = p and s = phi(z) / min(p, 1 - p) turns an error in z into the
 relative error of the round trip Phi(z).
 """
@@ -67,6 +68,9 @@ for p in sorted(probabilities):
     density = mp.npdf(z)
     s = density / min(pm, 1 - pm)
     lines.append(f"inverse_normal {double_text(p)} {text(z)} {text(s)}")
+
+for z in spread(5.0, 40.0, 141) + [50.0, 100.0, 1e3, 1e4]:
+    lines.append(f"mills {double_text(z)} {text(mp.ncdf(-mp.mpf(z)) / mp.npdf(mp.mpf(z)))}")
 
 here = os.path.dirname(os.path.abspath(__file__))
 with open(os.path.join(here, "normal_integral_reference.txt"), "w") as out:

@@ -5,25 +5,12 @@
 
 #include <cmath>
 #include <cstring>
-#include <memory>
 #include <string>
 
 #include "../reference_data.h"
-#include "model/closed_form_distributions.h"
-#include "model/normal_distributions.h"
+#include "make_distribution.h"
 
 namespace {
-
-std::unique_ptr<Distribution> makeDistribution(const std::string& name, double p1, double p2)
-{
-    if (name == "uniform") return std::make_unique<UniformDistribution>(p1, p2);
-    if (name == "exponential") return std::make_unique<ExponentialDistribution>(p1);
-    if (name == "cauchy") return std::make_unique<CauchyDistribution>(p1, p2);
-    if (name == "double_exponential") return std::make_unique<DoubleExponentialDistribution>(p1);
-    if (name == "normal") return std::make_unique<NormalDistribution>(p1, p2);
-    if (name == "lognormal") return std::make_unique<LognormalDistribution>(p1, p2);
-    return nullptr;
-}
 
 double evaluate(Distribution& d, const std::string& operation, double x)
 {

@@ -145,3 +145,23 @@ TEST(NormalIntegral, InverseNormalTailsAreMirrorImages)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NormalIntegral, MillsRatioKeepsFullPrecisionFromFiveStandardDeviationsOn)
+{
+    const auto data = records("mills");
+    ASSERT_GT(data.size(), 100u);
+    ErrorSpread spread;
+    for (const auto& record : data) {
+        const double z = referenceNumber(record[1]);
+        const double want = referenceNumber(record[2]);
+        spread.add(std::fabs(millsRatio(z) - want) / want, z);
+    }
+    EXPECT_LT(spread.worst, 3e-16) << "at z = " << spread.where;
+    // Far beyond, the ratio is 1/z to the last bit.
+    EXPECT_EQ(millsRatio(1e200), 1e-200);
+    EXPECT_EQ(millsRatio(std::numeric_limits<double>::infinity()), 0.0);
+}
+
+}  // namespace
