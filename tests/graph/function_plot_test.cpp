@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/closed_form_distributions.h"
+#include "model/discrete_distributions.h"
 #include "model/normal_distributions.h"
 #include "scripted_distribution.h"
 
@@ -325,6 +326,44 @@ TEST(FunctionPlot, WideDiscreteRangesKeepTheTrueMassAtEverySample)
                 ASSERT_NEAR(plot.samples[i], expected, 1e-9 * std::max(expected, c.p))
                     << c.high << " f" << function << " i" << i;
             }
+        }
+    }
+}
+
+TEST(FunctionPlot, CatalogueDiscreteDistributionsDrawTheirMassesAndRunningSums)
+{
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<Distribution>()> make;
+    };
+    const Case cases[] = {
+        {"Poisson 10", [] { return std::make_unique<PoissonDistribution>(10.0); }},
+        {"binomial 3 0.9", [] { return std::make_unique<BinomialDistribution>(3, 0.9); }},  // range ends past N
+        {"negative binomial 10 0.5", [] { return std::make_unique<NegativeBinomialDistribution>(10, 0.5); }},
+        {"geometric 0.01", [] { return std::make_unique<GeometricDistribution>(0.01); }},  // 690 integers
+    };
+    for (const Case& c : cases) {
+        for (int function = 0; function < 3; ++function) {
+            const auto distribution = c.make();
+            const auto reference = c.make();
+            const FunctionPlot plot = computeFunctionPlot(*distribution, function);
+            ASSERT_FALSE(plot.parametersInvalid) << c.name;
+            const double first = std::floor(plot.low);
+            const double before = first > 0 ? reference->cdf(first - 1) : 0.0;
+            int gaps = 0;
+            for (int i = 0; i < 274; ++i) {
+                const double k = std::floor(sampleX(plot, i));
+                const double mass = reference->pdf(k);
+                if (reference->status() == ResultStatus::SingularPoint) {
+                    EXPECT_EQ(plot.samples[i], gap) << c.name << " i" << i;
+                    ++gaps;
+                    continue;
+                }
+                const double below = reference->cdf(k) - before;  // the masses from the first integer to k
+                const double expected = function == 0 ? mass : function == 1 ? below : 1 - below;
+                ASSERT_NEAR(plot.samples[i], expected, 1e-12) << c.name << " f" << function << " i" << i;
+            }
+            EXPECT_EQ(gaps > 0, c.name[0] == 'b') << c.name;
         }
     }
 }
