@@ -13,8 +13,8 @@ static void initialiseFontResources() { Q_INIT_RESOURCE(fonts); }
 
 namespace {
 
-constexpr const char* regularFace = ":/fonts/tahoma.ttf";
-constexpr const char* boldFace = ":/fonts/tahomabd.ttf";
+// The regular face first: its metrics stand for both.
+constexpr const char* faces[] = {":/fonts/tahoma.ttf", ":/fonts/tahomabd.ttf"};
 
 // Tahoma's own values, used only if the shipped face cannot be read.
 constexpr double fallbackAscentPerEm = 2049.0 / 2048.0;
@@ -51,13 +51,13 @@ const Typeface& typeface()
     static const Typeface face = [] {
         initialiseFontResources();
         Typeface loaded;
-        for (const char* path : {regularFace, boldFace}) {
+        for (const char* path : faces) {
             QFile file(QString::fromLatin1(path));
             if (!file.open(QIODevice::ReadOnly)) continue;
             const QByteArray data = file.readAll();
             const QStringList families = QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFontFromData(data));
             if (!families.isEmpty()) loaded.family = families.front();
-            if (path == regularFace) readCellMetrics(data, loaded);
+            if (path == faces[0]) readCellMetrics(data, loaded);
         }
         return loaded;
     }();
