@@ -1,0 +1,297 @@
+#include "model/beta_distributions.h"
+
+#include <cmath>
+
+#include "model/density_terms.h"
+#include "numeric/beta_functions.h"
+#include "numeric/gamma_functions.h"
+
+namespace {
+
+bool isProbability(double q) { return q >= 0 && q <= 1; }
+
+double logBeta(double a, double b) { return logGamma(a) + logGamma(b) - logGamma(a + b); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- beta
+
+bool BetaDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
+
+double BetaDistribution::okUnlessOverflow(double value)
+{
+    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
+}
+
+double BetaDistribution::mean()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    return ok(a / (a + b));
+}
+
+double BetaDistribution::standardDeviation()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    return ok(std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1.0))));
+}
+
+double BetaDistribution::coefficientOfVariation()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    return okUnlessOverflow(std::sqrt(b / ((a + b + 1.0) * a)));
+}
+
+double BetaDistribution::skewness()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    return okUnlessOverflow((std::sqrt(a + b + 1.0) * ((b - a) * 2.0)) / (std::sqrt(a * b) * (a + b + 2.0)));
+}
+
+double BetaDistribution::kurtosis() { return fail(ResultStatus::Invalid); }
+
+double BetaDistribution::pdf(double x)
+{
+    if (!isValid() || !(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid);
+    const double a = parameters_[0], b = parameters_[1];
+    // The ends read 0; an end where the density does not vanish is marked singular.
+    if (x == 0) return a <= 1 ? fail(ResultStatus::SingularPoint) : ok(0.0);
+    if (x == 1) return b <= 1 ? fail(ResultStatus::SingularPoint) : ok(0.0);
+
+    const double right = std::pow(1.0 - x, b - 1.0);
+    const double left = std::pow(x, a - 1.0);
+    const double norm = betaFunction(a, b);
+    if (allOrdinary(right, left, norm)) {
+        const double density = (right * left) / norm;
+        if (std::isnormal(density)) return ok(density);
+    }
+    return okUnlessOverflow(std::exp((b - 1.0) * std::log1p(-x) + (a - 1.0) * std::log(x) - logBeta(a, b)));
+}
+
+double BetaDistribution::cdf(double x)
+{
+    if (!isValid() || !(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid);
+    return ok(incompleteBeta(parameters_[0], parameters_[1], x));
+}
+
+double BetaDistribution::quantile(double q)
+{
+    if (!isValid() || !isProbability(q)) return fail(ResultStatus::Invalid);
+    if (q == 0 || q == 1.0) return ok(q);
+    return ok(inverseIncompleteBeta(parameters_[0], parameters_[1], q));
+}
+
+double BetaDistribution::graphLow()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(0.0);
+}
+
+double BetaDistribution::graphHigh()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return ok(1.0);
+}
+
+const char* BetaDistribution::parameterSymbol1() const { return "a"; }
+const char* BetaDistribution::parameterDomain1() const { return parameter_domain::positive; }
+const char* BetaDistribution::parameterSymbol2() const { return "b"; }
+const char* BetaDistribution::parameterDomain2() const { return parameter_domain::positive; }
+
+// ---------------------------------------------------------------- Student
+
+bool StudentDistribution::floorAndTest(double bound)
+{
+    parameters_[0] = std::floor(parameters_[0]);
+    return parameters_[0] > bound;
+}
+
+double StudentDistribution::okUnlessOverflow(double value)
+{
+    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
+}
+
+double StudentDistribution::mean()
+{
+    if (!floorAndTest(1)) return fail(ResultStatus::Invalid);
+    return ok(0.0);
+}
+
+double StudentDistribution::standardDeviation()
+{
+    if (!floorAndTest(2)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0];
+    return ok(std::sqrt(n / (n - 2.0)));
+}
+
+// The mean is 0, so the ratio is never defined.
+double StudentDistribution::coefficientOfVariation() { return fail(ResultStatus::Invalid); }
+
+double StudentDistribution::skewness()
+{
+    if (!floorAndTest(3)) return fail(ResultStatus::Invalid);
+    return ok(0.0);
+}
+
+double StudentDistribution::kurtosis()
+{
+    if (!floorAndTest(4)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0];
+    return ok((n - 2.0) * 3.0 / (n - 4.0));
+}
+
+double StudentDistribution::pdf(double x)
+{
+    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0];
+    const double power = std::pow((x * x) / n + 1.0, -(n + 1.0) * 0.5);
+    const double norm = std::sqrt(n) * betaFunction(0.5, n * 0.5);
+    if (allOrdinary(power, norm)) {
+        const double density = power / norm;
+        if (std::isnormal(density)) return ok(density);
+    }
+    const double logPower = -(n + 1.0) * 0.5 * std::log1p((x * x) / n);
+    return ok(std::exp(logPower - 0.5 * std::log(n) - logBeta(0.5, n * 0.5)));
+}
+
+double StudentDistribution::cdf(double x)
+{
+    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
+    return ok(studentDistribution(parameters_[0], x));
+}
+
+double StudentDistribution::quantile(double q)
+{
+    if (!floorAndTest(0) || !isProbability(q)) return fail(ResultStatus::Invalid);
+    if (q == 0) return fail(ResultStatus::MinusInfinity);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity);
+    return ok(studentQuantile(parameters_[0], q));
+}
+
+double StudentDistribution::graphLow() { return quantile(0.02); }
+
+double StudentDistribution::graphHigh() { return quantile(0.98); }
+
+const char* StudentDistribution::parameterSymbol1() const { return "n"; }
+const char* StudentDistribution::parameterDomain1() const { return parameter_domain::positiveWhole; }
+
+// ---------------------------------------------------------------- F
+
+bool FDistribution::floorAndTest(double bound)
+{
+    parameters_[0] = std::floor(parameters_[0]);
+    parameters_[1] = std::floor(parameters_[1]);
+    return parameters_[0] > 0 && parameters_[1] > bound;
+}
+
+double FDistribution::okUnlessOverflow(double value)
+{
+    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
+}
+
+double FDistribution::mean()
+{
+    if (!floorAndTest(2)) return fail(ResultStatus::Invalid);
+    const double n2 = parameters_[1];
+    return ok(n2 / (n2 - 2.0));
+}
+
+double FDistribution::standardDeviation()
+{
+    if (!floorAndTest(4)) return fail(ResultStatus::Invalid);
+    const double n1 = parameters_[0], n2 = parameters_[1];
+    return okUnlessOverflow(
+        std::sqrt((((2.0 * n2) * n2) * (n1 + n2 - 2.0)) / (((n1 * (n2 - 2.0)) * (n2 - 2.0)) * (n2 - 4.0))));
+}
+
+double FDistribution::coefficientOfVariation()
+{
+    if (!floorAndTest(4)) return fail(ResultStatus::Invalid);
+    const double n1 = parameters_[0], n2 = parameters_[1];
+    return ok(std::sqrt(((n1 + n2 - 2.0) * 2.0) / ((n2 - 4.0) * n1)));
+}
+
+double FDistribution::skewness()
+{
+    if (!floorAndTest(6)) return fail(ResultStatus::Invalid);
+    const double n1 = parameters_[0], n2 = parameters_[1];
+    return ok(std::sqrt(((n2 - 4.0) * 8.0) / ((n1 + n2 - 2.0) * n1)) * ((2.0 * n1 + n2 - 2.0) / (n2 - 6.0)));
+}
+
+// Left undefined for every choice of the degrees of freedom; nothing is rounded.
+double FDistribution::kurtosis() { return fail(ResultStatus::Invalid); }
+
+double FDistribution::pdf(double x)
+{
+    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
+    const double n1 = parameters_[0], n2 = parameters_[1];
+    // Below the support the density is 0, as the distribution function says.
+    if (x < 0) return ok(0.0);
+    if (x == 0) return fail(ResultStatus::SingularPoint);
+    if (std::isinf(x)) return ok(0.0);
+
+    const double half1 = n1 * 0.5, half2 = n2 * 0.5, halfSum = (n1 + n2) * 0.5;
+    const double power = std::pow(x, half1 - 1.0);
+    const double ratioPower = std::pow(n1 / n2, half1);
+    const double gammaSum = gammaFunction(halfSum);
+    const double base = std::pow(x * n1 / n2 + 1.0, halfSum);
+    const double gammaProduct = gammaFunction(half2) * gammaFunction(half1);
+    if (allOrdinary(power, ratioPower, gammaSum, base, gammaProduct)) {
+        const double density = (power * (ratioPower * gammaSum)) / (base * gammaProduct);
+        if (std::isnormal(density)) return ok(density);
+    }
+    const double logDensity = (half1 - 1.0) * std::log(x) + half1 * std::log(n1 / n2) + logGamma(halfSum) -
+                              halfSum * std::log1p(x * n1 / n2) - logGamma(half2) - logGamma(half1);
+    return okUnlessOverflow(std::exp(logDensity));
+}
+
+double FDistribution::cdf(double x)
+{
+    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
+    const double n1 = parameters_[0], n2 = parameters_[1];
+    if (x <= 0) return ok(0.0);
+    // I(n1/2, n2/2; u/(u + n2)), taken as 1 - I(n2/2, n1/2; n2/(u + n2)) in the upper
+    // half, where u/(u + n2) would round away the digits of its distance to 1.
+    const double u = x * n1;
+    const double w = n2 / (u + n2);
+    if (w >= 0.5) return ok(incompleteBeta(n1 * 0.5, n2 * 0.5, u / (u + n2)));
+    return ok(1.0 - incompleteBeta(n2 * 0.5, n1 * 0.5, w));
+}
+
+double FDistribution::quantile(double q)
+{
+    if (!floorAndTest(0)) return fail(ResultStatus::Invalid);
+    if (!isProbability(q)) return fail(ResultStatus::Invalid);
+    if (q == 0) return ok(0.0);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity);
+
+    const double n1 = parameters_[0], n2 = parameters_[1];
+    const double a = n2 * 0.5, b = n1 * 0.5, h = 1.0 - q;
+    const double g = incompleteBeta(a, b, 0.5);
+    // Invert on the side whose probability is the smaller one, where it keeps its digits.
+    if (g > h || h < 0.001) {
+        const double m = inverseIncompleteBeta(a, b, h);
+        return okUnlessOverflow((n2 - m * n2) / (m * n1));
+    }
+    const double m = inverseIncompleteBeta(b, a, q);
+    return okUnlessOverflow((m * n2) / ((1.0 - m) * n1));
+}
+
+double FDistribution::graphLow() { return ok(0.0); }
+
+double FDistribution::graphHigh()
+{
+    if (!floorAndTest(0)) return fail(ResultStatus::Invalid);
+    // With one denominator degree of freedom the tail is so long that the
+    // 0.95 quantile would flatten the curve against the axis.
+    const double high = quantile(0.95);
+    return parameters_[1] == 1 ? high * 0.025 : high;
+}
+
+const char* FDistribution::parameterSymbol1() const { return "n1"; }
+const char* FDistribution::parameterDomain1() const { return parameter_domain::positiveWhole; }
+const char* FDistribution::parameterSymbol2() const { return "n2"; }
+const char* FDistribution::parameterDomain2() const { return parameter_domain::positiveWhole; }

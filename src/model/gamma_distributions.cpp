@@ -1,0 +1,189 @@
+#include "model/gamma_distributions.h"
+
+#include <cmath>
+
+#include "model/density_terms.h"
+#include "numeric/gamma_functions.h"
+
+namespace {
+
+constexpr double logTwo = 0.6931471805599453;
+
+bool isProbability(double q) { return q >= 0 && q <= 1; }
+
+}  // namespace
+
+// ---------------------------------------------------------------- gamma
+
+bool GammaDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
+
+double GammaDistribution::okUnlessOverflow(double value)
+{
+    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
+}
+
+double GammaDistribution::mean()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return okUnlessOverflow(parameters_[0] * parameters_[1]);
+}
+
+double GammaDistribution::standardDeviation()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return okUnlessOverflow(std::sqrt(parameters_[0]) * parameters_[1]);
+}
+
+double GammaDistribution::coefficientOfVariation()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return okUnlessOverflow(1.0 / std::sqrt(parameters_[0]));
+}
+
+double GammaDistribution::skewness()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return okUnlessOverflow(2.0 / std::sqrt(parameters_[0]));
+}
+
+double GammaDistribution::kurtosis()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    return okUnlessOverflow(6.0 / parameters_[0] + 3.0);
+}
+
+double GammaDistribution::pdf(double x)
+{
+    if (!isValid() || std::isnan(x)) return fail(ResultStatus::Invalid);
+    const double shape = parameters_[0], scale = parameters_[1];
+    // Below the support the density is 0, as the distribution function says.
+    if (x < 0) return ok(0.0);
+    const double t = x / scale;
+    if (t == 0) {
+        // The pole of a shape below 1 is an infinite density, not a number.
+        if (shape < 1) return fail(ResultStatus::PlusInfinity);
+        return okUnlessOverflow(shape == 1 ? 1.0 / scale : 0.0);
+    }
+    if (std::isinf(t)) return ok(0.0);
+
+    const double decay = std::exp(-t);
+    const double power = std::pow(t, shape - 1.0);
+    const double norm = gammaFunction(shape) * scale;
+    if (allOrdinary(decay, power, norm)) {
+        const double density = (decay * power) / norm;
+        if (std::isnormal(density)) return ok(density);
+    }
+    return okUnlessOverflow(std::exp((shape - 1.0) * std::log(t) - t - logGamma(shape) - std::log(scale)));
+}
+
+double GammaDistribution::cdf(double x)
+{
+    if (!isValid() || std::isnan(x)) return fail(ResultStatus::Invalid);
+    return ok(incompleteGamma(parameters_[0], x / parameters_[1]));
+}
+
+double GammaDistribution::quantile(double q)
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    if (!isProbability(q)) return fail(ResultStatus::Invalid);
+    if (q == 0) return ok(0.0);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity);
+    return okUnlessOverflow(inverseComplementaryIncompleteGamma(parameters_[0], 1.0 - q) * parameters_[1]);
+}
+
+double GammaDistribution::graphLow()
+{
+    if (!isValid()) return fail(ResultStatus::Invalid);
+    // A shape below 1 has a pole at 0: start where the curve is drawable.
+    if (parameters_[0] < 1) return quantile(0.05);
+    return ok(0.0);
+}
+
+const char* GammaDistribution::parameterSymbol1() const { return "g"; }
+const char* GammaDistribution::parameterDomain1() const { return parameter_domain::positive; }
+const char* GammaDistribution::parameterSymbol2() const { return "b"; }
+const char* GammaDistribution::parameterDomain2() const { return parameter_domain::positive; }
+
+// ---------------------------------------------------------------- chi-square
+
+bool ChiSquareDistribution::floorAndTest()
+{
+    parameters_[0] = std::floor(parameters_[0]);
+    return parameters_[0] > 0;
+}
+
+double ChiSquareDistribution::okUnlessOverflow(double value)
+{
+    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
+}
+
+double ChiSquareDistribution::mean()
+{
+    if (!floorAndTest()) return fail(ResultStatus::Invalid);
+    return okUnlessOverflow(parameters_[0]);
+}
+
+double ChiSquareDistribution::standardDeviation()
+{
+    if (!floorAndTest()) return fail(ResultStatus::Invalid);
+    return okUnlessOverflow(std::sqrt(parameters_[0] * 2.0));
+}
+
+double ChiSquareDistribution::coefficientOfVariation()
+{
+    if (!floorAndTest()) return fail(ResultStatus::Invalid);
+    return ok(std::sqrt(2.0 / parameters_[0]));
+}
+
+double ChiSquareDistribution::skewness()
+{
+    // Twice the coefficient of variation, with the status that call leaves.
+    const double variation = coefficientOfVariation();
+    return variation + variation;
+}
+
+double ChiSquareDistribution::kurtosis()
+{
+    if (!floorAndTest()) return fail(ResultStatus::Invalid);
+    return ok(12.0 / parameters_[0] + 3.0);
+}
+
+double ChiSquareDistribution::pdf(double x)
+{
+    if (!floorAndTest() || std::isnan(x)) return fail(ResultStatus::Invalid);
+    const double n = parameters_[0];
+    if (x < 0) return ok(0.0);
+    if (x == 0) return n < 3 ? fail(ResultStatus::SingularPoint) : ok(0.0);
+    if (std::isinf(x)) return ok(0.0);
+
+    const double half = n * 0.5;
+    const double power = std::pow(x, half - 1.0);
+    const double decay = std::exp(-x * 0.5);
+    const double norm = gammaFunction(half) * std::pow(2.0, half);
+    if (allOrdinary(power, decay, norm)) {
+        const double density = (power * decay) / norm;
+        if (std::isnormal(density)) return ok(density);
+    }
+    return okUnlessOverflow(std::exp((half - 1.0) * std::log(x) - x * 0.5 - logGamma(half) - half * logTwo));
+}
+
+double ChiSquareDistribution::cdf(double x)
+{
+    if (!floorAndTest() || std::isnan(x)) return fail(ResultStatus::Invalid);
+    return ok(incompleteGamma(parameters_[0] * 0.5, x * 0.5));
+}
+
+double ChiSquareDistribution::quantile(double q)
+{
+    if (!floorAndTest()) return fail(ResultStatus::Invalid);
+    if (!isProbability(q)) return fail(ResultStatus::Invalid);
+    if (q == 0) return ok(0.0);
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity);
+    const double e = inverseComplementaryIncompleteGamma(parameters_[0] * 0.5, 1.0 - q);
+    return okUnlessOverflow(e + e);
+}
+
+double ChiSquareDistribution::graphLow() { return ok(0.0); }
+
+const char* ChiSquareDistribution::parameterSymbol1() const { return "n"; }
+const char* ChiSquareDistribution::parameterDomain1() const { return parameter_domain::positiveWhole; }

@@ -1,0 +1,140 @@
+#include "model/gamma_distributions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "family_operations.h"
+
+namespace {
+
+constexpr double any = NAN;
+constexpr auto Ok = ResultStatus::Ok;
+constexpr auto Invalid = ResultStatus::Invalid;
+constexpr auto PlusInfinity = ResultStatus::PlusInfinity;
+constexpr auto SingularPoint = ResultStatus::SingularPoint;
+
+void expectCases(Distribution& d, std::initializer_list<OperationCase> cases, const char* label)
+{
+    for (const auto& c : cases) {
+        const double value = callOperation(d, c.operation, c.argument);
+        EXPECT_EQ(d.status(), c.status) << label << " " << operationName(c.operation) << "(" << c.argument << ")";
+        if (!std::isnan(c.value)) {
+            EXPECT_NEAR(value, c.value, 1e-15 * std::fmax(1, std::fabs(c.value)))
+                << label << " " << operationName(c.operation) << "(" << c.argument << ")";
+        }
+    }
+}
+
+TEST(GammaDistribution, ShapeOneIsTheExponentialWithRateOne)
+{
+    GammaDistribution gamma(1, 1);
+    expectCases(gamma,
+                {
+                    {Operation::Pdf, 0, 1, Ok},
+                    {Operation::Pdf, 2, std::exp(-2.0), Ok},
+                    {Operation::Cdf, 1, 1 - std::exp(-1.0), Ok},
+                    {Operation::Quantile, 0, 0, Ok},
+                    {Operation::Quantile, 1, 0, PlusInfinity},
+                    {Operation::Quantile, 0.5, std::log(2.0), Ok},
+                    {Operation::GraphLow, 0, 0, Ok},
+                    {Operation::Mean, 0, 1, Ok},
+                    {Operation::Kurtosis, 0, 9, Ok},
+                },
+                "gamma(1, 1)");
+}
+
+TEST(GammaDistribution, ReportsItsPoleAndItsSupport)
+{
+    GammaDistribution below(0.5, 1);
+    expectCases(below,
+                {
+                    // An infinite density is a status, not a number.
+                    {Operation::Pdf, 0, 0, PlusInfinity},
+                    {Operation::Hazard, 0, 0, PlusInfinity},
+                    {Operation::GraphLow, 0, any, Ok},  // the 0.05 quantile, not 0
+                    {Operation::Pdf, -1, 0, Ok},
+                    {Operation::Pdf, -1e-300, 0, Ok},
+                    {Operation::Cdf, -1, 0, Ok},
+                },
+                "gamma(0.5, 1)");
+    EXPECT_EQ(below.graphLow(), below.quantile(0.05));
+    EXPECT_GT(below.graphLow(), 0);
+    GammaDistribution above(3, 2);
+    expectCases(above, {{Operation::Pdf, 0, 0, Ok}, {Operation::Pdf, -4, 0, Ok}, {Operation::GraphLow, 0, 0, Ok}},
+                "gamma(3, 2)");
+}
+
+TEST(GammaDistribution, RejectsParametersOutsideTheirDomainInEveryOperation)
+{
+    GammaDistribution gamma(2, 1);
+    for (auto [shape, scale] : {std::pair{2.0, -1.0}, {0.0, 1.0}, {-0.5, 3.0}, {2.0, 0.0}}) {
+        gamma.setParameter1(shape).setParameter2(scale);
+        for (Operation operation : allOperations) {
+            const double value = callOperation(gamma, operation, 0.5);
+            EXPECT_EQ(gamma.status(), Invalid) << shape << " " << scale << " " << operationName(operation);
+            if (operation != Operation::Survival) {
+                EXPECT_EQ(value, 0) << operationName(operation);
+            }
+        }
+    }
+    // The constructor keeps the magnitudes.
+    GammaDistribution made(-2, -3);
+    EXPECT_EQ(made.parameter1(), 2);
+    EXPECT_EQ(made.parameter2(), 3);
+    EXPECT_EQ(made.quantile(-0.1), 0);
+    EXPECT_EQ(made.status(), Invalid);
+    EXPECT_EQ(made.quantile(1.5), 0);
+    EXPECT_EQ(made.status(), Invalid);
+}
+
+TEST(ChiSquareDistribution, RoundsItsDegreesDownInPlace)
+{
+    ChiSquareDistribution chi(3);
+    for (Operation operation : allOperations) {
+        if (operation == Operation::GraphLow) continue;
+        chi.setParameter1(3.7);
+        callOperation(chi, operation, 1);
+        EXPECT_EQ(chi.parameter1(), 3) << operationName(operation);
+    }
+    chi.setParameter1(3.7);
+    EXPECT_EQ(chi.mean(), 3);
+    // graphLow neither rounds nor tests.
+    chi.setParameter1(0.5);
+    EXPECT_EQ(chi.graphLow(), 0);
+    EXPECT_EQ(chi.status(), Ok);
+    EXPECT_EQ(chi.parameter1(), 0.5);
+    for (Operation operation : allOperations) {
+        if (operation == Operation::GraphLow) continue;
+        chi.setParameter1(0.5);
+        callOperation(chi, operation, 1);
+        EXPECT_EQ(chi.status(), Invalid) << operationName(operation);
+        EXPECT_EQ(chi.parameter1(), 0) << operationName(operation);
+    }
+    EXPECT_EQ(ChiSquareDistribution(4.9).parameter1(), 4);
+}
+
+TEST(ChiSquareDistribution, MarksTheOriginForOneAndTwoDegrees)
+{
+    ChiSquareDistribution one(1), two(2), four(4);
+    expectCases(one,
+                {
+                    {Operation::Pdf, 0, 0, SingularPoint},
+                    {Operation::Skewness, 0, 2 * std::sqrt(2.0), Ok},
+                    {Operation::Pdf, -3, 0, Ok},
+                    {Operation::Quantile, 1, 0, PlusInfinity},
+                    {Operation::Quantile, 0, 0, Ok},
+                },
+                "chi-square(1)");
+    expectCases(two,
+                {
+                    {Operation::Pdf, 0, 0, SingularPoint},
+                    {Operation::Hazard, 0, 0, SingularPoint},
+                    {Operation::Pdf, 2, std::exp(-1.0) / 2, Ok},
+                    {Operation::Cdf, 2, 1 - std::exp(-1.0), Ok},
+                },
+                "chi-square(2)");
+    expectCases(four, {{Operation::Pdf, 0, 0, Ok}, {Operation::GraphLow, 0, 0, Ok}}, "chi-square(4)");
+}
+
+}  // namespace

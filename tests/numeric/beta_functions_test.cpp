@@ -1,0 +1,171 @@
+#include "numeric/beta_functions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "../inverse_check.h"
+#include "../reference_file.h"
+
+namespace {
+
+constexpr const char* referenceFile = "gamma_beta_reference.txt";
+constexpr double smallestNormal = std::numeric_limits<double>::min();
+constexpr double pi = 3.141592653589793;
+
+double argument(const ReferenceLine& line, int i) { return referenceNumber(line[i]); }
+
+template <typename Function>
+double largestError(const char* tag, Function f)
+{
+    const auto lines = readReferenceLines(referenceFile, tag);
+    EXPECT_FALSE(lines.empty()) << tag;
+    double largest = 0;
+    for (const auto& line : lines) {
+        const double expected = referenceNumber(line.back());
+        if (std::fabs(expected) < smallestNormal) continue;
+        const double error = relativeError(f(line), expected);
+        EXPECT_FALSE(std::isnan(error)) << tag << " " << line[0] << " " << line[1];
+        largest = std::fmax(largest, error);
+    }
+    std::cout << "[ measured ] " << tag << " largest relative error " << largest << "\n";
+    return largest;
+}
+
+TEST(BetaFunctions, MatchHighPrecisionValues)
+{
+    EXPECT_LT(largestError("betaFunction",
+                           [](const ReferenceLine& l) { return betaFunction(argument(l, 0), argument(l, 1)); }),
+              1e-9);
+    EXPECT_LT(largestError("incompleteBeta",
+                           [](const ReferenceLine& l) {
+                               return incompleteBeta(argument(l, 0), argument(l, 1), argument(l, 2));
+                           }),
+              1e-9);
+    EXPECT_LT(largestError("inverseBeta",
+                           [](const ReferenceLine& l) {
+                               return inverseIncompleteBeta(argument(l, 0), argument(l, 1), argument(l, 2));
+                           }),
+              1e-9);
+}
+
+TEST(BetaFunctions, KeepTheirEdgeValues)
+{
+    EXPECT_NEAR(incompleteBeta(2, 3, 0.5), 0.6875, 2e-16);
+    EXPECT_NEAR(incompleteBeta(0.5, 0.5, 0.3), 2 / pi * std::asin(std::sqrt(0.3)), 1e-15);
+    EXPECT_NEAR(betaFunction(2, 3), 1.0 / 12, 1e-16);
+    for (double a : {0.3, 2.0, 50.0}) {
+        EXPECT_EQ(incompleteBeta(a, 2, 1), 1.0);
+        EXPECT_EQ(incompleteBeta(a, 2, 1.5), 0.0);
+        EXPECT_EQ(incompleteBeta(a, 2, 0), 0.0);
+        EXPECT_EQ(incompleteBeta(a, 2, -0.5), 0.0);
+        EXPECT_EQ(incompleteBeta(a, 0, 0.5), 0.0);
+    }
+    EXPECT_NEAR(inverseIncompleteBeta(2, 3, 0.6875), 0.5, 1e-15);
+    EXPECT_NEAR(inverseIncompleteBeta(5, 7, 0.2), 0.2952649385, 1e-10);
+    EXPECT_NEAR(incompleteBeta(50, 70, inverseIncompleteBeta(50, 70, 0.999)), 0.999, 1e-15);
+    // Outside (0, 1) the ends of the range.
+    EXPECT_EQ(inverseIncompleteBeta(2, 3, 0), 0.0);
+    EXPECT_EQ(inverseIncompleteBeta(2, 3, 1), 1.0);
+}
+
+TEST(InverseIncompleteBeta, RoundTripsThroughTheIntegral)
+{
+    const double shapes[] = {0.05, 0.5, 1.0, 2.5, 30.0, 700.0};
+    for (double a : shapes) {
+        for (double b : shapes) {
+            for (double y : {1e-100, 1e-8, 0.01, 0.3, 0.5, 0.77, 0.999}) {
+                const double x = inverseIncompleteBeta(a, b, y);
+                ASSERT_TRUE(x >= 0 && x <= 1) << a << " " << b << " " << y;
+                if (x <= 0 || x >= 1) continue;  // the true point lies beyond the double range
+                const auto integral = [&](double v) { return incompleteBeta(a, b, v); };
+                EXPECT_TRUE(solvesWithinItsPrecision(integral, x, y, 1e-13, 1e-12, 1.0))
+                    << a << " " << b << " " << y << " gives " << x;
+            }
+        }
+    }
+}
+
+TEST(StudentFunctions, MatchHighPrecisionValues)
+{
+    EXPECT_LT(largestError("studentDistribution",
+                           [](const ReferenceLine& l) { return studentDistribution(argument(l, 0), argument(l, 1)); }),
+              1e-9);
+    EXPECT_LT(largestError("studentQuantile",
+                           [](const ReferenceLine& l) { return studentQuantile(argument(l, 0), argument(l, 1)); }),
+              1e-9);
+}
+
+TEST(StudentFunctions, KeepTheirEdgeValues)
+{
+    EXPECT_NEAR(studentDistribution(1, 1), 0.75, 2e-16);
+    EXPECT_NEAR(studentDistribution(2, 1), 0.5 + 0.5 / std::sqrt(3.0), 2e-16);
+    for (double k : {1.0, 2.0, 7.0, 1e6}) {
+        EXPECT_EQ(studentDistribution(k, 0), 0.5);
+        EXPECT_EQ(studentQuantile(k, 0.5), 0.0);
+        EXPECT_EQ(studentDistribution(k, std::numeric_limits<double>::infinity()), 1.0);
+        EXPECT_EQ(studentDistribution(k, -std::numeric_limits<double>::infinity()), 0.0);
+    }
+    for (double t : {-5.0, -1.0, 0.4, 3.0}) EXPECT_EQ(studentDistribution(2.7, t), studentDistribution(2, t));
+    EXPECT_NEAR(studentDistribution(10, -3), 0.0066718275, 1e-10);
+    EXPECT_NEAR(studentQuantile(1, 0.975), 12.706204736, 1e-8);
+    EXPECT_NEAR(studentQuantile(10, 0.975), 2.228138852, 1e-9);
+    EXPECT_NEAR(studentQuantile(10, 0.3), -0.541528039, 1e-9);
+    EXPECT_EQ(studentQuantile(1, 1e-17), -4503599627370496.0);
+    // A large but representable quantile keeps its value: t = -cot(pi p) for one degree.
+    EXPECT_LT(relativeError(studentQuantile(1, 1e-9), -1 / std::tan(pi * 1e-9)), 1e-9);
+    // Far out in the right tail the distribution function is 1, not the 0.5 of an overflowed t * t.
+    EXPECT_EQ(studentDistribution(2, 1e200), 1.0);
+}
+
+// Shapes from 1e-3 to 1e5, degrees of freedom up to 1e6 and probabilities down
+// to 1e-300, chosen at random with a fixed seed: every result is a number in
+// its range and every call ends within a bounded number of loop rounds.
+TEST(BetaFamilySweep, EndsWithFiniteResultsEverywhere)
+{
+    std::mt19937_64 random(7122026);
+    std::uniform_real_distribution<double> exponent(-3, 5);
+    std::uniform_real_distribution<double> probabilityExponent(-300, 0);
+    std::uniform_real_distribution<double> unit(0, 1);
+    long long mostRounds = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const double a = std::pow(10, exponent(random));
+        const double b = std::pow(10, exponent(random));
+        double x = unit(random);
+        if (i % 5 == 0) x = std::pow(10, probabilityExponent(random));
+        if (i % 5 == 1) x = 1 - std::pow(10, -16 * unit(random));
+        double y = std::pow(10, probabilityExponent(random));
+        if (i % 3 == 0) y = 1 - y;
+        if (i % 7 == 0) y = unit(random);
+        const double k = std::floor(std::pow(10, 6 * unit(random)));
+        const double t = (unit(random) - 0.5) * std::pow(10, 8 * unit(random) - 2);
+
+        IterationCount count;
+        const double integral = incompleteBeta(a, b, x, &count);
+        ASSERT_TRUE(integral >= 0 && integral <= 1) << a << " " << b << " " << x;
+        mostRounds = std::max(mostRounds, count.rounds);
+
+        if (y > 0 && y < 1) {
+            count = IterationCount();
+            const double root = inverseIncompleteBeta(a, b, y, &count);
+            ASSERT_TRUE(root >= 0 && root <= 1) << a << " " << b << " " << y;
+            mostRounds = std::max(mostRounds, count.rounds);
+
+            count = IterationCount();
+            const double quantile = studentQuantile(k, y, &count);
+            ASSERT_TRUE(std::isfinite(quantile)) << k << " " << y;
+            mostRounds = std::max(mostRounds, count.rounds);
+        }
+
+        count = IterationCount();
+        const double probability = studentDistribution(k, t, &count);
+        ASSERT_TRUE(probability >= 0 && probability <= 1) << k << " " << t;
+        mostRounds = std::max(mostRounds, count.rounds);
+    }
+    std::cout << "[ measured ] most loop rounds in one call: " << mostRounds << "\n";
+    EXPECT_LT(mostRounds, 200000);
+}
+
+}  // namespace
