@@ -253,12 +253,14 @@ double FDistribution::cdf(double x)
     if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
     const double n1 = parameters_[0], n2 = parameters_[1];
     if (x <= 0) return ok(0.0);
-    // I(n1/2, n2/2; u/(u + n2)), taken as 1 - I(n2/2, n1/2; n2/(u + n2)) in the upper
-    // half, where u/(u + n2) would round away the digits of its distance to 1.
+    // I(n1/2, n2/2; u/(u + n2)) up to the mean of its argument; above it the same
+    // value as 1 - I(n2/2, n1/2; n2/(u + n2)), whose argument keeps the digits
+    // of its distance to 1 (and which reaches 1 at x = +inf).
+    const double a = n1 * 0.5, b = n2 * 0.5;
     const double u = x * n1;
     const double w = n2 / (u + n2);
-    if (w >= 0.5) return ok(incompleteBeta(n1 * 0.5, n2 * 0.5, u / (u + n2)));
-    return ok(1.0 - incompleteBeta(n2 * 0.5, n1 * 0.5, w));
+    if (w >= b / (a + b)) return ok(incompleteBeta(a, b, u / (u + n2)));
+    return ok(1.0 - incompleteBeta(b, a, w));
 }
 
 double FDistribution::quantile(double q)
@@ -271,13 +273,19 @@ double FDistribution::quantile(double q)
     const double n1 = parameters_[0], n2 = parameters_[1];
     const double a = n2 * 0.5, b = n1 * 0.5, h = 1.0 - q;
     const double g = incompleteBeta(a, b, 0.5);
-    // Invert on the side whose probability is the smaller one, where it keeps its digits.
+    // The lower branch inverts at q itself rather than at 1 - h, which rounds.
+    const auto lowerBranch = [&](double m) { return okUnlessOverflow((m * n2) / ((1.0 - m) * n1)); };
     if (g > h || h < 0.001) {
+        // Below the median a small q loses its digits in h = 1 - q; the lower
+        // branch keeps them wherever 1 - m there holds more digits than q does.
+        if (q < 0.5) {
+            const double m = inverseIncompleteBeta(b, a, q);
+            if (1.0 - m >= q) return lowerBranch(m);
+        }
         const double m = inverseIncompleteBeta(a, b, h);
         return okUnlessOverflow((n2 - m * n2) / (m * n1));
     }
-    const double m = inverseIncompleteBeta(b, a, q);
-    return okUnlessOverflow((m * n2) / ((1.0 - m) * n1));
+    return lowerBranch(inverseIncompleteBeta(b, a, q));
 }
 
 double FDistribution::graphLow() { return ok(0.0); }

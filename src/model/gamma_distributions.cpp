@@ -11,6 +11,14 @@ constexpr double logTwo = 0.6931471805599453;
 
 bool isProbability(double q) { return q >= 0 && q <= 1; }
 
+// The x with P(shape, x) = q for 0 < q < 1. Below the median the lower tail is
+// inverted itself: 1 - q would round away the digits of a small q.
+double gammaQuantile(double shape, double q)
+{
+    if (q < 0.5) return inverseIncompleteGamma(shape, q);
+    return inverseComplementaryIncompleteGamma(shape, 1.0 - q);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- gamma
@@ -88,7 +96,7 @@ double GammaDistribution::quantile(double q)
     if (!isProbability(q)) return fail(ResultStatus::Invalid);
     if (q == 0) return ok(0.0);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    return okUnlessOverflow(inverseComplementaryIncompleteGamma(parameters_[0], 1.0 - q) * parameters_[1]);
+    return okUnlessOverflow(gammaQuantile(parameters_[0], q) * parameters_[1]);
 }
 
 double GammaDistribution::graphLow()
@@ -179,7 +187,7 @@ double ChiSquareDistribution::quantile(double q)
     if (!isProbability(q)) return fail(ResultStatus::Invalid);
     if (q == 0) return ok(0.0);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    const double e = inverseComplementaryIncompleteGamma(parameters_[0] * 0.5, 1.0 - q);
+    const double e = gammaQuantile(parameters_[0] * 0.5, q);
     return okUnlessOverflow(e + e);
 }
 

@@ -375,9 +375,15 @@ double studentDistribution(double k, double t, IterationCount* count)
     k = std::floor(k);
     if (t == 0) return 0.5;
 
-    // The left tail, and every t once the sums below would grow long.
+    // The left tail, and every t once the sums below would grow long; near 0 the
+    // central form, whose argument t^2 / (k + t^2) keeps its digits there.
     if (t < -2 || k > studentSumLimit) {
-        const double tail = 0.5 * incompleteBeta(0.5 * k, 0.5, k / (k + t * t), count);
+        const double t2 = t * t;
+        if (t >= -2 && t2 < k) {
+            const double half = 0.5 * incompleteBeta(0.5, 0.5 * k, t2 / (k + t2), count);
+            return t < 0 ? 0.5 - half : 0.5 + half;
+        }
+        const double tail = 0.5 * incompleteBeta(0.5 * k, 0.5, k / (k + t2), count);
         return t < 0 ? tail : 1.0 - tail;
     }
 

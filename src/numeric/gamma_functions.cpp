@@ -208,28 +208,37 @@ double complementaryIncompleteGamma(double a, double x, IterationCount* count)
     return h * f;
 }
 
-double inverseComplementaryIncompleteGamma(double a, double y0, IterationCount* count)
-{
-    if (!(y0 < 1)) return 0.0;
-    if (!(y0 > 0)) return infinity;
+namespace {
 
-    // Bracket: Q falls from 1 at x = 0 towards 0.
+// The x >= 0 where the tail P(a, x) (lower) or Q(a, x) (upper) equals y0. The
+// search runs on s(x) = Q(a, x), or -P(a, x) for the lower tail: both fall as x
+// grows, both have the slope -x^(a-1) e^-x / Gamma(a), and each keeps the digits
+// of a small tail that 1 - y0 would round away.
+double invertIncompleteGamma(double a, double y0, bool lower, IterationCount* count)
+{
+    const double sign = lower ? -1.0 : 1.0;
+    const auto tail = [&](double x) {
+        return lower ? -incompleteGamma(a, x, count) : complementaryIncompleteGamma(a, x, count);
+    };
+    const double target = sign * y0;
+
+    // Bracket: s falls from its value at x = 0 towards its value at infinity.
     double xHigh = largestBound;
-    double yLow = 0.0;
+    double yLow = lower ? -1.0 : 0.0;
     double xLow = 0.0;
-    double yHigh = 1.0;
+    double yHigh = lower ? 0.0 : 1.0;
 
     // Wilson-Hilferty start, then Newton steps inside the bracket.
     double d = 1.0 / (9.0 * a);
-    const double v = 1.0 - d - inverseNormal(y0) * std::sqrt(d);
+    const double v = 1.0 - d - sign * inverseNormal(y0) * std::sqrt(d);
     double x = a * v * v * v;
     const double logGammaA = logGamma(a);
     for (int round = 0; round < newtonRounds; ++round) {
         countRound(count);
         if (!(x >= xLow && x <= xHigh)) break;
-        const double y = complementaryIncompleteGamma(a, x, count);
+        const double y = tail(x);
         if (y < yLow || y > yHigh) break;
-        if (y < y0) {
+        if (y < target) {
             xHigh = x;
             yLow = y;
         } else {
@@ -238,20 +247,20 @@ double inverseComplementaryIncompleteGamma(double a, double y0, IterationCount* 
         }
         const double g = (a - 1.0) * std::log(x) - x - logGammaA;
         if (!(g >= underflowLimit)) break;
-        const double step = (y - y0) / -std::exp(g);
+        const double step = (y - target) / -std::exp(g);
         if (std::fabs(step / x) < convergenceTolerance) return x;
         x -= step;
     }
 
-    // No upper bracket yet: grow x by factors 1 + d with d doubling until Q falls below y0.
+    // No upper bracket yet: grow x by factors 1 + d with d doubling until s falls below the target.
     d = 0.0625;
     if (xHigh == largestBound) {
         if (!(x > xLow && x < largestBound)) x = xLow > 0 ? xLow : 1.0;
         for (int round = 0; round < growthRounds; ++round) {
             countRound(count);
             x = std::fmin((1.0 + d) * x, largestDouble);
-            const double y = complementaryIncompleteGamma(a, x, count);
-            if (y < y0 || x == largestDouble) {
+            const double y = tail(x);
+            if (y < target || x == largestDouble) {
                 xHigh = x;
                 yLow = y;
                 break;
@@ -266,11 +275,11 @@ double inverseComplementaryIncompleteGamma(double a, double y0, IterationCount* 
     for (int round = 0; round < halvingRounds; ++round) {
         countRound(count);
         x = xLow + d * (xHigh - xLow);
-        const double y = complementaryIncompleteGamma(a, x, count);
+        const double y = tail(x);
         if (std::fabs((xHigh - xLow) / (xLow + xHigh)) < halvingTolerance) break;
-        if (std::fabs((y - y0) / y0) < halvingTolerance) break;
+        if (std::fabs((y - target) / target) < halvingTolerance) break;
         if (x <= 0) break;
-        if (y >= y0) {
+        if (y >= target) {
             xLow = x;
             yHigh = y;
             if (direction < 0) {
@@ -279,7 +288,7 @@ double inverseComplementaryIncompleteGamma(double a, double y0, IterationCount* 
             } else if (direction > 1) {
                 d = 0.5 * d + 0.5;
             } else {
-                d = (y0 - yLow) / (yHigh - yLow);
+                d = (target - yLow) / (yHigh - yLow);
             }
             direction += 1;
         } else {
@@ -291,12 +300,28 @@ double inverseComplementaryIncompleteGamma(double a, double y0, IterationCount* 
             } else if (direction < -1) {
                 d = 0.5 * d;
             } else {
-                d = (y0 - yLow) / (yHigh - yLow);
+                d = (target - yLow) / (yHigh - yLow);
             }
             direction -= 1;
         }
-        // A flat stretch of Q (equal values at both ends) gives no false position.
+        // A flat stretch of s (equal values at both ends) gives no false position.
         if (!(d > 0 && d < 1)) d = 0.5;
     }
     return x;
+}
+
+}  // namespace
+
+double inverseComplementaryIncompleteGamma(double a, double y0, IterationCount* count)
+{
+    if (!(y0 < 1)) return 0.0;
+    if (!(y0 > 0)) return infinity;
+    return invertIncompleteGamma(a, y0, false, count);
+}
+
+double inverseIncompleteGamma(double a, double p, IterationCount* count)
+{
+    if (!(p > 0)) return 0.0;
+    if (!(p < 1)) return infinity;
+    return invertIncompleteGamma(a, p, true, count);
 }

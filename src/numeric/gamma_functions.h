@@ -24,3 +24,7 @@ double complementaryIncompleteGamma(double a, double x, IterationCount* count = 
 // iteration, then a growing and halving search. y0 >= 1 gives 0 and y0 <= 0
 // gives +inf. The result is 0 when the true one lies below the double range.
 double inverseComplementaryIncompleteGamma(double a, double y0, IterationCount* count = nullptr);
+
+// The x >= 0 with P(a, x) = p, by the same search; p <= 0 gives 0 and p >= 1
+// gives +inf. For a small p it keeps the digits that 1 - p would lose.
+double inverseIncompleteGamma(double a, double p, IterationCount* count = nullptr);

@@ -18,7 +18,8 @@ constexpr const char* referenceFile = "gamma_beta_reference.txt";
 double allowedError(Operation operation)
 {
     switch (operation) {
-        case Operation::Pdf: return 1e-9;
+        // ln Gamma of half a million degrees of freedom leaves about 1e-9 of the density's digits.
+        case Operation::Pdf: return 2e-9;
         case Operation::Cdf: return 1e-9;
         case Operation::Quantile: return 1e-8;
         default: return 1e-14;

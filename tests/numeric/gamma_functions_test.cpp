@@ -158,6 +158,22 @@ TEST(InverseIncompleteGamma, RoundTripsThroughTheUpperIntegral)
     }
 }
 
+TEST(InverseIncompleteGamma, KeepsTheDigitsOfASmallLowerTail)
+{
+    for (double a : {0.05, 0.7, 3.0, 40.0, 2000.0}) {
+        for (double p : {1e-250, 1e-40, 1e-12, 1e-5, 0.3}) {
+            const double x = inverseIncompleteGamma(a, p);
+            if (x == 0) continue;  // the true point lies below the double range
+            const auto lower = [&](double v) { return incompleteGamma(a, v); };
+            EXPECT_TRUE(solvesWithinItsPrecision(lower, x, p, 1e-14, 1e-12)) << a << " " << p << " gives " << x;
+        }
+        // Both searches meet in the middle.
+        EXPECT_LT(relativeError(inverseIncompleteGamma(a, 0.4), inverseComplementaryIncompleteGamma(a, 0.6)), 1e-13);
+    }
+    EXPECT_EQ(inverseIncompleteGamma(2, 0), 0.0);
+    EXPECT_EQ(inverseIncompleteGamma(2, 1), std::numeric_limits<double>::infinity());
+}
+
 // Shapes from 1e-3 to 1e5 and probabilities from 1e-300 to 1 - 1e-16, chosen at
 // random with a fixed seed: every result is a number in its range and every
 // call ends within a bounded number of loop rounds.
@@ -183,10 +199,12 @@ TEST(GammaFamilySweep, EndsWithFiniteResultsEverywhere)
         ASSERT_TRUE(q >= 0 && q <= 1) << a << " " << x;
         mostRounds = std::max(mostRounds, count.rounds);
 
-        IterationCount inverseCount;
-        const double root = inverseComplementaryIncompleteGamma(a, y, &inverseCount);
-        ASSERT_TRUE(std::isfinite(root) && root >= 0) << a << " " << y;
-        mostRounds = std::max(mostRounds, inverseCount.rounds);
+        for (const auto inverse : {inverseComplementaryIncompleteGamma, inverseIncompleteGamma}) {
+            IterationCount inverseCount;
+            const double root = inverse(a, y, &inverseCount);
+            ASSERT_TRUE(std::isfinite(root) && root >= 0) << a << " " << y;
+            mostRounds = std::max(mostRounds, inverseCount.rounds);
+        }
     }
     std::cout << "[ measured ] most loop rounds in one call: " << mostRounds << "\n";
     EXPECT_LT(mostRounds, 200000);
