@@ -16,7 +16,7 @@ constexpr auto PlusInfinity = ResultStatus::PlusInfinity;
 constexpr auto MinusInfinity = ResultStatus::MinusInfinity;
 constexpr auto SingularPoint = ResultStatus::SingularPoint;
 
-void expectCases(Distribution& d, std::initializer_list<OperationCase> cases, const char* label)
+void expectCases(Distribution& d, std::initializer_list<FamilyCase> cases, const char* label)
 {
     for (const auto& c : cases) {
         const double value = callOperation(d, c.operation, c.argument);

@@ -90,7 +90,7 @@ inline double callOperation(Distribution& d, Operation operation, double argumen
 }
 
 // One expected outcome of an operation: its value (NAN: any value) and status.
-struct OperationCase {
+struct FamilyCase {
     Operation operation;
     double argument;
     double value;

@@ -7,7 +7,7 @@
 #include <map>
 #include <random>
 
-#include "../reference_file.h"
+#include "../tagged_reference.h"
 #include "family_operations.h"
 
 namespace {
@@ -28,7 +28,7 @@ double allowedError(Operation operation)
 
 TEST(GammaBetaFamilies, MatchHighPrecisionValues)
 {
-    const auto lines = readReferenceLines(referenceFile, "distribution");
+    const auto lines = readTaggedReferences(referenceFile, "distribution");
     ASSERT_GT(lines.size(), 500u);
     std::map<std::string, double> largest;
     for (const auto& line : lines) {

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "../inverse_check.h"
-#include "../reference_file.h"
+#include "../tagged_reference.h"
 
 namespace {
 
@@ -15,12 +15,12 @@ constexpr const char* referenceFile = "gamma_beta_reference.txt";
 constexpr double smallestNormal = std::numeric_limits<double>::min();
 constexpr double pi = 3.141592653589793;
 
-double argument(const ReferenceLine& line, int i) { return referenceNumber(line[i]); }
+double argument(const ReferenceRecord& line, int i) { return referenceNumber(line[i]); }
 
 template <typename Function>
 double largestError(const char* tag, Function f)
 {
-    const auto lines = readReferenceLines(referenceFile, tag);
+    const auto lines = readTaggedReferences(referenceFile, tag);
     EXPECT_FALSE(lines.empty()) << tag;
     double largest = 0;
     for (const auto& line : lines) {
@@ -37,15 +37,15 @@ double largestError(const char* tag, Function f)
 TEST(BetaFunctions, MatchHighPrecisionValues)
 {
     EXPECT_LT(largestError("betaFunction",
-                           [](const ReferenceLine& l) { return betaFunction(argument(l, 0), argument(l, 1)); }),
+                           [](const ReferenceRecord& l) { return betaFunction(argument(l, 0), argument(l, 1)); }),
               1e-9);
     EXPECT_LT(largestError("incompleteBeta",
-                           [](const ReferenceLine& l) {
+                           [](const ReferenceRecord& l) {
                                return incompleteBeta(argument(l, 0), argument(l, 1), argument(l, 2));
                            }),
               1e-9);
     EXPECT_LT(largestError("inverseBeta",
-                           [](const ReferenceLine& l) {
+                           [](const ReferenceRecord& l) {
                                return inverseIncompleteBeta(argument(l, 0), argument(l, 1), argument(l, 2));
                            }),
               1e-9);
@@ -91,10 +91,10 @@ TEST(InverseIncompleteBeta, RoundTripsThroughTheIntegral)
 TEST(StudentFunctions, MatchHighPrecisionValues)
 {
     EXPECT_LT(largestError("studentDistribution",
-                           [](const ReferenceLine& l) { return studentDistribution(argument(l, 0), argument(l, 1)); }),
+                           [](const ReferenceRecord& l) { return studentDistribution(argument(l, 0), argument(l, 1)); }),
               1e-9);
     EXPECT_LT(largestError("studentQuantile",
-                           [](const ReferenceLine& l) { return studentQuantile(argument(l, 0), argument(l, 1)); }),
+                           [](const ReferenceRecord& l) { return studentQuantile(argument(l, 0), argument(l, 1)); }),
               1e-9);
 }
 

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "../inverse_check.h"
-#include "../reference_file.h"
+#include "../tagged_reference.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr double smallestNormal = std::numeric_limits<double>::min();
 template <typename Function>
 double largestError(const char* tag, Function f, double floor = smallestNormal)
 {
-    const auto lines = readReferenceLines(referenceFile, tag);
+    const auto lines = readTaggedReferences(referenceFile, tag);
     EXPECT_FALSE(lines.empty()) << tag;
     double largest = 0;
     for (const auto& line : lines) {
@@ -33,14 +33,14 @@ double largestError(const char* tag, Function f, double floor = smallestNormal)
     return largest;
 }
 
-double argument(const ReferenceLine& line, int i) { return referenceNumber(line[i]); }
+double argument(const ReferenceRecord& line, int i) { return referenceNumber(line[i]); }
 
 TEST(GammaFunction, MatchesHighPrecisionValues)
 {
-    EXPECT_LT(largestError("gamma", [](const ReferenceLine& l) { return gammaFunction(argument(l, 0)); }), 5e-16);
+    EXPECT_LT(largestError("gamma", [](const ReferenceRecord& l) { return gammaFunction(argument(l, 0)); }), 5e-16);
     EXPECT_LT(relativeError(gammaFunction(34), 8.68331761881188649551819440128e36), 2.5e-16);
     EXPECT_LT(relativeError(gammaFunction(170), 4.26906800900470559761451087945e304), 2.5e-16);
-    const auto lines = readReferenceLines(referenceFile, "logGamma");
+    const auto lines = readTaggedReferences(referenceFile, "logGamma");
     double belowSwitch = 0, above = 0;
     for (const auto& line : lines) {
         const double x = argument(line, 0), expected = argument(line, 1);
@@ -73,7 +73,7 @@ TEST(GammaFunction, KeepsItsExactAndFixedValues)
 
 TEST(IncompleteGamma, MatchesHighPrecisionValuesOnBothSides)
 {
-    const auto lines = readReferenceLines(referenceFile, "incompleteGamma");
+    const auto lines = readTaggedReferences(referenceFile, "incompleteGamma");
     ASSERT_FALSE(lines.empty());
     double lower = 0, upper = 0;
     for (const auto& line : lines) {
@@ -116,7 +116,7 @@ TEST(InverseIncompleteGamma, MatchesHighPrecisionValues)
 {
     // Near y0 = 1 the target 1 - y0 keeps only 1e-16 / (1 - y0) of its digits.
     double central = 0, nearOne = 0;
-    for (const auto& line : readReferenceLines(referenceFile, "inverseGamma")) {
+    for (const auto& line : readTaggedReferences(referenceFile, "inverseGamma")) {
         const double a = argument(line, 0), y = argument(line, 1), expected = argument(line, 2);
         const double error = relativeError(inverseComplementaryIncompleteGamma(a, y), expected);
         double& largest = y <= 0.99 ? central : nearOne;
