@@ -44,10 +44,14 @@ bool isKnownFunction(int function) { return function >= 0 && function <= 3; }
 double evaluate(Distribution& distribution, int function, double x)
 {
     switch (function) {
-        case 0: return distribution.pdf(x);
-        case 1: return distribution.cdf(x);
-        case 2: return distribution.survival(x);
-        default: return distribution.hazard(x);
+        case 0:
+            return distribution.pdf(x);
+        case 1:
+            return distribution.cdf(x);
+        case 2:
+            return distribution.survival(x);
+        default:
+            return distribution.hazard(x);
     }
 }
 
@@ -86,9 +90,12 @@ public:
 private:
     void add(double mass)
     {
-        if (function_ == 0) running_ = mass;
-        else if (function_ == 1) running_ += mass;
-        else running_ -= mass;
+        if (function_ == 0)
+            running_ = mass;
+        else if (function_ == 1)
+            running_ += mass;
+        else
+            running_ -= mass;
     }
 
     // One pmfStep per integer from kPrevious_ + 1 to k.
@@ -115,9 +122,12 @@ private:
             const ResultStatus afterStatus = distribution_.status();
             mass_ = distribution_.pdf(k);
             status_ = distribution_.status();
-            if (beforeStatus != ResultStatus::Ok) status_ = beforeStatus;
-            else if (afterStatus != ResultStatus::Ok) status_ = afterStatus;
-            else running_ += function_ == 1 ? after - before : before - after;
+            if (beforeStatus != ResultStatus::Ok)
+                status_ = beforeStatus;
+            else if (afterStatus != ResultStatus::Ok)
+                status_ = afterStatus;
+            else
+                running_ += function_ == 1 ? after - before : before - after;
             return;
         }
         mass_ = distribution_.pdf(k);
@@ -249,7 +259,9 @@ void buildXTicks(FunctionPlot& plot, bool continuous)
     for (int i = 0; i < maxTickCount && step * 0.9 + high > t; ++i, t += step) {
         const double v = base + (i + 1) * step;
         if (v > high) {
-            if (i > 0) plot.xLabels.push_back({formatValue(v - step), PlotRect{lastX - 8, labelTop, lastX + 100, labelBottom}});
+            if (i > 0)
+                plot.xLabels.push_back(
+                    {formatValue(v - step), PlotRect{lastX - 8, labelTop, lastX + 100, labelBottom}});
             return;
         }
         const int x = leftEdge + toPixel((v - low) / (high - low) * axisSpan);

@@ -17,7 +17,7 @@ inline constexpr int sampleIntervals = 273;  // equal steps across the x-range
 inline constexpr int leftEdge = 15;          // sample 0, x axis start, y axis when 0 is outside the range
 inline constexpr int axisSpan = 274;         // left edge to x axis end; every x position except the curve's
 inline constexpr int xAxisEnd = 289;
-inline constexpr int baseline = 215;  // the value 0 and the x axis
+inline constexpr int baseline = 215;    // the value 0 and the x axis
 inline constexpr int plotHeight = 190;  // baseline to the largest value, which lands on y = 25
 inline constexpr int yAxisTop = 15;
 inline constexpr double gapMarker = -1.0;  // a sample that is not drawn

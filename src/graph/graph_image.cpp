@@ -105,7 +105,8 @@ public:
         int top = messageRect.top;
         for (const char* line : messageLines) {
             const QString text = QString::fromLatin1(line);
-            const int left = messageRect.left + (messageRect.right - messageRect.left - metrics.horizontalAdvance(text)) / 2;
+            const int left =
+                messageRect.left + (messageRect.right - messageRect.left - metrics.horizontalAdvance(text)) / 2;
             painter_.drawText(left, top + cell.ascent, text);
             top += cell.height();
         }

@@ -22,7 +22,7 @@ constexpr double fallbackDescentPerEm = 423.0 / 2048.0;
 
 struct Typeface {
     QString family = QStringLiteral("Tahoma");
-    double ascentPerEm = fallbackAscentPerEm;  // usWinAscent / unitsPerEm
+    double ascentPerEm = fallbackAscentPerEm;    // usWinAscent / unitsPerEm
     double descentPerEm = fallbackDescentPerEm;  // usWinDescent / unitsPerEm
 };
 
@@ -55,7 +55,8 @@ const Typeface& typeface()
             QFile file(QString::fromLatin1(path));
             if (!file.open(QIODevice::ReadOnly)) continue;
             const QByteArray data = file.readAll();
-            const QStringList families = QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFontFromData(data));
+            const QStringList families =
+                QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFontFromData(data));
             if (!families.isEmpty()) loaded.family = families.front();
             if (path == faces[0]) readCellMetrics(data, loaded);
         }
@@ -80,5 +81,6 @@ CellMetrics uiFontCellMetrics(const QFont& font)
 {
     const Typeface& face = typeface();
     const double em = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
-    return {static_cast<int>(std::lround(em * face.ascentPerEm)), static_cast<int>(std::lround(em * face.descentPerEm))};
+    return {static_cast<int>(std::lround(em * face.ascentPerEm)),
+            static_cast<int>(std::lround(em * face.descentPerEm))};
 }

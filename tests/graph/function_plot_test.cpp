@@ -96,7 +96,8 @@ TEST(FunctionPlot, UniformWithoutAnIntervalKeepsOnlyTheAxes)
         double a, b;
         bool zeroLabel;
     };
-    for (const Case c : {Case{1.0, -1.0, true}, Case{2.0, 2.0, false}, Case{-1.0, -1.0, false}, Case{3.0, 1.0, false}}) {
+    for (const Case c :
+         {Case{1.0, -1.0, true}, Case{2.0, 2.0, false}, Case{-1.0, -1.0, false}, Case{3.0, 1.0, false}}) {
         for (int function = 0; function < 4; ++function) {
             UniformDistribution uniform(c.a, c.b);
             const FunctionPlot plot = computeFunctionPlot(uniform, function);

@@ -47,7 +47,8 @@ int countColour(const QImage& image, const QColor& colour, int left = 0, int top
 {
     int count = 0;
     for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
-        for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) count += image.pixelColor(x, y) == colour;
+        for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x)
+            count += image.pixelColor(x, y) == colour;
     }
     return count;
 }

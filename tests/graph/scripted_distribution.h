@@ -54,7 +54,10 @@ private:
         ++functionCalls;
         return report(result);
     }
-    double report(Result result) { return result.status == ResultStatus::Ok ? ok(result.value) : fail(result.status, result.value); }
+    double report(Result result)
+    {
+        return result.status == ResultStatus::Ok ? ok(result.value) : fail(result.status, result.value);
+    }
 
     double low_;
     double high_;

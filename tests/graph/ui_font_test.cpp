@@ -16,8 +16,8 @@ TEST(UiFont, HeightsMapToTheShippedFacesCellsAndEms)
         int pixelSize, cellAscent, cellHeight;
     };
     const Case cases[] = {
-        {14, FontHeight::Cell, QFont::Normal, 12, 12, 14},       // the labels and the controls
-        {32, FontHeight::Character, QFont::Bold, 32, 32, 39},    // the invalid-parameter message
+        {14, FontHeight::Cell, QFont::Normal, 12, 12, 14},     // the labels and the controls
+        {32, FontHeight::Character, QFont::Bold, 32, 32, 39},  // the invalid-parameter message
         {24, FontHeight::Cell, QFont::Bold, 20, 20, 24},
     };
     for (const Case& c : cases) {
