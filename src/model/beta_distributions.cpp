@@ -1,16 +1,36 @@
 #include "model/beta_distributions.h"
 
 #include <cmath>
+#include <limits>
 
 #include "model/density_terms.h"
 #include "numeric/beta_functions.h"
 #include "numeric/gamma_functions.h"
+#include "numeric/tail_fractions.h"
 
 namespace {
 
 bool isProbability(double q) { return q >= 0 && q <= 1; }
 
 double logBeta(double a, double b) { return logGamma(a) + logGamma(b) - logGamma(a + b); }
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+// density / tail while both are normal doubles; otherwise, far out where the
+// caller can give it, the same ratio from the tail's continued fraction, which
+// neither overflows nor underflows. +inf where the tail is 0 and the hazard
+// truly infinite.
+template <typename FarRatio>
+double hazardRatio(double density, double tail, bool farOut, FarRatio farRatio)
+{
+    if (std::isnormal(density) && std::isnormal(tail)) return density / tail;
+    if (farOut) return farRatio();
+    if (tail == 0) return infinity;
+    return density / tail;
+}
+
+// Beyond this |t| the Student tail variable n / (n + t^2) loses its digits.
+constexpr double studentSquareLimit = 1e150;
 
 }  // namespace
 
@@ -75,6 +95,27 @@ double BetaDistribution::cdf(double x)
 {
     if (!isValid() || !(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid);
     return ok(incompleteBeta(parameters_[0], parameters_[1], x));
+}
+
+double BetaDistribution::survival(double x)
+{
+    if (!isValid() || !(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid, 1.0);
+    const double a = parameters_[0], b = parameters_[1];
+    if (x <= a / (a + b)) return 1.0 - cdf(x);
+    // Above the mean, I(b, a; 1 - x) keeps the digits that 1 - I(a, b; x) loses;
+    // 1 - x is exact wherever it matters, near 1.
+    return ok(incompleteBeta(b, a, 1.0 - x));
+}
+
+double BetaDistribution::hazard(double x)
+{
+    const double density = pdf(x);
+    if (status() != ResultStatus::Ok) return 0.0;
+    const double a = parameters_[0], b = parameters_[1];
+    const double y = 1.0 - x;
+    // Near 1 the hazard is b / (y (1 - y) F(b, a; y)).
+    const auto farRatio = [&] { return b / (y * (1.0 - y) * betaFraction(b, a, y)); };
+    return okUnlessOverflow(hazardRatio(density, survival(x), x > a / (a + b) && y > 0, farRatio));
 }
 
 double BetaDistribution::quantile(double q)
@@ -161,6 +202,37 @@ double StudentDistribution::cdf(double x)
 {
     if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
     return ok(studentDistribution(parameters_[0], x));
+}
+
+double StudentDistribution::survival(double x)
+{
+    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
+    if (x <= 0) return 1.0 - cdf(x);
+    // The upper tail is the lower one reflected: no 1 - cdf near 1.
+    const double n = parameters_[0];
+    const double tail = studentDistribution(n, -x);
+    if (x <= studentSquareLimit && std::isnormal(tail)) return ok(tail);
+
+    // Out where n / (n + x^2) underflows: I(n/2, 1/2; z) / 2 from its prefactor
+    // in logarithms and its continued fraction.
+    const double a = n * 0.5, b = 0.5;
+    const double logZ = x <= studentSquareLimit ? std::log(n) - std::log(n + x * x) : std::log(n) - 2.0 * std::log(x);
+    const double z = std::exp(logZ);
+    const double logPrefactor = a * logZ + b * std::log1p(-z) - logBeta(a, b) - std::log(a);
+    return ok(0.5 * std::exp(logPrefactor) * betaFraction(a, b, z));
+}
+
+double StudentDistribution::hazard(double x)
+{
+    const double density = pdf(x);
+    if (status() != ResultStatus::Ok) return 0.0;
+    const double n = parameters_[0];
+    // Right of t = 2 the hazard is n / (t F(n/2, 1/2; z)) with z = n / (n + t^2).
+    const auto farRatio = [&] {
+        const double z = x <= studentSquareLimit ? n / (n + x * x) : (n / x) / x;
+        return n / (x * betaFraction(n * 0.5, 0.5, z));
+    };
+    return okUnlessOverflow(hazardRatio(density, survival(x), x > 2, farRatio));
 }
 
 double StudentDistribution::quantile(double q)
@@ -261,6 +333,38 @@ double FDistribution::cdf(double x)
     const double w = n2 / (u + n2);
     if (w >= b / (a + b)) return ok(incompleteBeta(a, b, u / (u + n2)));
     return ok(1.0 - incompleteBeta(b, a, w));
+}
+
+double FDistribution::survival(double x)
+{
+    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
+    if (x <= 0) return ok(1.0);
+    const double n1 = parameters_[0], n2 = parameters_[1];
+    const double a = n1 * 0.5, b = n2 * 0.5;
+    const double w = tailArgument(x);
+    if (w >= b / (a + b)) return 1.0 - cdf(x);
+    // The side the distribution function takes as 1 - I(n2/2, n1/2; w).
+    return ok(incompleteBeta(b, a, w));
+}
+
+double FDistribution::hazard(double x)
+{
+    const double density = pdf(x);
+    if (status() != ResultStatus::Ok) return 0.0;
+    const double n1 = parameters_[0], n2 = parameters_[1];
+    const double a = n1 * 0.5, b = n2 * 0.5;
+    const double w = x > 0 ? tailArgument(x) : 1.0;
+    // Far right the hazard is n2 / (2 x F(n2/2, n1/2; w)).
+    const auto farRatio = [&] { return n2 / (2.0 * x * betaFraction(b, a, w)); };
+    return okUnlessOverflow(hazardRatio(density, survival(x), w < b / (a + b), farRatio));
+}
+
+double FDistribution::tailArgument(double x) const
+{
+    // n2 / (x n1 + n2), also where x n1 overflows.
+    const double n1 = parameters_[0], n2 = parameters_[1];
+    const double u = x * n1;
+    return std::isinf(u) ? (n2 / n1) / x : n2 / (u + n2);
 }
 
 double FDistribution::quantile(double q)

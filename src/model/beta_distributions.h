@@ -18,6 +18,8 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
+    double hazard(double x) override;
     double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
@@ -44,6 +46,8 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
+    double hazard(double x) override;
     double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
@@ -72,6 +76,8 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
+    double hazard(double x) override;
     double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
@@ -83,5 +89,7 @@ public:
 private:
     // Rounds nu1 and nu2 down in place; valid when nu1 > 0 and nu2 > bound.
     bool floorAndTest(double bound);
+    // w = n2 / (x n1 + n2), whose incomplete beta I(n2/2, n1/2; w) is the survival.
+    double tailArgument(double x) const;
     double okUnlessOverflow(double value);
 };

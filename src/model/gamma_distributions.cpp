@@ -1,15 +1,30 @@
 #include "model/gamma_distributions.h"
 
 #include <cmath>
+#include <limits>
 
 #include "model/density_terms.h"
 #include "numeric/gamma_functions.h"
+#include "numeric/tail_fractions.h"
 
 namespace {
 
 constexpr double logTwo = 0.6931471805599453;
 
 bool isProbability(double q) { return q >= 0 && q <= 1; }
+
+// The hazard of a gamma law with the given shape at x = scale * t, from its
+// density and survival Q(shape, t). Where either has left the range of normal
+// doubles far to the right, it is 1 / (x F) with F the continued fraction of
+// Gamma(shape, t), which needs neither. +inf where the tail is 0 and the
+// hazard truly infinite.
+double gammaHazard(double shape, double t, double x, double density, double tail)
+{
+    if (std::isnormal(density) && std::isnormal(tail)) return density / tail;
+    if (t > 1 && t > shape) return 1 / (x * gammaTailFraction(shape, t));
+    if (tail == 0) return std::numeric_limits<double>::infinity();
+    return density / tail;
+}
 
 // The x with P(shape, x) = q for 0 < q < 1. Below the median the lower tail is
 // inverted itself: 1 - q would round away the digits of a small q.
@@ -88,6 +103,24 @@ double GammaDistribution::cdf(double x)
 {
     if (!isValid() || std::isnan(x)) return fail(ResultStatus::Invalid);
     return ok(incompleteGamma(parameters_[0], x / parameters_[1]));
+}
+
+double GammaDistribution::survival(double x)
+{
+    if (!isValid() || std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
+    const double t = x / parameters_[1];
+    if (std::isinf(t)) return ok(t > 0 ? 0.0 : 1.0);
+    return ok(complementaryIncompleteGamma(parameters_[0], t));
+}
+
+double GammaDistribution::hazard(double x)
+{
+    const double density = pdf(x);
+    if (status() != ResultStatus::Ok) return 0.0;
+    const double shape = parameters_[0], scale = parameters_[1];
+    const double t = x / scale;
+    if (t == std::numeric_limits<double>::infinity()) return ok(1 / scale);  // the limit far right
+    return okUnlessOverflow(gammaHazard(shape, t, x, density, survival(x)));
 }
 
 double GammaDistribution::quantile(double q)
@@ -179,6 +212,21 @@ double ChiSquareDistribution::cdf(double x)
 {
     if (!floorAndTest() || std::isnan(x)) return fail(ResultStatus::Invalid);
     return ok(incompleteGamma(parameters_[0] * 0.5, x * 0.5));
+}
+
+double ChiSquareDistribution::survival(double x)
+{
+    if (!floorAndTest() || std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
+    if (std::isinf(x)) return ok(x > 0 ? 0.0 : 1.0);
+    return ok(complementaryIncompleteGamma(parameters_[0] * 0.5, x * 0.5));
+}
+
+double ChiSquareDistribution::hazard(double x)
+{
+    const double density = pdf(x);
+    if (status() != ResultStatus::Ok) return 0.0;
+    if (x == std::numeric_limits<double>::infinity()) return ok(0.5);  // the limit far right
+    return okUnlessOverflow(gammaHazard(parameters_[0] * 0.5, x * 0.5, x, density, survival(x)));
 }
 
 double ChiSquareDistribution::quantile(double q)

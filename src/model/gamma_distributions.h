@@ -19,6 +19,8 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
+    double hazard(double x) override;
     double quantile(double q) override;
     double graphLow() override;
     const char* parameterSymbol1() const override;
@@ -44,6 +46,8 @@ public:
     double kurtosis() override;
     double pdf(double x) override;
     double cdf(double x) override;
+    double survival(double x) override;
+    double hazard(double x) override;
     double quantile(double q) override;
     double graphLow() override;
     const char* parameterSymbol1() const override;

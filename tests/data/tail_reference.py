@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Survival and hazard far into the tails, at 40 significant digits.
+"""Survival and hazard far into the tails, at 40 significant digits, for the
+eleven continuous distributions.
 
 Writes tail_reference.txt beside this script, one record a line:
     distribution parameter1 parameter2 x survival hazard
@@ -82,7 +83,67 @@ for a, b in [(0.0, 1.0), (1e6, 1e6 + 1), (-2.0, 1e-300)]:
 for rate in [1.0, 2.0, 1e-3]:
     cases += [("double_exponential", rate, 0.0, k / rate) for k in range(-50, 741, 5)]
 
-functions = {"normal": normal, "lognormal": lognormal, "cauchy": cauchy, "exponential": exponential,
+def gamma(shape, scale, x):
+    t = x / scale
+    if t <= 0:
+        return mp.mpf(1), None
+    # exp(-t) beside t^(shape - 1) needs as many more digits as t has.
+    with mp.workdps(mp.mp.dps + int(mp.log10(t)) + 20 if t > 1 else mp.mp.dps):
+        tail = mp.gammainc(shape, t, mp.inf, regularized=True)
+        density = mp.exp((shape - 1) * mp.log(t) - t - mp.loggamma(shape)) / scale
+        return +tail, +(density / tail)
+
+
+def chi_square(n, _, x):
+    return gamma(n / 2, mp.mpf(2), x)
+
+
+def beta(a, b, x):
+    tail = mp.betainc(b, a, 0, 1 - x, regularized=True)
+    density = mp.exp((a - 1) * mp.log(x) + (b - 1) * mp.log(1 - x) - mp.log(mp.beta(a, b)))
+    return tail, density / tail
+
+
+def student(n, _, t):
+    z = n / (n + t * t)
+    tail = mp.betainc(n / 2, half, 0, z, regularized=True) / 2
+    if t < 0:
+        tail = 1 - tail
+    density = mp.exp(-(n + 1) / 2 * mp.log(1 + t * t / n)) / (mp.sqrt(n) * mp.beta(half, n / 2))
+    return tail, density / tail
+
+
+def f_distribution(n1, n2, x):
+    w = n2 / (n2 + n1 * x)
+    tail = mp.betainc(n2 / 2, n1 / 2, 0, w, regularized=True)
+    log_density = ((n1 / 2) * mp.log(n1 / n2) + (n1 / 2 - 1) * mp.log(x) - (n1 + n2) / 2 * mp.log(1 + n1 * x / n2)
+                   - mp.log(mp.beta(n1 / 2, n2 / 2)))
+    return tail, mp.exp(log_density) / tail
+
+
+gamma_points = [1e-3, 0.1, 0.5, 1.5, 2, 3, 5, 10, 30]
+gamma_far = [10, 30, 92, 100, 300, 700, 720, 750, 800, 1e3, 3e3, 1e4, 1e6, 1e10, 1e100, 1e300]
+for shape, scale in [(0.01, 1.0), (0.1, 1.0), (1.0, 1.0), (2.5, 1.0), (10.0, 1.0), (100.0, 1.0), (1000.0, 1.0),
+                     (0.5, 1e-3), (3.0, 1e3), (1000.0, 1e-2)]:
+    ts = {shape * f for f in gamma_points} | {float(t) for t in gamma_far if t > shape}
+    cases += [("gamma", shape, scale, scale * t) for t in sorted(ts)]
+for n in [1.0, 2.0, 3.0, 10.0, 100.0, 1000.0, 2000.0]:
+    xs = {n * f for f in gamma_points} | {2.0 * t for t in gamma_far if 2 * t > n}
+    cases += [("chi_square", n, 0.0, x) for x in sorted(xs)]
+beta_near_one = [1 - 10.0 ** -k for k in range(1, 16)] + [1 - 2.0 ** -52, 1 - 2.0 ** -53]
+for a, b in [(0.5, 0.5), (2.0, 3.0), (0.01, 5.0), (5.0, 0.01), (50.0, 70.0), (1.0, 200.0), (300.0, 2.0),
+             (2.0, 1000.0), (1000.0, 1000.0)]:
+    cases += [("beta", a, b, x) for x in [0.001, 0.1, 0.3, 0.5, 0.7, 0.9] + beta_near_one]
+student_points = [0.5, 1, 2, 3, 5, 10, 30, 100, 1e3, 1e5, 1e10, 1e50, 1e100, 1e150, 1e200, 1e300]
+for n in [1.0, 2.0, 3.0, 5.0, 10.0, 30.0, 100.0, 1000.0]:
+    cases += [("student", n, 0.0, s * float(t)) for t in student_points for s in (1, -1)]
+f_points = [0.01, 0.5, 1, 2, 5, 10, 100, 1e3, 1e5, 1e10, 1e50, 1e100, 1e200, 1e300]
+for n1, n2 in [(1.0, 1.0), (2.0, 5.0), (5.0, 2.0), (10.0, 30.0), (30.0, 10.0), (100.0, 100.0), (1.0, 1000.0),
+               (1000.0, 1.0)]:
+    cases += [("f", n1, n2, float(x)) for x in f_points]
+
+functions = {"gamma": gamma, "chi_square": chi_square, "beta": beta, "student": student, "f": f_distribution,
+             "normal": normal, "lognormal": lognormal, "cauchy": cauchy, "exponential": exponential,
              "uniform": uniform, "double_exponential": double_exponential}
 
 

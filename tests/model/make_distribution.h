@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "model/beta_distributions.h"
 #include "model/closed_form_distributions.h"
+#include "model/gamma_distributions.h"
 #include "model/normal_distributions.h"
 
 inline std::unique_ptr<Distribution> makeDistribution(const std::string& name, double p1, double p2)
@@ -16,5 +18,10 @@ inline std::unique_ptr<Distribution> makeDistribution(const std::string& name, d
     if (name == "double_exponential") return std::make_unique<DoubleExponentialDistribution>(p1);
     if (name == "normal") return std::make_unique<NormalDistribution>(p1, p2);
     if (name == "lognormal") return std::make_unique<LognormalDistribution>(p1, p2);
+    if (name == "gamma") return std::make_unique<GammaDistribution>(p1, p2);
+    if (name == "chi_square") return std::make_unique<ChiSquareDistribution>(p1);
+    if (name == "beta") return std::make_unique<BetaDistribution>(p1, p2);
+    if (name == "student") return std::make_unique<StudentDistribution>(p1);
+    if (name == "f") return std::make_unique<FDistribution>(p1, p2);
     return nullptr;
 }

@@ -75,7 +75,8 @@ TEST(TailAccuracy, HazardTextsThatOnceWereWrongOrInfinite)
     const ShownCase cases[] = {
         {"normal", 0, 1, 8, "8.121368"},           {"normal", 0, 1, 20, "20.04975"},
         {"normal", 0, 1, 40, "40.02496"},          {"lognormal", 1, 0.1, 4.4816890703380645, "33.61698"},
-        {"cauchy", 0, 1e-300, 1e-299, "9.9e+298"},
+        {"cauchy", 0, 1e-300, 1e-299, "9.9e+298"}, {"gamma", 1, 1, 92, "1"},
+        {"chi_square", 4, 0, 1e4, "0.4999"},
     };
     for (const auto& c : cases) {
         auto d = makeDistribution(c.name, c.p1, c.p2);
@@ -119,6 +120,26 @@ TEST(TailAccuracy, StatusesStayAsBeforeAndInfinityOnlyWhereTheHazardIsInfinite)
         {"normal", 0, 1, "hazard", -inf, 0, ResultStatus::Ok},
         {"normal", 0, 1, "survival", 40, 0, ResultStatus::Ok},  // below the smallest double
         {"cauchy", 0, 1, "hazard", inf, 0, ResultStatus::Ok},
+        {"gamma", 0, 1, "survival", 1, 1, ResultStatus::Invalid},
+        {"gamma", 1, 1, "survival", -1, 1, ResultStatus::Ok},
+        {"gamma", 0.5, 1, "hazard", 0, 0, ResultStatus::PlusInfinity},  // the density's pole
+        {"gamma", 2, 4, "hazard", inf, 0.25, ResultStatus::Ok},
+        {"gamma", 2, 1, "hazard", -3, 0, ResultStatus::Ok},
+        {"chi_square", 0.5, 0, "survival", 1, 1, ResultStatus::Invalid},
+        {"chi_square", 2, 0, "hazard", 0, 0, ResultStatus::SingularPoint},
+        {"chi_square", 5, 0, "hazard", inf, 0.5, ResultStatus::Ok},
+        {"beta", 2, 3, "survival", 1.5, 1, ResultStatus::Invalid},
+        {"beta", 2, 3, "survival", 1, 0, ResultStatus::Ok},
+        {"beta", 2, 3, "hazard", 1, 0, ResultStatus::PlusInfinity},
+        {"beta", 2, 0.5, "hazard", 1, 0, ResultStatus::SingularPoint},
+        {"beta", 2, 3, "hazard", 0, 0, ResultStatus::Ok},
+        {"student", 0.5, 0, "survival", 1, 1, ResultStatus::Invalid},
+        {"student", 3, 0, "survival", 0, 0.5, ResultStatus::Ok},
+        {"student", 3, 0, "hazard", inf, 0, ResultStatus::Ok},
+        {"f", 2, 0, "survival", 1, 1, ResultStatus::Invalid},
+        {"f", 2, 3, "survival", -1, 1, ResultStatus::Ok},
+        {"f", 2, 3, "hazard", 0, 0, ResultStatus::SingularPoint},
+        {"f", 2, 3, "hazard", inf, 0, ResultStatus::Ok},
     };
     for (const auto& c : cases) {
         auto d = makeDistribution(c.name, c.p1, c.p2);
