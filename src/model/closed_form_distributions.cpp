@@ -299,10 +299,13 @@ double DoubleExponentialDistribution::survival(double x)
 // Shown without the factor lambda, as the hazard's formula picture has it.
 double DoubleExponentialDistribution::hazard(double x)
 {
+    // The density over the survival: lambda on the right half, where both are
+    // the same exponential, and lambda e / (2 - e) with e = exp(lambda x) on the left.
     if (!isValid()) return fail(ResultStatus::Invalid);
-    if (x >= 0) return ok(1.0);
-    const double e = std::exp(x * parameters_[0]);
-    return ok(e / (2 - e));
+    const double lambda = parameters_[0];
+    if (x >= 0) return ok(lambda);
+    const double e = std::exp(x * lambda);
+    return ok(lambda * e / (2 - e));
 }
 
 double DoubleExponentialDistribution::quantile(double q)

@@ -508,7 +508,7 @@ double NegativeBinomialDistribution::kurtosis()
 {
     if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
-    return ok(((p - 6.0) * p + 6.0) / ((1.0 - p) * n));
+    return ok(((p - 6.0) * p + 6.0) / ((1.0 - p) * n) + 3.0);
 }
 
 double NegativeBinomialDistribution::pdf(double x)
@@ -633,7 +633,7 @@ double GeometricDistribution::kurtosis()
 {
     if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
-    return ok(((p - 6.0) * p + 6.0) / (1.0 - p));
+    return ok(((p - 6.0) * p + 6.0) / (1.0 - p) + 3.0);
 }
 
 double GeometricDistribution::pdf(double x)

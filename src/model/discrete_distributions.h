@@ -72,7 +72,7 @@ private:
 };
 
 // Failures before the N-th success (N a whole number with 0 < N <= 1000),
-// success probability 0 < p < 1. Its kurtosis is the excess kurtosis.
+// success probability 0 < p < 1.
 class NegativeBinomialDistribution final : public Distribution {
 public:
     NegativeBinomialDistribution(int successes, double p) : Distribution(2, false, successes, p) {}
@@ -100,8 +100,7 @@ private:
     double statistic(double value) { return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value); }
 };
 
-// Failures before the first success, 0 < p < 1 (never rounded). Its kurtosis
-// is the excess kurtosis.
+// Failures before the first success, 0 < p < 1 (never rounded).
 class GeometricDistribution final : public Distribution {
 public:
     explicit GeometricDistribution(double p) : Distribution(1, false, p) {}

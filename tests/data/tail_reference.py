@@ -5,8 +5,7 @@ eleven continuous distributions.
 Writes tail_reference.txt beside this script, one record a line:
     distribution parameter1 parameter2 x survival hazard
 Parameters and x are doubles written exactly; the values are those of the
-exact doubles. A hazard of "-" is not checked (the double exponential shows
-its hazard without the factor lambda, so only lambda = 1 is its true value).
+exact doubles. A hazard of "-" is not checked.
 """
 import os
 import mpmath as mp
@@ -60,7 +59,7 @@ def uniform(a, b, x):
 def double_exponential(rate, _, x):
     tail = 1 - mp.exp(rate * x) / 2 if x < 0 else mp.exp(-rate * x) / 2
     density = rate / 2 * mp.exp(-rate * abs(x))
-    return tail, density / tail if rate == 1 else None
+    return tail, density / tail
 
 
 grid = [k / 2 for k in range(-20, 77)] + [37.25, 37.5, 38, 40, 50, 100, 1e3, 1e5, 1e10, 1e100, 1e150, 1e200]

@@ -168,9 +168,9 @@ TEST(DoubleExponentialDistribution, HazardQuantilesAndItsUndefinedRatio)
     const double e = std::exp(-2.0);
     expectCases(d, "double exponential(2)",
                 {
-                    op("hazard", &D::hazard, 0, 1, Ok),
-                    op("hazard", &D::hazard, 5, 1, Ok),
-                    op("hazard", &D::hazard, -1, e / (2 - e), Ok),
+                    op("hazard", &D::hazard, 0, 2, Ok),
+                    op("hazard", &D::hazard, 5, 2, Ok),
+                    op("hazard", &D::hazard, -1, 2 * e / (2 - e), Ok),
                     op("quantile", &D::quantile, 0, 0, ResultStatus::MinusInfinity),
                     op("quantile", &D::quantile, 1, 0, ResultStatus::PlusInfinity),
                     op("quantile", &D::quantile, 0.25, std::log(0.5) / 2, Ok),
