@@ -12,8 +12,6 @@ namespace {
 
 bool isProbability(double q) { return q >= 0 && q <= 1; }
 
-double logBeta(double a, double b) { return logGamma(a) + logGamma(b) - logGamma(a + b); }
-
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
 // density / tail while both are normal doubles; otherwise, far out where the
@@ -315,9 +313,12 @@ double FDistribution::pdf(double x)
         const double density = (power * (ratioPower * gammaSum)) / (base * gammaProduct);
         if (std::isnormal(density)) return ok(density);
     }
-    const double logDensity = (half1 - 1.0) * std::log(x) + half1 * std::log(n1 / n2) + logGamma(halfSum) -
-                              halfSum * std::log1p(x * n1 / n2) - logGamma(half2) - logGamma(half1);
-    return okUnlessOverflow(std::exp(logDensity));
+    // a ln u - (a + b) ln(1 + u) with u = x n1 / n2, written for large u without
+    // the cancellation of its two terms.
+    const double u = x * n1 / n2;
+    const double powers = u >= 1 ? -half1 * std::log1p(1.0 / u) - half2 * std::log1p(u)
+                                 : half1 * std::log(u) - halfSum * std::log1p(u);
+    return okUnlessOverflow(std::exp(powers - std::log(x) - logBeta(half1, half2)));
 }
 
 double FDistribution::cdf(double x)

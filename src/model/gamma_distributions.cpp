@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr double logTwo = 0.6931471805599453;
-
 bool isProbability(double q) { return q >= 0 && q <= 1; }
 
 // The hazard of a gamma law with the given shape at x = scale * t, from its
@@ -96,7 +94,7 @@ double GammaDistribution::pdf(double x)
         const double density = (decay * power) / norm;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessOverflow(std::exp((shape - 1.0) * std::log(t) - t - logGamma(shape) - std::log(scale)));
+    return okUnlessOverflow(std::exp(logGammaFactor(shape, t) - std::log(t) - std::log(scale)));
 }
 
 double GammaDistribution::cdf(double x)
@@ -205,7 +203,7 @@ double ChiSquareDistribution::pdf(double x)
         const double density = (power * decay) / norm;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessOverflow(std::exp((half - 1.0) * std::log(x) - x * 0.5 - logGamma(half) - half * logTwo));
+    return okUnlessOverflow(std::exp(logGammaFactor(half, x * 0.5) - std::log(x)));
 }
 
 double ChiSquareDistribution::cdf(double x)

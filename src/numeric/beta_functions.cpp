@@ -1,6 +1,7 @@
 #include "numeric/beta_functions.h"
 
 #include <cmath>
+#include <utility>
 
 #include "numeric/gamma_functions.h"
 #include "numeric/normal_integral.h"
@@ -23,6 +24,8 @@ constexpr double narrowHalvingTolerance = 1e-4;
 constexpr double newtonAcceptance = 0.2;
 constexpr double reflectionPoint = 0.75;
 constexpr double pi = 3.141592653589793;
+constexpr double logSqrtTwoPi = 0.9189385332046728;
+constexpr double stirlingRange = 13;  // from here on ln Gamma is Stirling's formula with its remainder
 
 constexpr int fractionRounds = 300;
 constexpr int halvingRounds = 100;
@@ -101,9 +104,42 @@ double evaluateFraction(const FractionCoefficients& c, IterationCount* count)
     return h;
 }
 
+// ln(x / x0) for x, x0 > 0, through log1p near 1 where the plain quotient rounds.
+double logRatio(double x, double x0)
+{
+    const double t = (x - x0) / x0;
+    return std::fabs(t) < 0.5 ? std::log1p(t) : std::log(x / x0);
+}
+
+// ln(x^a xc^b / B(a, b)) with xc = 1 - x. Where both shapes reach Stirling's
+// range the large terms cancel by hand around the mean x0 = a / (a + b), so
+// the result keeps its digits for shapes of any size.
+double logPowerFactor(double a, double b, double x, double xc)
+{
+    if (a < stirlingRange || b < stirlingRange) return a * std::log(x) + b * std::log(xc) - logBeta(a, b);
+    const double c = a + b;
+    const double x0 = a / c, xc0 = b / c;
+    return a * logRatio(x, x0) + b * logRatio(xc, xc0) +
+           0.5 * (std::log(a) + std::log(b) - std::log(c)) - logSqrtTwoPi - logGammaRemainder(a) -
+           logGammaRemainder(b) + logGammaRemainder(c);
+}
+
 }  // namespace
 
-double betaFunction(double a, double b) { return std::exp(logGamma(a) + logGamma(b) - logGamma(a + b)); }
+double logBeta(double a, double b)
+{
+    if (a > b) std::swap(a, b);
+    if (b < stirlingRange) return logGamma(a) + logGamma(b) - logGamma(a + b);
+    // ln Gamma(b) - ln Gamma(a + b) by Stirling's formula, its large terms cancelled by hand.
+    const double c = a + b;
+    const double ratio = -(b - 0.5) * std::log1p(a / b) - a * std::log(c) + a + logGammaRemainder(b) -
+                         logGammaRemainder(c);
+    if (a < stirlingRange) return logGamma(a) + ratio;
+    return logSqrtTwoPi + (a - 0.5) * std::log(a / c) - 0.5 * std::log(c) - (b - 0.5) * std::log1p(a / b) +
+           logGammaRemainder(a) + logGammaRemainder(b) - logGammaRemainder(c);
+}
+
+double betaFunction(double a, double b) { return std::exp(logBeta(a, b)); }
 
 double incompleteBeta(double a, double b, double x, IterationCount* count)
 {
@@ -133,7 +169,7 @@ double incompleteBeta(double a, double b, double x, IterationCount* count)
             t = std::pow(xc, br) * std::pow(xr, ar) / ar * f * gammaFunction(ar + br) /
                 (gammaFunction(ar) * gammaFunction(br));
         } else {
-            const double s = u + v + logGamma(ar + br) - logGamma(ar) - logGamma(br) + std::log(f / ar);
+            const double s = logPowerFactor(ar, br, xr, xc) + std::log(f / ar);
             t = s < smallestExponent ? 0.0 : std::exp(s);
         }
     }
@@ -167,7 +203,7 @@ double betaPowerSeries(double a, double b, double x, IterationCount* count)
     if (a + b < largestGammaArgument && std::fabs(u) < largestExponent) {
         return s * gammaFunction(a + b) / (gammaFunction(a) * gammaFunction(b)) * std::pow(x, a);
     }
-    const double e = logGamma(a + b) - logGamma(a) - logGamma(b) + u + std::log(s);
+    const double e = u - logBeta(a, b) + std::log(s);
     return e < smallestExponent ? 0.0 : std::exp(e);
 }
 
@@ -330,7 +366,7 @@ double inverseIncompleteBeta(double aa, double bb, double y0, IterationCount* co
         // Newton refinement inside the bracket.
         if (newtonUsed) return finish(x);
         newtonUsed = true;
-        const double logNorm = logGamma(a + b) - logGamma(a) - logGamma(b);
+        const double logNorm = -logBeta(a, b);
         for (int round = 0; round < newtonRounds; ++round) {
             countRound(count);
             if (round != 0) y = incompleteBeta(a, b, x, count);

@@ -72,11 +72,11 @@ double stirlingGamma(double x)
     return sqrtTwoPi * y * w;
 }
 
-// exp(a ln x - x - ln Gamma(a)), the factor both expansions share; 0 when it
-// underflows (or cannot be formed, as at x = +inf).
+// x^a e^-x / Gamma(a), the factor both expansions share; 0 when it underflows
+// (or cannot be formed, as at x = +inf).
 double incompleteGammaFactor(double a, double x)
 {
-    const double e = a * std::log(x) - x - logGamma(a);
+    const double e = logGammaFactor(a, x);
     if (!(e >= underflowLimit)) return 0.0;
     return std::exp(e);
 }
@@ -129,15 +129,28 @@ double logGamma(double x)
         return std::log(z) + t * evaluatePolynomial(logGammaNumerator, t) / evaluatePolynomial(logGammaDenominator, t);
     }
 
-    double q = (x - 0.5) * std::log(x) - x + logSqrtTwoPi;
-    if (x > noSeriesLimit) return q;
+    return (x - 0.5) * std::log(x) - x + logSqrtTwoPi + logGammaRemainder(x);
+}
+
+double logGammaRemainder(double x)
+{
+    if (x < recurrenceLimit) return logGamma(x) - ((x - 0.5) * std::log(x) - x + logSqrtTwoPi);
+    if (x > noSeriesLimit) return 0.0;
     const double r = 1.0 / (x * x);
     if (x >= shortSeriesLimit) {
-        q += ((0.0007936507936507938 * r - 0.002777777777777778) * r + 0.08333333333333333) / x;
-    } else {
-        q += evaluatePolynomial(logGammaAsymptotic, r) / x;
+        return ((0.0007936507936507938 * r - 0.002777777777777778) * r + 0.08333333333333333) / x;
     }
-    return q;
+    return evaluatePolynomial(logGammaAsymptotic, r) / x;
+}
+
+double logGammaFactor(double a, double x)
+{
+    if (a < recurrenceLimit) return a * std::log(x) - x - logGamma(a);
+    // With ln Gamma(a) written out by Stirling's formula, a ln x - x and ln Gamma(a)
+    // lose their common part exactly: a (ln(1 + t) - t) with t = (x - a) / a is left.
+    const double t = (x - a) / a;
+    const double logRatio = std::fabs(t) < 0.5 ? std::log1p(t) : std::log(x / a);
+    return a * (logRatio - t) + 0.5 * std::log(a) - logSqrtTwoPi - logGammaRemainder(a);
 }
 
 double incompleteGamma(double a, double x, IterationCount* count)

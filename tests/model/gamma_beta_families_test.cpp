@@ -14,14 +14,16 @@ namespace {
 
 constexpr const char* referenceFile = "gamma_beta_reference.txt";
 
-// The largest relative error each kind of operation may show on the reference set.
+// The largest relative error each kind of operation may show on the reference
+// set: the statistics are closed forms; the functions and quantiles lose most
+// where a million degrees of freedom raise a rounded base to a power (Student's
+// density) or a continued fraction stops at its round limit.
 double allowedError(Operation operation)
 {
     switch (operation) {
-        // ln Gamma of half a million degrees of freedom leaves about 1e-9 of the density's digits.
-        case Operation::Pdf: return 2e-9;
-        case Operation::Cdf: return 1e-9;
-        case Operation::Quantile: return 1e-8;
+        case Operation::Pdf:
+        case Operation::Cdf:
+        case Operation::Quantile: return 2e-10;
         default: return 1e-14;
     }
 }

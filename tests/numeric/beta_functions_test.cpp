@@ -38,17 +38,17 @@ TEST(BetaFunctions, MatchHighPrecisionValues)
 {
     EXPECT_LT(largestError("betaFunction",
                            [](const ReferenceRecord& l) { return betaFunction(argument(l, 0), argument(l, 1)); }),
-              1e-9);
+              1e-13);
     EXPECT_LT(largestError("incompleteBeta",
                            [](const ReferenceRecord& l) {
                                return incompleteBeta(argument(l, 0), argument(l, 1), argument(l, 2));
                            }),
-              1e-9);
+              5e-10);  // the 300 rounds of a continued fraction fall short near the mean of shapes near 1e6
     EXPECT_LT(largestError("inverseBeta",
                            [](const ReferenceRecord& l) {
                                return inverseIncompleteBeta(argument(l, 0), argument(l, 1), argument(l, 2));
                            }),
-              1e-9);
+              5e-10);
 }
 
 TEST(BetaFunctions, KeepTheirEdgeValues)
@@ -92,10 +92,10 @@ TEST(StudentFunctions, MatchHighPrecisionValues)
 {
     EXPECT_LT(largestError("studentDistribution",
                            [](const ReferenceRecord& l) { return studentDistribution(argument(l, 0), argument(l, 1)); }),
-              1e-9);
+              1e-10);
     EXPECT_LT(largestError("studentQuantile",
                            [](const ReferenceRecord& l) { return studentQuantile(argument(l, 0), argument(l, 1)); }),
-              1e-9);
+              1e-10);
 }
 
 TEST(StudentFunctions, KeepTheirEdgeValues)
