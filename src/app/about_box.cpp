@@ -12,6 +12,7 @@
 
 #include "app/help_services.h"
 #include "app/product.h"
+#include "graph/ui_font.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ constexpr QRect iconPlace(24, 20, 21, 20);
 constexpr QRect homePageButton(7, 74, 139, 14);
 constexpr QRect okButton(160, 74, 50, 14);
 constexpr int iconPixels = 32;
+constexpr int aboutFontCharacterHeight = 11;
 
 // a * b / c rounded half away from zero, as dialog layouts scale.
 int multiplyDivide(int a, int b, int c)
@@ -51,7 +53,7 @@ DialogBaseUnits dialogBaseUnits(const QFont& font)
 {
     const QFontMetrics metrics(font);
     const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(letters / 26 + 1) / 2, metrics.height()};
+    return {(letters / 26 + 1) / 2, uiFontCellMetrics(font).height()};
 }
 
 QRect dialogUnitsToPixels(const QRect& units, DialogBaseUnits base)
@@ -66,8 +68,8 @@ AboutBox::AboutBox(QWidget* parent, std::function<void()> openHomePage)
 {
     setWindowTitle(QString::fromLatin1(product::title) + QStringLiteral(" :: About"));
     setModal(true);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
+    // Tahoma 8 points at 96 dots per inch: a character height of 11 pixels.
+    const QFont font = uiFont(aboutFontCharacterHeight);
     setFont(font);
     const DialogBaseUnits base = dialogBaseUnits(font);
     setFixedSize(dialogUnitsToPixels(QRect(QPoint(0, 0), boxSize), base).size());

@@ -7,7 +7,7 @@
 class QFont;
 
 // A dialog layout's base units: the font's average character width and its
-// height in pixels; a dialog unit is a quarter of the one and an eighth of the other.
+// cell height in pixels (a font of uiFont); a dialog unit is a quarter of the one and an eighth of the other.
 struct DialogBaseUnits {
     int width;
     int height;

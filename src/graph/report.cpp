@@ -1,7 +1,6 @@
 #include "graph/report.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,11 +10,9 @@
 #include <QSize>
 #include <cmath>
 
-namespace {
+#include "graph/ui_font.h"
 
-// The typeface of every text of the page. The parameter lines are printed in
-// it as well: their symbols arrive already as Greek letters.
-const QString pageTypeface = QStringLiteral("Tahoma");
+namespace {
 
 // The source rectangles copied onto the page: the top 304 x 67 of a formula
 // picture, the whole 304 x 230 graph.
@@ -32,24 +29,21 @@ int truncated(double fraction, int extent) { return static_cast<int>(fraction * 
 
 QPoint at(const QSize& page, Fraction f) { return {truncated(f.x, page.width()), truncated(f.y, page.height())}; }
 
-// A font whose cell (ascent plus descent) is `cellHeight` device pixels tall.
-QFont pageFont(int cellHeight, QFont::Weight weight, QPaintDevice* device)
+// The UI typeface with a cell (ascent plus descent) `cellHeight` device
+// pixels tall. The parameter lines use it too: their symbols arrive already
+// as Greek letters.
+QFont pageFont(int cellHeight, QFont::Weight weight)
 {
-    QFont font(pageTypeface);
-    font.setWeight(weight);
+    QFont font = uiFont(cellHeight, FontHeight::Cell, weight);
     // No ligatures: a word copied from the page must read as it was printed.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
-    font.setPixelSize(std::max(cellHeight, 1));
-    const qreal measured = QFontMetricsF(font, device).height();
-    if (measured > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(cellHeight * cellHeight / measured))));
     return font;
 }
 
 // Draws `text` with its top-left corner at `corner`.
 void drawTextAt(QPainter& painter, QPoint corner, const QString& text)
 {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    painter.drawText(QPointF(corner.x(), corner.y() + metrics.ascent()), text);
+    painter.drawText(QPoint(corner.x(), corner.y() + uiFontCellMetrics(painter.font()).ascent), text);
 }
 
 // Stretches `source` of `image` onto `target`, both scaled alike; source rows
@@ -85,9 +79,9 @@ QString reportDocumentName(const QString& distributionName)
 void paintReport(QPainter& painter, const QSize& page, const ReportContent& c)
 {
     const int H = page.height();
-    const QFont titleFont = pageFont(truncated(0.025, H), QFont::Bold, painter.device());
-    const QFont headingFont = pageFont(truncated(0.015, H), QFont::Bold, painter.device());
-    const QFont textFont = pageFont(truncated(0.015, H), QFont::Normal, painter.device());
+    const QFont titleFont = pageFont(truncated(0.025, H), QFont::Bold);
+    const QFont headingFont = pageFont(truncated(0.015, H), QFont::Bold);
+    const QFont textFont = pageFont(truncated(0.015, H), QFont::Normal);
     const QFont symbolFont = textFont;
 
     painter.save();

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPageSize>
@@ -27,16 +26,6 @@ struct Word {
 
 class ReportTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "tests_graph";
-            static char* argv[] = {name, nullptr};
-            new QGuiApplication(argc, argv);
-        }
-    }
-
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
     QString print(const ReportContent& content, const QString& name = "report.pdf")
@@ -167,9 +156,11 @@ TEST_F(ReportTest, PrintsEveryTextAtItsPlaceForATwoParameterDistribution)
     ASSERT_EQ(page.size(), std::size(expected));
     for (std::size_t i = 0; i < page.size(); ++i) {
         EXPECT_EQ(page[i].text, QString::fromUtf8(expected[i].text));
-        // The word box starts at the pen position; its top is the font's ascent above the baseline.
+        // A word box starts at the pen position and ends at the cell's bottom:
+        // the cell is 0.025 H = 165 pixels high for the title, 0.015 H = 99 for the rest.
+        const int cell = i == 0 ? 165 : 99;
         EXPECT_NEAR(page[i].first.left, expected[i].left, 2) << expected[i].text;
-        EXPECT_NEAR(page[i].first.top, expected[i].top, 3) << expected[i].text;
+        EXPECT_NEAR(page[i].first.bottom, expected[i].top + cell, 3) << expected[i].text;
     }
 }
 
@@ -221,11 +212,20 @@ TEST_F(ReportTest, DocumentIsNamedAfterTheDistribution)
 
 TEST_F(ReportTest, FontsAreSizedFromThePageHeight)
 {
-    // Word boxes are one font cell high: 0.025 H for the title, 0.015 H for the rest.
-    const auto page = words(print(normalContent()));
-    ASSERT_FALSE(page.empty());
-    EXPECT_NEAR(page.front().bottom - page.front().top, 165, 4);
-    for (std::size_t i = 3; i < page.size(); ++i) EXPECT_NEAR(page[i].bottom - page[i].top, 99, 3) << i;
+    // The same page on paper half as high: every word half as high, and the
+    // title 0.025 / 0.015 times as high as the other texts.
+    const auto full = words(print(normalContent(), "full.pdf"));
+    const auto half = words(printReportToPdf(normalContent(), folder.filePath("half.pdf"),
+                                             QPageSize(QSizeF(8, 5.5), QPageSize::Inch), dotsPerInch)
+                                ? folder.filePath("half.pdf")
+                                : QString());
+    ASSERT_EQ(full.size(), half.size());
+    ASSERT_GT(full.size(), 3u);
+    const auto height = [](const Word& w) { return w.bottom - w.top; };
+    for (std::size_t i = 0; i < full.size(); ++i) EXPECT_NEAR(height(half[i]), height(full[i]) / 2, 1) << i;
+    EXPECT_NEAR(height(full[0]) / height(full[3]), 0.025 / 0.015, 0.02);
+    // Pen positions scale with the page too: the texts keep 0.05 W and 0.07 W at any height.
+    EXPECT_NEAR(half[3].left, full[3].left, 1);
 }
 
 // Whether `color` is `expected` but for the rounding of a colour conversion.

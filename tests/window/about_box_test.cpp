@@ -45,8 +45,11 @@ TEST_F(AboutBoxTest, IsLaidOutInDialogUnitsOfItsFont)
 {
     AboutBox box(nullptr, [] {});
     EXPECT_EQ(box.windowTitle(), "Probaview v1.0 :: About");
+    // The shipped Tahoma-compatible face at 8 points has Tahoma's base units.
     const DialogBaseUnits base = dialogBaseUnits(box.font());
-    EXPECT_EQ(box.size(), dialogUnitsToPixels(QRect(0, 0, 217, 93), base).size());
+    EXPECT_EQ(base.width, 6);
+    EXPECT_EQ(base.height, 13);
+    EXPECT_EQ(box.size(), QSize(326, 151));
     ASSERT_TRUE(button(box, "Visit Home Page..."));
     ASSERT_TRUE(button(box, "OK"));
     EXPECT_EQ(button(box, "Visit Home Page...")->geometry(), dialogUnitsToPixels(QRect(7, 74, 139, 14), base));
