@@ -84,6 +84,30 @@ TEST(GammaBetaFamilies, QuantileInvertsTheDistributionFunction)
     }
 }
 
+// Where Gamma(shape), x^(shape - 1), 2^(n/2) or Gamma((n1 + n2)/2) overflow and
+// the plain formula would read 0, +inf or NaN, the density is still the slope of
+// the distribution function.
+TEST(GammaBetaFamilies, DensityIsTheSlopeWhereItsDirectFactorsOverflow)
+{
+    struct Case {
+        FamilyMember member;
+        double x;
+    };
+    const Case cases[] = {
+        {{"gamma", 150, 1}, 150},     {{"gamma", 200, 1}, 190},      {{"gamma", 3, 1}, 760},
+        {{"chiSquare", 400, 0}, 400}, {{"chiSquare", 2000, 0}, 2050}, {{"f", 400, 300}, 1},
+        {{"f", 1000000, 50}, 1.2},   {{"beta", 700, 600}, 0.53},    {{"student", 1000000, 0}, 1.5},
+    };
+    for (const auto& c : cases) {
+        auto d = makeFamilyMember(c.member.name, c.member.p1, c.member.p2);
+        const double density = d->pdf(c.x);
+        ASSERT_EQ(d->status(), ResultStatus::Ok) << c.member.name;
+        const double h = 1e-4 * c.x;
+        const double slope = (d->cdf(c.x + h) - d->cdf(c.x - h)) / (2 * h);
+        EXPECT_LT(relativeError(density, slope), 1e-5) << c.member.name << "(" << c.member.p1 << ") at " << c.x;
+    }
+}
+
 // Parameters from 1e-3 to 1e5 (degrees of freedom up to 1e6, and some outside
 // their domain), arguments of every size and sign, probabilities down to 1e-300:
 // no operation shows a NaN or an infinity as a number, and every call returns.
