@@ -206,7 +206,7 @@ TEST(GammaFamilySweep, EndsWithFiniteResultsEverywhere)
         }
     }
     std::cout << "[ measured ] most loop rounds in one call: " << mostRounds << "\n";
-    EXPECT_LT(mostRounds, 200000);
+    EXPECT_LT(mostRounds, 50000);
 }
 
 }  // namespace
