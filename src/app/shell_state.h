@@ -38,9 +38,9 @@ struct ShellState {
     Color backgroundColor = default_colors::background;
     Color textColor = default_colors::text;
     CustomColors customColors = [] {
-        CustomColors slots;
-        slots.fill(default_colors::customSlot);
-        return slots;
+        CustomColors colors;
+        colors.fill(default_colors::customSlot);
+        return colors;
     }();
 
     GraphOptions graphOptions() const { return {functionColor, gridColor, backgroundColor, textColor, lineWeight}; }
