@@ -1,34 +1,22 @@
 #include "app/window_fonts.h"
 
-#include <QFontMetrics>
+#include "graph/ui_font.h"
 
 namespace window_fonts {
 
 namespace {
 
 constexpr int uiCellHeight = 14;
+// The parameter labels were drawn in a Symbol face 16 pixels high; the UI face
+// has the Greek letters they stand for.
 constexpr int symbolCellHeight = 16;
-
-QString uiFamily() { return QStringLiteral("Tahoma"); }
 
 }  // namespace
 
-QFont withCellHeight(const QString& family, int cellHeight, QFont::Weight weight)
-{
-    QFont font(family);
-    font.setWeight(weight);
-    font.setStyleHint(QFont::SansSerif);
-    for (int pixelSize = cellHeight; pixelSize > 1; --pixelSize) {
-        font.setPixelSize(pixelSize);
-        if (QFontMetrics(font).height() <= cellHeight) break;
-    }
-    return font;
-}
+QFont ui() { return uiFont(uiCellHeight, FontHeight::Cell); }
 
-QFont ui() { return withCellHeight(uiFamily(), uiCellHeight, QFont::Normal); }
+QFont symbol() { return uiFont(symbolCellHeight, FontHeight::Cell); }
 
-QFont symbol() { return withCellHeight(uiFamily(), symbolCellHeight, QFont::Normal); }
-
-QFont footer(int cellHeight) { return withCellHeight(uiFamily(), cellHeight, QFont::Bold); }
+QFont footer(int cellHeight) { return uiFont(cellHeight, FontHeight::Cell, QFont::Bold); }
 
 }  // namespace window_fonts

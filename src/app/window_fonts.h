@@ -2,14 +2,12 @@
 
 #include <QFont>
 
-// The window's fonts, by the cell height (ascent plus descent) each has in pixels.
+// The window's fonts, all of the UI typeface, by the cell height (ascent plus
+// descent) in pixels that each has on the platform the layout comes from.
 namespace window_fonts {
 
-QFont ui();                  // the controls, tooltips and menus' neighbours: cell height 14
-QFont symbol();              // the parameter symbols and domains: cell height 16
-QFont footer(int cellHeight);  // bold footer texts
-
-// A font of `family` whose cell is at most `cellHeight` pixels high.
-QFont withCellHeight(const QString& family, int cellHeight, QFont::Weight weight);
+QFont ui();                    // controls and tooltips: cell height 14
+QFont symbol();                // parameter symbols and domains: cell height 16
+QFont footer(int cellHeight);  // the bold footer texts
 
 }  // namespace window_fonts

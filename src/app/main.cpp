@@ -1,0 +1,73 @@
+// probaview: the desktop program. It needs a display; without one it says so
+// and points to probaview-cli, the command-line front end over the same shell.
+
+#include <QApplication>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/main_window.h"
+#include "app/product.h"
+
+namespace {
+
+constexpr const char* noDisplayMessage =
+    "probaview: no display found; this program needs a graphical display (set DISPLAY or WAYLAND_DISPLAY).\n"
+    "probaview: on a machine without one, use probaview-cli, the command-line version.\n";
+
+// The platforms that draw on a screen need its address; the others
+// (offscreen, vnc, ...) can run anywhere.
+bool displayReachable()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool needsDisplay = platform.isEmpty() || platform.contains("xcb") || platform.contains("wayland");
+    if (!needsDisplay) return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// A display that is named but cannot be reached ends Qt with a fatal message;
+// say in our own words what is needed before it does.
+QtMessageHandler defaultHandler = nullptr;
+
+void reportFatalDisplayFailure(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) std::fputs(noDisplayMessage, stderr);
+    if (defaultHandler) defaultHandler(type, context, message);
+}
+
+// The window's outer size on the platform the layout comes from; the window
+// is centred by it, as far as the window manager lets a program place itself.
+constexpr int outerWidth = 618;
+constexpr int outerHeight = 463;
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!displayReachable()) {
+        std::fputs(noDisplayMessage, stderr);
+        return EXIT_FAILURE;
+    }
+    defaultHandler = qInstallMessageHandler(reportFatalDisplayFailure);
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(product::applicationName));
+    QApplication::setOrganizationName(QString::fromUtf8(product::makerName));
+    qInstallMessageHandler(defaultHandler);
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        std::fputs("probaview: the main window cannot be created: no screen\n", stderr);
+        return -1;
+    }
+
+    MainWindow window;
+    const QRect area = screen->geometry();
+    window.move(area.x() + (area.width() - outerWidth) / 2, area.y() + (area.height() - outerHeight) / 2);
+    window.show();
+    if (!window.windowHandle()) {
+        std::fputs("probaview: the main window cannot be created\n", stderr);
+        return -1;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,394 @@
+#include "app/main_window.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QToolTip>
+
+#include "app/client_area.h"
+#include "app/formula_box.h"
+#include "app/function_selector.h"
+#include "app/graph_area.h"
+#include "app/menu_table.h"
+#include "app/numeric_field.h"
+#include "app/product.h"
+#include "app/symbol_text.h"
+#include "app/window_fonts.h"
+#include "graph/graph_renderer.h"
+#include "model/catalogue.h"
+
+namespace {
+
+// The shell's fields and the controls that show them.
+constexpr std::array<std::pair<Field, ControlRole>, fieldCount> fieldControls = {{
+    {Field::Parameter1, ControlRole::ParameterField1},
+    {Field::Parameter2, ControlRole::ParameterField2},
+    {Field::X, ControlRole::XField},
+    {Field::Pdf, ControlRole::DensityValue},
+    {Field::Cdf, ControlRole::DistributionValue},
+    {Field::Survival, ControlRole::SurvivalValue},
+    {Field::Hazard, ControlRole::HazardValue},
+    {Field::Q, ControlRole::QField},
+    {Field::Quantile, ControlRole::QuantileValue},
+    {Field::Mean, ControlRole::MeanValue},
+    {Field::StandardDeviation, ControlRole::StandardDeviationValue},
+    {Field::CoefficientOfVariation, ControlRole::CoefficientOfVariationValue},
+    {Field::Skewness, ControlRole::SkewnessValue},
+    {Field::Kurtosis, ControlRole::KurtosisValue},
+}};
+
+constexpr std::array<std::pair<Label, ControlRole>, labelCount> labelControls = {{
+    {Label::ParameterSymbol1, ControlRole::ParameterSymbol1},
+    {Label::ParameterSymbol2, ControlRole::ParameterSymbol2},
+    {Label::ParameterDomain1, ControlRole::ParameterDomain1},
+    {Label::ParameterDomain2, ControlRole::ParameterDomain2},
+}};
+
+ControlRole roleOf(Field field) { return fieldControls[static_cast<int>(field)].second; }
+
+ControlRole roleOf(Label label) { return labelControls[static_cast<int>(label)].second; }
+
+QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QFont fontOf(ControlFont font)
+{
+    return font == ControlFont::Symbol ? window_fonts::symbol() : window_fonts::ui();
+}
+
+// Colours travel as 0x00BBGGRR.
+QColor toQColor(Color color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+
+Color fromQColor(const QColor& color)
+{
+    return static_cast<Color>(color.red()) | (static_cast<Color>(color.green()) << 8) |
+           (static_cast<Color>(color.blue()) << 16);
+}
+
+// Read-only fields take the button-face colour, as the read-only edit fields
+// of the platform the layout comes from do.
+void paintAsReadOnly(QLineEdit* field)
+{
+    QPalette readOnly = field->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Button));
+    field->setPalette(readOnly);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const GraphOptions& storedOptions)
+{
+    setWindowTitle(QString::fromUtf8(product::title));
+    setWindowIcon(QIcon(QStringLiteral(":/probaview/probaview_icon.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    buildMenuBar();
+    buildControls();
+    startGraph(storedOptions);
+    connectControls();
+
+    setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+    shell_->attachView(this);
+    shell_->start();
+}
+
+MainWindow::~MainWindow()
+{
+    // Closing stops the render thread; a window destroyed without closing does it here.
+    if (shell_ && !shell_->isShutDown()) shell_->shutdown();
+}
+
+QWidget* MainWindow::control(ControlRole role) const
+{
+    const auto found = controls_.find(role);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+QLineEdit* MainWindow::field(Field which) const { return static_cast<QLineEdit*>(control(roleOf(which))); }
+
+QAction* MainWindow::menuAction(int command) const
+{
+    const auto found = actions_.find(command);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+GraphArea* MainWindow::graphArea() const { return static_cast<GraphArea*>(control(ControlRole::GraphArea)); }
+
+FunctionSelector* MainWindow::functionSelector() const
+{
+    return static_cast<FunctionSelector*>(control(ControlRole::FunctionSelector));
+}
+
+QComboBox* MainWindow::distributionList() const
+{
+    return static_cast<QComboBox*>(control(ControlRole::DistributionList));
+}
+
+void MainWindow::settleGraph()
+{
+    if (renderer_) renderer_->waitUntilIdle();
+    QCoreApplication::sendPostedEvents(graphArea());
+}
+
+void MainWindow::buildControls()
+{
+    auto* client = new ClientArea(this);
+    setCentralWidget(client);
+
+    // Creation order is the focus order: every control is a child of the
+    // client area, made in the order of the table.
+    for (const ControlSpec& spec : controlTable) {
+        QWidget* widget = createControl(spec, client);
+        if (!widget) continue;
+        if (spec.font != ControlFont::None) widget->setFont(fontOf(spec.font));
+        if (spec.tooltip) widget->setToolTip(QString::fromUtf8(spec.tooltip));
+        if (spec.role != ControlRole::Fixed) controls_[spec.role] = widget;
+    }
+
+    // The selector's items come last, as they are added after every control.
+    FunctionSelector* selector = functionSelector();
+    for (int f = 0; f < functionCount; ++f) {
+        selector->addItem(QString::fromUtf8(functionSelectorItems[f]), QString::fromUtf8(functionNames[f]));
+    }
+}
+
+QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
+{
+    const QString text = spec.font == ControlFont::Symbol ? fromUtf8(symbolTextToUtf8(spec.text))
+                                                          : QString::fromUtf8(spec.text);
+    const QRect place(spec.x, spec.y, spec.width, spec.height);
+    QWidget* widget = nullptr;
+
+    switch (spec.kind) {
+    case ControlKind::TooltipWindow:
+        QToolTip::setFont(fontOf(spec.font));
+        return nullptr;
+    case ControlKind::DropDownList: {
+        auto* list = new QComboBox(parent);
+        list->setFont(fontOf(spec.font));
+        for (const char* name : distributionNames) list->addItem(QString::fromUtf8(name));
+        // The table's height is the dropped list's; the closed box is one line.
+        const int closedHeight = list->sizeHint().height();
+        list->setMaxVisibleItems((spec.height - closedHeight) / QFontMetrics(list->font()).height());
+        widget = list;
+        widget->setGeometry(place.x(), place.y(), place.width(), closedHeight);
+        widget->show();
+        return widget;
+    }
+    case ControlKind::FunctionSelector:
+        widget = new FunctionSelector(parent);
+        widget->setFont(fontOf(spec.font));
+        break;
+    case ControlKind::GroupBox:
+        widget = new QGroupBox(text, parent);
+        break;
+    case ControlKind::PictureBox:
+        if (spec.role == ControlRole::GraphArea) {
+            // The image fills the given size; the sunken edge lies around it.
+            auto* area = new GraphArea(parent);
+            area->setGeometry(place.adjusted(0, 0, 2 * area->frameWidth(), 2 * area->frameWidth()));
+            area->show();
+            return area;
+        }
+        widget = new FormulaBox(parent);
+        break;
+    case ControlKind::NumericField:
+    case ControlKind::NumericResult: {
+        auto* numeric = new NumericField(parent);
+        numeric->setText(text);
+        if (spec.kind == ControlKind::NumericResult) {
+            numeric->setReadOnly(true);
+            paintAsReadOnly(numeric);
+        }
+        widget = numeric;
+        break;
+    }
+    case ControlKind::ReadOnlyEdit: {
+        auto* edit = new QLineEdit(text, parent);
+        edit->setReadOnly(true);
+        paintAsReadOnly(edit);
+        widget = edit;
+        break;
+    }
+    case ControlKind::RightAlignedLabel:
+    case ControlKind::LeftAlignedLabel: {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment((spec.kind == ControlKind::RightAlignedLabel ? Qt::AlignRight : Qt::AlignLeft) |
+                            Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    }
+    widget->setGeometry(place);
+    widget->show();
+    return widget;
+}
+
+void MainWindow::buildMenuBar()
+{
+    std::map<RadioGroup, QActionGroup*> groups;
+    QMenu* menu = nullptr;
+    QMenu* outer = nullptr;
+
+    for (const MenuRow& row : menuRows()) {
+        const QString text = QString::fromUtf8(row.text);
+        switch (row.kind) {
+        case MenuRowKind::Menu:
+            menu = menuBar()->addMenu(text);
+            outer = nullptr;
+            break;
+        case MenuRowKind::Submenu:
+            outer = menu;
+            menu = menu->addMenu(text);
+            break;
+        case MenuRowKind::EndSubmenu:
+            menu = outer;
+            outer = nullptr;
+            break;
+        case MenuRowKind::Separator:
+            menu->addSeparator();
+            break;
+        case MenuRowKind::Item: {
+            QAction* action = menu->addAction(text);
+            if (row.group != RadioGroup::None) {
+                QActionGroup*& group = groups[row.group];
+                if (!group) {
+                    group = new QActionGroup(this);
+                    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+                }
+                action->setCheckable(true);
+                group->addAction(action);
+            }
+            const int command = row.command;
+            connect(action, &QAction::triggered, this, [this, command] { runMenuCommand(command); });
+            actions_[command] = action;
+            break;
+        }
+        }
+    }
+
+    // F1 anywhere in the window opens the help.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] { runMenuCommand(menu_command::helpContent); });
+}
+
+void MainWindow::connectControls()
+{
+    connect(distributionList(), &QComboBox::activated, this,
+            [this](int d) { shell_->selectDistribution(d, CommandSource::Control); });
+    connect(functionSelector(), &FunctionSelector::activated, this,
+            [this](int f) { shell_->selectFunction(f, CommandSource::Control); });
+
+    // Only the user's own edits are commands; texts the shell sets come back
+    // through the view and must not re-enter.
+    for (const Field editable : {Field::Parameter1, Field::Parameter2, Field::X, Field::Q}) {
+        connect(field(editable), &QLineEdit::textEdited, this,
+                [this, editable](const QString& text) { shell_->editField(editable, text.toStdString()); });
+    }
+}
+
+void MainWindow::runMenuCommand(int command)
+{
+    namespace c = menu_command;
+    if (command >= c::firstDistribution && command < c::firstDistribution + distributionCount) {
+        shell_->selectDistribution(command - c::firstDistribution, CommandSource::Menu);
+    } else if (command >= c::firstFunction && command < c::firstFunction + functionCount) {
+        shell_->selectFunction(command - c::firstFunction, CommandSource::Menu);
+    } else if (command >= c::firstLineWeight && command < c::firstLineWeight + 3) {
+        shell_->setLineWeight(command - c::firstLineWeight + 1);
+    } else if (command == c::functionColor) {
+        shell_->chooseColor(ColorTarget::Function);
+    } else if (command == c::gridColor) {
+        shell_->chooseColor(ColorTarget::Grid);
+    } else if (command == c::backgroundColor) {
+        shell_->chooseColor(ColorTarget::Background);
+    } else if (command == c::textColor) {
+        shell_->chooseColor(ColorTarget::Text);
+    } else if (command == c::defaultColors) {
+        shell_->resetColors();
+    }
+    // Print, help, home page and about come with their services.
+}
+
+void MainWindow::startGraph(const GraphOptions& storedOptions)
+{
+    // Finished images arrive on the render thread and are shown on this one.
+    GraphArea* area = graphArea();
+    renderer_ = std::make_unique<GraphRenderer>([area](QImage image) {
+        QMetaObject::invokeMethod(area, [area, image] { area->setImage(image); }, Qt::QueuedConnection);
+    });
+
+    ShellServices services;
+    services.requestRedraw = [this](const PlotRequest& request) {
+        if (renderer_) renderer_->requestRedraw(request);
+    };
+    // Joins the render thread; images it handed over but not yet shown are dropped with the window.
+    services.stopRenderer = [this] { renderer_.reset(); };
+    shell_ = std::make_unique<Shell>(storedOptions, std::move(services));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!shell_->isShutDown()) shell_->shutdown();
+    event->accept();
+}
+
+void MainWindow::fieldTextChanged(Field which, const std::string& text) { field(which)->setText(fromUtf8(text)); }
+
+void MainWindow::fieldVisibilityChanged(Field which, bool visible) { field(which)->setVisible(visible); }
+
+void MainWindow::labelTextChanged(Label label, const std::string& symbolText)
+{
+    static_cast<QLabel*>(control(roleOf(label)))->setText(fromUtf8(symbolTextToUtf8(symbolText)));
+}
+
+void MainWindow::selectionChanged(Selection selection, int index)
+{
+    switch (selection) {
+    case Selection::DistributionList:
+        distributionList()->setCurrentIndex(index);
+        break;
+    case Selection::DistributionMark:
+        if (QAction* mark = menuAction(distributionCommandOf(index))) mark->setChecked(true);
+        break;
+    case Selection::FunctionTab:
+        functionSelector()->setCurrentIndex(index);
+        break;
+    case Selection::FunctionMark:
+        if (QAction* mark = menuAction(functionCommandOf(index))) mark->setChecked(true);
+        break;
+    case Selection::LineWeightMark:
+        if (QAction* mark = menuAction(lineWeightCommandOf(index))) mark->setChecked(true);
+        break;
+    }
+}
+
+void MainWindow::graphTitleChanged(const std::string& title)
+{
+    static_cast<QGroupBox*>(control(ControlRole::GraphBox))->setTitle(fromUtf8(title));
+}
+
+void MainWindow::formulaChanged(int distribution, int function)
+{
+    static_cast<FormulaBox*>(control(ControlRole::FormulaBox))->setSelection(distribution, function);
+}
+
+std::optional<Color> MainWindow::runColorDialog(ColorTarget /*target*/, CustomColors& customColors)
+{
+    for (int slot = 0; slot < static_cast<int>(customColors.size()); ++slot) {
+        QColorDialog::setCustomColor(slot, toQColor(customColors[slot]));
+    }
+    // The dialog starts from white, not from the current colour.
+    const QColor chosen = QColorDialog::getColor(Qt::white, this);
+    for (int slot = 0; slot < static_cast<int>(customColors.size()); ++slot) {
+        customColors[slot] = fromQColor(QColorDialog::customColor(slot));
+    }
+    if (!chosen.isValid()) return std::nullopt;
+    return fromQColor(chosen);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "app/control_table.h"
+#include "app/shell.h"
+#include "app/shell_view.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class FunctionSelector;
+class GraphArea;
+class GraphRenderer;
+
+// The main window "Probaview v1.0": a fixed-size view over the shell. The
+// controls and the menu bar are built from their tables; what the user does
+// goes to the shell's commands, and the shell's notifications update the
+// widgets. The window owns the shell and the render thread, and stops the
+// thread when it closes.
+class MainWindow : public QMainWindow, private ShellView {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const GraphOptions& storedOptions = {});
+    ~MainWindow() override;
+
+    Shell& shell() { return *shell_; }
+    QWidget* control(ControlRole role) const;
+    QLineEdit* field(Field field) const;
+    QAction* menuAction(int command) const;
+    GraphArea* graphArea() const;
+    FunctionSelector* functionSelector() const;
+    QComboBox* distributionList() const;
+
+    // Waits until the renderer has finished every pass asked of it and shows
+    // the images it handed over.
+    void settleGraph();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+    void buildMenuBar();
+    void connectControls();
+    void runMenuCommand(int command);
+    void startGraph(const GraphOptions& storedOptions);
+
+    // ShellView
+    void fieldTextChanged(Field field, const std::string& text) override;
+    void fieldVisibilityChanged(Field field, bool visible) override;
+    void labelTextChanged(Label label, const std::string& symbolText) override;
+    void selectionChanged(Selection selection, int index) override;
+    void graphTitleChanged(const std::string& title) override;
+    void formulaChanged(int distribution, int function) override;
+    std::optional<Color> runColorDialog(ColorTarget target, CustomColors& customColors) override;
+
+    std::map<ControlRole, QWidget*> controls_;
+    std::map<int, QAction*> actions_;
+    std::unique_ptr<GraphRenderer> renderer_;  // before the shell, whose services use it
+    std::unique_ptr<Shell> shell_;
+};

@@ -1,0 +1,188 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/function_selector.h"
+#include "app/graph_area.h"
+#include "app/menu_table.h"
+#include "qt_application.h"
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        window = std::make_unique<MainWindow>();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QString text(Field field) const { return window->field(field)->text(); }
+    QString labelText(ControlRole role) const { return static_cast<QLabel*>(window->control(role))->text(); }
+    QString graphTitle() const { return static_cast<QGroupBox*>(window->control(ControlRole::GraphBox))->title(); }
+    bool marked(int command) const { return window->menuAction(command)->isChecked(); }
+
+    // Replaces a field's text as the user does: select all, then type.
+    void typeInto(Field field, const QString& keys)
+    {
+        QLineEdit* edit = window->field(field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, keys);
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsOnTheStandardNormalDensity)
+{
+    EXPECT_EQ(window->windowTitle(), "Probaview v1.0");
+    EXPECT_EQ(window->distributionList()->currentText(), "Normal");
+    EXPECT_EQ(window->functionSelector()->currentIndex(), 0);
+    EXPECT_EQ(graphTitle(), "Probability Density Function (PDF)");
+    EXPECT_TRUE(marked(distributionCommandOf(1)));
+    EXPECT_TRUE(marked(functionCommandOf(0)));
+    EXPECT_TRUE(marked(lineWeightCommandOf(2)));
+
+    EXPECT_EQ(text(Field::Parameter1), "0");
+    EXPECT_EQ(text(Field::Parameter2), "1");
+    EXPECT_EQ(labelText(ControlRole::ParameterSymbol1), "μ");
+    EXPECT_EQ(labelText(ControlRole::ParameterSymbol2), "σ");
+    EXPECT_EQ(labelText(ControlRole::ParameterDomain2), "∈(0;+∞)");
+    EXPECT_EQ(text(Field::X), "0");
+    EXPECT_EQ(text(Field::Q), "0.95");
+    EXPECT_EQ(text(Field::Quantile), "1.644853");
+    EXPECT_EQ(text(Field::Pdf), "0.398942");
+    EXPECT_EQ(text(Field::Cdf), "0.5");
+
+    const char* statistics[] = {"0", "1", "div 0", "0", "3"};
+    const Field statisticFields[] = {Field::Mean, Field::StandardDeviation, Field::CoefficientOfVariation,
+                                     Field::Skewness, Field::Kurtosis};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(text(statisticFields[i]), statistics[i]) << i;
+
+    window->settleGraph();
+    EXPECT_GE(window->graphArea()->imagesReceived(), 1);
+    EXPECT_EQ(window->graphArea()->image().size(), QSize(304, 230));
+}
+
+TEST_F(MainWindowTest, MenuAndControlsAgreeWhicheverIsUsed)
+{
+    // From the menu: the list, the mark and the selector follow.
+    window->menuAction(distributionCommandOf(5))->trigger();
+    EXPECT_EQ(window->distributionList()->currentText(), "Gamma");
+    EXPECT_TRUE(marked(distributionCommandOf(5)));
+    EXPECT_FALSE(marked(distributionCommandOf(1)));
+
+    window->menuAction(functionCommandOf(3))->trigger();
+    EXPECT_EQ(window->functionSelector()->currentIndex(), 3);
+    EXPECT_TRUE(marked(functionCommandOf(3)));
+    EXPECT_EQ(graphTitle(), "Hazard Function");
+
+    window->menuAction(lineWeightCommandOf(3))->trigger();
+    EXPECT_TRUE(marked(lineWeightCommandOf(3)));
+    EXPECT_FALSE(marked(lineWeightCommandOf(2)));
+
+    // From the controls: the marks follow.
+    QComboBox* list = window->distributionList();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentText(), "Beta");
+    EXPECT_TRUE(marked(distributionCommandOf(6)));
+    EXPECT_FALSE(marked(distributionCommandOf(5)));
+    EXPECT_EQ(labelText(ControlRole::ParameterSymbol1), "α");
+
+    QTest::mouseClick(window->functionSelector()->button(1), Qt::LeftButton);
+    EXPECT_EQ(window->functionSelector()->currentIndex(), 1);
+    EXPECT_TRUE(marked(functionCommandOf(1)));
+    EXPECT_FALSE(marked(functionCommandOf(3)));
+    EXPECT_EQ(graphTitle(), "Cumulative Distribution Function (CPF)");
+}
+
+TEST_F(MainWindowTest, TabVisitsTheFieldsInCreationOrderAndSkipsAHiddenOne)
+{
+    const auto tabFrom = [](QWidget* start, int steps) {
+        start->setFocus();
+        for (int i = 0; i < steps; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    const std::vector<QWidget*> order = {
+        window->distributionList(),        window->functionSelector(),
+        window->field(Field::Parameter1),  window->field(Field::Parameter2),
+        window->field(Field::X),           window->field(Field::Pdf),
+        window->field(Field::Cdf),         window->field(Field::Survival),
+        window->field(Field::Hazard),      window->field(Field::Q),
+        window->field(Field::Quantile),    window->field(Field::Mean),
+        window->field(Field::StandardDeviation), window->field(Field::CoefficientOfVariation),
+        window->field(Field::Skewness),    window->field(Field::Kurtosis),
+    };
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        EXPECT_EQ(tabFrom(order.front(), static_cast<int>(i)), order[i]) << "Tab " << i;
+    }
+
+    // Exponential has one parameter: field 2 and its labels are empty and hidden.
+    window->menuAction(distributionCommandOf(3))->trigger();
+    EXPECT_FALSE(window->field(Field::Parameter2)->isVisible());
+    EXPECT_EQ(text(Field::Parameter2), "");
+    EXPECT_EQ(labelText(ControlRole::ParameterSymbol2), "");
+    EXPECT_EQ(labelText(ControlRole::ParameterDomain2), "");
+    EXPECT_EQ(tabFrom(window->field(Field::Parameter1), 1), window->field(Field::X));
+
+    // Back on a two-parameter distribution the field returns.
+    window->menuAction(distributionCommandOf(1))->trigger();
+    EXPECT_TRUE(window->field(Field::Parameter2)->isVisible());
+    EXPECT_EQ(tabFrom(window->field(Field::Parameter1), 1), window->field(Field::Parameter2));
+}
+
+TEST_F(MainWindowTest, TypedParametersReachThePanelsAndTheGraph)
+{
+    window->settleGraph();
+    const int imagesAtStart = window->graphArea()->imagesReceived();
+
+    typeInto(Field::Parameter2, "2");
+    EXPECT_EQ(text(Field::StandardDeviation), "2");
+    EXPECT_EQ(text(Field::Quantile), "3.289707");
+    window->settleGraph();
+    EXPECT_GT(window->graphArea()->imagesReceived(), imagesAtStart);
+
+    // Dropped characters change nothing.
+    typeInto(Field::Parameter1, "1x");
+    EXPECT_EQ(text(Field::Parameter1), "1");
+    EXPECT_EQ(text(Field::Mean), "1");
+}
+
+TEST_F(MainWindowTest, XAndQEditsRefreshTheirOwnPanelOnly)
+{
+    window->settleGraph();
+    const int imagesBefore = window->graphArea()->imagesReceived();
+
+    typeInto(Field::X, "1");
+    EXPECT_EQ(text(Field::Cdf), "0.841344");
+    typeInto(Field::Q, "1.5");
+    EXPECT_EQ(text(Field::Quantile), "-");
+    typeInto(Field::Q, "-");
+    EXPECT_EQ(text(Field::Quantile), "-inf");
+    EXPECT_EQ(text(Field::Mean), "0");
+
+    window->settleGraph();
+    EXPECT_EQ(window->graphArea()->imagesReceived(), imagesBefore);
+}
+
+TEST_F(MainWindowTest, ClosingStopsTheShell)
+{
+    window->close();
+    EXPECT_TRUE(window->shell().isShutDown());
+}
+
+}  // namespace
