@@ -34,12 +34,13 @@ protected:
     QString graphTitle() const { return static_cast<QGroupBox*>(window->control(ControlRole::GraphBox))->title(); }
     bool marked(int command) const { return window->menuAction(command)->isChecked(); }
 
-    // Replaces a field's text as the user does: select all, then type.
+    // Replaces a field's text as the user does: select all, delete, then type.
     void typeInto(Field field, const QString& keys)
     {
         QLineEdit* edit = window->field(field);
         edit->setFocus();
         edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, keys);
     }
 
@@ -63,7 +64,7 @@ TEST_F(MainWindowTest, StartsOnTheStandardNormalDensity)
     EXPECT_EQ(labelText(ControlRole::ParameterDomain2), "∈(0;+∞)");
     EXPECT_EQ(text(Field::X), "0");
     EXPECT_EQ(text(Field::Q), "0.95");
-    EXPECT_EQ(text(Field::Quantile), "1.644853");
+    EXPECT_EQ(text(Field::Quantile), "1.644854");
     EXPECT_EQ(text(Field::Pdf), "0.398942");
     EXPECT_EQ(text(Field::Cdf), "0.5");
 
@@ -168,11 +169,12 @@ TEST_F(MainWindowTest, XAndQEditsRefreshTheirOwnPanelOnly)
     const int imagesBefore = window->graphArea()->imagesReceived();
 
     typeInto(Field::X, "1");
-    EXPECT_EQ(text(Field::Cdf), "0.841344");
+    EXPECT_EQ(text(Field::Cdf), "0.841345");
     typeInto(Field::Q, "1.5");
     EXPECT_EQ(text(Field::Quantile), "-");
     typeInto(Field::Q, "-");
-    EXPECT_EQ(text(Field::Quantile), "-inf");
+    EXPECT_EQ(text(Field::Q), "-");
+    EXPECT_EQ(text(Field::Quantile), "-inf");  // no number reads as q = 0
     EXPECT_EQ(text(Field::Mean), "0");
 
     window->settleGraph();
