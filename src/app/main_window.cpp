@@ -79,6 +79,19 @@ void paintAsReadOnly(QLineEdit* field)
     field->setPalette(readOnly);
 }
 
+// A Symbol-font label shows its whole text: where the UI face's Greek letters
+// and signs run wider than the label, the font steps down until they fit.
+void setSymbolText(QLabel* label, const QString& text)
+{
+    constexpr int smallestPixelSize = 9;
+    QFont font = window_fonts::symbol();
+    while (QFontMetrics(font).horizontalAdvance(text) > label->width() && font.pixelSize() > smallestPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label->setFont(font);
+    label->setText(text);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const GraphOptions& storedOptions)
@@ -146,7 +159,7 @@ void MainWindow::buildControls()
     for (const ControlSpec& spec : controlTable) {
         QWidget* widget = createControl(spec, client);
         if (!widget) continue;
-        if (spec.font != ControlFont::None) widget->setFont(fontOf(spec.font));
+        if (spec.font == ControlFont::Ui) widget->setFont(fontOf(spec.font));
         if (spec.tooltip) widget->setToolTip(QString::fromUtf8(spec.tooltip));
         if (spec.role != ControlRole::Fixed) controls_[spec.role] = widget;
     }
@@ -218,11 +231,18 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
     }
     case ControlKind::RightAlignedLabel:
     case ControlKind::LeftAlignedLabel: {
-        auto* label = new QLabel(text, parent);
+        auto* label = new QLabel(parent);
         label->setAlignment((spec.kind == ControlKind::RightAlignedLabel ? Qt::AlignRight : Qt::AlignLeft) |
                             Qt::AlignTop);
-        widget = label;
-        break;
+        label->setGeometry(place);
+        if (spec.font == ControlFont::Symbol) {
+            setSymbolText(label, text);
+        } else {
+            label->setFont(fontOf(spec.font));
+            label->setText(text);
+        }
+        label->show();
+        return label;
     }
     }
     widget->setGeometry(place);
@@ -346,7 +366,7 @@ void MainWindow::fieldVisibilityChanged(Field which, bool visible) { field(which
 
 void MainWindow::labelTextChanged(Label label, const std::string& symbolText)
 {
-    static_cast<QLabel*>(control(roleOf(label)))->setText(fromUtf8(symbolTextToUtf8(symbolText)));
+    setSymbolText(static_cast<QLabel*>(control(roleOf(label))), fromUtf8(symbolTextToUtf8(symbolText)));
 }
 
 void MainWindow::selectionChanged(Selection selection, int index)
