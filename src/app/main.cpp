@@ -12,8 +12,9 @@
 namespace {
 
 constexpr const char* noDisplayMessage =
-    "probaview: no display found; this program needs a graphical display (set DISPLAY or WAYLAND_DISPLAY).\n"
-    "probaview: on a machine without one, use probaview-cli, the command-line version.\n";
+    "probaview: no graphical display could be opened (DISPLAY or WAYLAND_DISPLAY is unset or unreachable).\n"
+    "probaview: it is a desktop program and needs a display; without one, use probaview-cli, its command-line "
+    "version.\n";
 
 // The platforms that draw on a screen need its address; the others
 // (offscreen, vnc, ...) can run anywhere.
@@ -25,14 +26,20 @@ bool displayReachable()
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-// A display that is named but cannot be reached ends Qt with a fatal message;
-// say in our own words what is needed before it does.
+// A display that is named but cannot be reached makes Qt give up while the
+// application object is made; say in our own words what is needed, and end
+// with a plain failure instead of an abort.
 QtMessageHandler defaultHandler = nullptr;
 
 void reportFatalDisplayFailure(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtFatalMsg) std::fputs(noDisplayMessage, stderr);
-    if (defaultHandler) defaultHandler(type, context, message);
+    if (type != QtFatalMsg) {
+        if (defaultHandler) defaultHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    std::fputs(noDisplayMessage, stderr);
+    std::_Exit(EXIT_FAILURE);
 }
 
 // The window's outer size on the platform the layout comes from; the window
