@@ -2,6 +2,7 @@
 // and points to probaview-cli, the command-line front end over the same shell.
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
@@ -61,6 +62,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromUtf8(product::applicationName));
     QApplication::setOrganizationName(QString::fromUtf8(product::makerName));
     qInstallMessageHandler(defaultHandler);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/probaview/probaview_icon.png")));
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
