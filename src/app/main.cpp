@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/product.h"
+#include "app/settings_store.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ int main(int argc, char* argv[])
         return -1;
     }
 
-    MainWindow window;
+    MainWindow window(loadGraphOptions(), [](const GraphOptions& options) { saveGraphOptions(options); });
     const QRect area = screen->geometry();
     window.move(area.x() + (area.width() - outerWidth) / 2, area.y() + (area.height() - outerHeight) / 2);
     window.show();

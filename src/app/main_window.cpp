@@ -12,7 +12,10 @@
 #include <QToolTip>
 
 #include "app/client_area.h"
+#include "app/about_box.h"
 #include "app/formula_box.h"
+#include "app/help_services.h"
+#include "app/print_command.h"
 #include "app/function_selector.h"
 #include "app/graph_area.h"
 #include "app/menu_table.h"
@@ -20,7 +23,9 @@
 #include "app/product.h"
 #include "app/symbol_text.h"
 #include "app/window_fonts.h"
+#include "graph/formula_picture.h"
 #include "graph/graph_renderer.h"
+#include "graph/report.h"
 #include "model/catalogue.h"
 
 namespace {
@@ -94,7 +99,7 @@ void setSymbolText(QLabel* label, const QString& text)
 
 }  // namespace
 
-MainWindow::MainWindow(const GraphOptions& storedOptions)
+MainWindow::MainWindow(const GraphOptions& storedOptions, SaveOptions saveOptions)
 {
     setWindowTitle(QString::fromUtf8(product::title));
     setWindowIcon(QIcon(QStringLiteral(":/probaview/probaview_icon.png")));
@@ -103,7 +108,7 @@ MainWindow::MainWindow(const GraphOptions& storedOptions)
 
     buildMenuBar();
     buildControls();
-    startGraph(storedOptions);
+    startGraph(storedOptions, std::move(saveOptions));
     connectControls();
 
     setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
@@ -333,11 +338,48 @@ void MainWindow::runMenuCommand(int command)
         shell_->chooseColor(ColorTarget::Text);
     } else if (command == c::defaultColors) {
         shell_->resetColors();
+    } else if (command == c::print) {
+        printReportWithDialog(this, reportContent());
+    } else if (command == c::helpContent) {
+        openHelp();
+    } else if (command == c::visitHomePage) {
+        openHomePage();
+    } else if (command == c::about) {
+        showAbout(this);
     }
-    // Print, help, home page and about come with their services.
 }
 
-void MainWindow::startGraph(const GraphOptions& storedOptions)
+ReportContent MainWindow::reportContent() const
+{
+    const ShellState& state = shell_->state();
+    ReportContent content;
+    content.distributionName = distributionList()->currentText();
+    content.parameterCount = shell_->distribution(state.selectedDistribution).parameterCount();
+    content.parameterSymbols[0] = static_cast<QLabel*>(control(ControlRole::ParameterSymbol1))->text();
+    content.parameterSymbols[1] = static_cast<QLabel*>(control(ControlRole::ParameterSymbol2))->text();
+    content.parameterTexts[0] = field(Field::Parameter1)->text();
+    content.parameterTexts[1] = field(Field::Parameter2)->text();
+    content.mean = field(Field::Mean)->text();
+    content.standardDeviation = field(Field::StandardDeviation)->text();
+    content.coefficientOfVariation = field(Field::CoefficientOfVariation)->text();
+    content.skewness = field(Field::Skewness)->text();
+    content.kurtosis = field(Field::Kurtosis)->text();
+    content.x = field(Field::X)->text();
+    content.density = field(Field::Pdf)->text();
+    content.distributionFunction = field(Field::Cdf)->text();
+    content.survival = field(Field::Survival)->text();
+    content.hazard = field(Field::Hazard)->text();
+    content.q = field(Field::Q)->text();
+    content.quantile = field(Field::Quantile)->text();
+    content.graphTitle = static_cast<QGroupBox*>(control(ControlRole::GraphBox))->title();
+    content.densityFormula = loadFormulaPicture(formulaPictureNumber(state.selectedDistribution, 0));
+    content.functionFormula =
+        loadFormulaPicture(formulaPictureNumber(state.selectedDistribution, state.selectedFunction));
+    content.graph = graphArea()->image();
+    return content;
+}
+
+void MainWindow::startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions)
 {
     // Finished images arrive on the render thread and are shown on this one.
     GraphArea* area = graphArea();
@@ -351,6 +393,7 @@ void MainWindow::startGraph(const GraphOptions& storedOptions)
     };
     // Joins the render thread; images it handed over but not yet shown are dropped with the window.
     services.stopRenderer = [this] { renderer_.reset(); };
+    services.saveOptions = std::move(saveOptions);
     shell_ = std::make_unique<Shell>(storedOptions, std::move(services));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -17,6 +18,7 @@ class QLineEdit;
 class FunctionSelector;
 class GraphArea;
 class GraphRenderer;
+struct ReportContent;
 
 // The main window "Probaview v1.0": a fixed-size view over the shell. The
 // controls and the menu bar are built from their tables; what the user does
@@ -27,7 +29,11 @@ class MainWindow : public QMainWindow, private ShellView {
     Q_OBJECT
 
 public:
-    explicit MainWindow(const GraphOptions& storedOptions = {});
+    using SaveOptions = std::function<void(const GraphOptions&)>;
+
+    // Starts from the stored graph options; `saveOptions` keeps them when the
+    // window closes (nothing is kept when it is empty).
+    explicit MainWindow(const GraphOptions& storedOptions = {}, SaveOptions saveOptions = {});
     ~MainWindow() override;
 
     Shell& shell() { return *shell_; }
@@ -37,6 +43,10 @@ public:
     GraphArea* graphArea() const;
     FunctionSelector* functionSelector() const;
     QComboBox* distributionList() const;
+
+    // What the printed page shows: the controls' texts as displayed now, the
+    // formula pictures of the selection and the graph area's image.
+    ReportContent reportContent() const;
 
     // Waits until the renderer has finished every pass asked of it and shows
     // the images it handed over.
@@ -51,7 +61,7 @@ private:
     void buildMenuBar();
     void connectControls();
     void runMenuCommand(int command);
-    void startGraph(const GraphOptions& storedOptions);
+    void startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions);
 
     // ShellView
     void fieldTextChanged(Field field, const std::string& text) override;
