@@ -14,6 +14,7 @@
 #include "app/function_selector.h"
 #include "app/graph_area.h"
 #include "app/menu_table.h"
+#include "graph/report.h"
 #include "qt_application.h"
 
 namespace {
@@ -179,6 +180,30 @@ TEST_F(MainWindowTest, XAndQEditsRefreshTheirOwnPanelOnly)
 
     window->settleGraph();
     EXPECT_EQ(window->graphArea()->imagesReceived(), imagesBefore);
+}
+
+TEST_F(MainWindowTest, ThePrintedPageTakesTheTextsAsShown)
+{
+    window->menuAction(distributionCommandOf(3))->trigger();  // Exponential, one parameter
+    window->menuAction(functionCommandOf(1))->trigger();
+    typeInto(Field::X, "2");
+    window->settleGraph();
+
+    const ReportContent page = window->reportContent();
+    EXPECT_EQ(page.distributionName, "Exponential");
+    EXPECT_EQ(page.parameterCount, 1);
+    EXPECT_EQ(page.parameterSymbols[0], "λ");
+    EXPECT_EQ(page.parameterTexts[0], text(Field::Parameter1));
+    EXPECT_EQ(page.x, "2");
+    EXPECT_EQ(page.distributionFunction, text(Field::Cdf));
+    EXPECT_EQ(page.survival, text(Field::Survival));
+    EXPECT_EQ(page.quantile, text(Field::Quantile));
+    EXPECT_EQ(page.kurtosis, text(Field::Kurtosis));
+    EXPECT_EQ(page.graphTitle, "Cumulative Distribution Function (CPF)");
+    EXPECT_FALSE(page.densityFormula.isNull());
+    EXPECT_FALSE(page.functionFormula.isNull());
+    EXPECT_NE(page.densityFormula, page.functionFormula);
+    EXPECT_EQ(page.graph, window->graphArea()->image());
 }
 
 TEST_F(MainWindowTest, ClosingStopsTheShell)
