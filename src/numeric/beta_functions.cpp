@@ -259,7 +259,10 @@ double inverseIncompleteBeta(double aa, double bb, double y0, IterationCount* co
     bool startWithNewton = false;
 
     if (aa <= 1 || bb <= 1) {
+        // Aim at the smaller tail: 1 - y0 is exact there, while a target near 1
+        // would leave the search no digits to tell its points apart.
         tolerance = wideHalvingTolerance;
+        if (y0 > 0.5) reflect(true);
         x = a / (a + b);
         y = incompleteBeta(a, b, x, count);
     } else {
@@ -302,8 +305,10 @@ double inverseIncompleteBeta(double aa, double bb, double y0, IterationCount* co
                         if (x == 0) return finish(0.0);
                     }
                     y = incompleteBeta(a, b, x, count);
+                    // The miss is measured against the smaller tail, so a target near 1
+                    // (after a switch) is not met by every y that rounds near it.
                     if (std::fabs((xHigh - xLow) / (xHigh + xLow)) < tolerance ||
-                        std::fabs((y - yt) / yt) < tolerance) {
+                        std::fabs(y - yt) < tolerance * std::fmin(yt, 1.0 - yt)) {
                         converged = true;
                         break;
                     }

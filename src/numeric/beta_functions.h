@@ -30,7 +30,7 @@ double betaContinuedFractionRatio(double a, double b, double x, IterationCount* 
 // The x in [0, 1] with I(a, b; x) = y, for a, b > 0 and 0 < y < 1 (y <= 0
 // gives 0, y >= 1 gives 1): an estimate, a halving search, a Newton refinement.
 // Relative error below 1e-12 for shapes up to 2e4 and y from 1e-300 to 0.99;
-// 1.5e-11 for a shape of 5e5, 2e-10 at y = 1 - 1e-6 with a shape of 0.01.
+// 1.5e-11 for a shape of 5e5 or y = 1 - 1e-6.
 double inverseIncompleteBeta(double a, double b, double y, IterationCount* count = nullptr);
 
 // P(T <= t) for Student's t with floor(k) >= 1 degrees of freedom; 0.5 at t = 0.
