@@ -132,9 +132,10 @@ double logBeta(double a, double b)
     if (b < stirlingRange) return logGamma(a) + logGamma(b) - logGamma(a + b);
     // ln Gamma(b) - ln Gamma(a + b) by Stirling's formula, its large terms cancelled by hand.
     const double c = a + b;
-    const double ratio = -(b - 0.5) * std::log1p(a / b) - a * std::log(c) + a + logGammaRemainder(b) -
-                         logGammaRemainder(c);
-    if (a < stirlingRange) return logGamma(a) + ratio;
+    if (a < stirlingRange) {
+        return logGamma(a) - (b - 0.5) * std::log1p(a / b) - a * std::log(c) + a + logGammaRemainder(b) -
+               logGammaRemainder(c);
+    }
     return logSqrtTwoPi + (a - 0.5) * std::log(a / c) - 0.5 * std::log(c) - (b - 0.5) * std::log1p(a / b) +
            logGammaRemainder(a) + logGammaRemainder(b) - logGammaRemainder(c);
 }
