@@ -68,6 +68,8 @@ public:
     void refreshFunctionValues();
 
     // What the window shows.
+    using FieldTexts = std::array<std::string, fieldCount>;
+    const FieldTexts& fieldTexts() const { return fieldTexts_; }
     const std::string& fieldText(Field field) const { return fieldTexts_[index(field)]; }
     bool isFieldVisible(Field field) const { return fieldVisible_[index(field)]; }
     const std::string& labelText(Label label) const { return labelTexts_[static_cast<int>(label)]; }
@@ -113,7 +115,7 @@ private:
     bool started_ = false;
     bool shutDown_ = false;
 
-    std::array<std::string, fieldCount> fieldTexts_;
+    FieldTexts fieldTexts_;
     std::array<bool, fieldCount> fieldVisible_;
     std::array<std::optional<Result>, fieldCount> results_;
     std::array<std::string, labelCount> labelTexts_;

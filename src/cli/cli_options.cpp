@@ -1,0 +1,155 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "model/catalogue.h"
+
+const char* const functionOptionNames[4] = {"pdf", "cdf", "survival", "hazard"};
+
+const char* const usageText =
+    "Usage: probaview-cli [--distribution NAME] [--p1 TEXT] [--p2 TEXT] [--x TEXT] [--q TEXT]\n"
+    "                     [--function pdf|cdf|survival|hazard] [--json] [--full] [--batch]\n"
+    "\n"
+    "Does what a user would do in the Probaview window and prints what the window shows.\n"
+    "\n"
+    "  --distribution NAME  select the distribution by its list name, in any case: Uniform, Normal,\n"
+    "                       Lognormal, Exponential, Cauchy, Gamma, Beta, Student, F-distribution,\n"
+    "                       Chi-Square, \"Double Exponential\", Poisson, Binomial, \"Negative Binomial\",\n"
+    "                       Geometric (default Normal)\n"
+    "  --p1 TEXT            type TEXT into parameter field 1 (default: the distribution's own parameter)\n"
+    "  --p2 TEXT            type TEXT into parameter field 2; a one-parameter distribution hides that field\n"
+    "  --x TEXT             type TEXT into the x field of the function values (default \"0\")\n"
+    "  --q TEXT             type TEXT into the q field of the quantile (default \"0.95\")\n"
+    "  --function NAME      select the function: pdf, cdf, survival or hazard (default pdf)\n"
+    "  --json               print one JSON object with the keys distribution, function, p1, p2, x, q,\n"
+    "                       mean, standardDeviation, coefficientOfVariation, skewness, kurtosis, pdf,\n"
+    "                       cdf, survival, hazard and quantile, each the text the window shows\n"
+    "  --full               with --json (which it implies): add \"values\", for each computed key its\n"
+    "                       value (17 significant digits, or \"inf\", \"-inf\", \"nan\") and its status\n"
+    "  --batch              read records NAME, P1, P2, X, Q from standard input, one a line, separated\n"
+    "                       by tabs (P2 empty for a one-parameter distribution); each is typed into a\n"
+    "                       freshly started window exactly as given (an empty text is an empty field)\n"
+    "                       and gives one JSON object a line; a malformed line gives an object with\n"
+    "                       an \"error\" key, and the batch goes on\n"
+    "  --help               show this text\n"
+    "\n"
+    "Texts are read as the window reads them: leading blanks, an optional sign, digits with an\n"
+    "optional point and exponent; reading stops at the first other character, and no number is 0.\n"
+    "Without --json every field the window shows is printed as one \"label: text\" line, in the\n"
+    "window's order.\n"
+    "\n"
+    "Exit codes: 0 done; 1 a batch line was malformed; 2 a wrong option or an unknown distribution.\n";
+
+namespace {
+
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+int parameterCountOf(int d) { return makeDistributionSet()[d]->parameterCount(); }
+
+}  // namespace
+
+std::optional<int> findDistribution(const std::string& name)
+{
+    const std::string wanted = lowerCase(name);
+    for (int d = 0; d < distributionCount; ++d) {
+        if (lowerCase(distributionNames[d]) == wanted || lowerCase(distributionMenuTexts[d]) == wanted) return d;
+    }
+    return std::nullopt;
+}
+
+std::string checkEntry(const Entry& entry)
+{
+    if (entry.parameter2 && !entry.parameter2->empty() && parameterCountOf(entry.distribution) < 2) {
+        return std::string(distributionNames[entry.distribution]) +
+               " has one parameter; its second parameter field is hidden and takes no text";
+    }
+    return {};
+}
+
+ParsedOptions parseOptions(const std::vector<std::string>& arguments)
+{
+    ParsedOptions parsed;
+    CliOptions& options = parsed.options;
+    bool entryGiven = false;
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::optional<std::string> value;
+        if (const std::size_t equals = name.find('='); name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        }
+
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (name == "--json" || name == "--full" || name == "--batch") {
+            if (value) {
+                parsed.error = "option " + name + " takes no value";
+                return parsed;
+            }
+            (name == "--json" ? options.json : name == "--full" ? options.full : options.batch) = true;
+            continue;
+        }
+
+        static const char* const textOptions[] = {"--distribution", "--p1", "--p2", "--x", "--q", "--function"};
+        if (std::find(std::begin(textOptions), std::end(textOptions), name) == std::end(textOptions)) {
+            parsed.error = name.rfind("-", 0) == 0 ? "unknown option " + name : "unexpected argument \"" + name + "\"";
+            return parsed;
+        }
+        if (!value) {
+            // The next argument is the text, whatever it looks like ("-1" is a text).
+            if (i + 1 >= arguments.size()) {
+                parsed.error = "option " + name + " needs a value";
+                return parsed;
+            }
+            value = arguments[++i];
+        }
+        entryGiven = true;
+
+        if (name == "--distribution") {
+            const std::optional<int> d = findDistribution(*value);
+            if (!d) {
+                parsed.error = "unknown distribution \"" + *value + "\"; the distributions are";
+                for (int k = 0; k < distributionCount; ++k) {
+                    parsed.error += (k == 0 ? " " : ", ") + std::string(distributionNames[k]);
+                }
+                return parsed;
+            }
+            options.entry.distribution = *d;
+        } else if (name == "--function") {
+            const std::string wanted = lowerCase(*value);
+            const auto* found = std::find(std::begin(functionOptionNames), std::end(functionOptionNames), wanted);
+            if (found == std::end(functionOptionNames)) {
+                parsed.error = "unknown function \"" + *value + "\"; use pdf, cdf, survival or hazard";
+                return parsed;
+            }
+            options.entry.function = static_cast<int>(found - std::begin(functionOptionNames));
+        } else if (name == "--p1") {
+            options.entry.parameter1 = *value;
+        } else if (name == "--p2") {
+            options.entry.parameter2 = *value;
+        } else if (name == "--x") {
+            options.entry.x = *value;
+        } else {
+            options.entry.q = *value;
+        }
+    }
+
+    if (options.full) options.json = true;
+    if (options.help) return parsed;
+    if (options.batch && entryGiven) {
+        parsed.error = "--batch reads its records from standard input and takes no --distribution, --p1, --p2, "
+                       "--x, --q or --function";
+        return parsed;
+    }
+    parsed.error = checkEntry(options.entry);
+    return parsed;
+}

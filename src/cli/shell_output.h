@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+class Shell;
+
+// Every field the window shows, one "label: text" line each in the window's
+// order; the labels as the window shows them (Greek letters in UTF-8).
+void writeShellText(const Shell& shell, std::ostream& out);
+
+// One JSON object on one line: the texts of the fields, and with `full` the
+// value and status behind each computed one.
+void writeShellJson(const Shell& shell, bool full, std::ostream& out);
+
+// A JSON number with 17 significant digits, or the string "inf", "-inf" or "nan".
+std::string jsonNumber(double value);
+
+// A JSON string literal of the text.
+std::string jsonString(std::string_view text);

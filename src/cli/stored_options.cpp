@@ -1,0 +1,3 @@
+#include "cli/stored_options.h"
+
+GraphOptions storedGraphOptions() { return GraphOptions{}; }
