@@ -21,6 +21,7 @@ struct CliOptions {
     bool full = false;
     bool batch = false;
     bool help = false;
+    std::optional<std::string> graphFile;  // --graph FILE.png
 };
 
 // The options, or the message that says what is wrong with them.

@@ -5,6 +5,7 @@
 
 #include "app/shell.h"
 #include "cli/cli_options.h"
+#include "cli/graph_output.h"
 #include "cli/shell_output.h"
 #include "cli/stored_options.h"
 
@@ -100,6 +101,13 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         writeShellJson(shell, options.full, out);
     } else {
         writeShellText(shell, out);
+    }
+    if (options.graphFile) {
+        const std::string error = writeGraphImage(shell.plotRequest(), *options.graphFile);
+        if (!error.empty()) {
+            err << "probaview-cli: " << error << '\n';
+            return exitFailure;
+        }
     }
     return exitSuccess;
 }

@@ -7,6 +7,11 @@
 #include <sstream>
 
 #include "cli/shell_output.h"
+#include "graph/graph_image.h"
+
+#include <QImage>
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -138,6 +143,8 @@ TEST(CommandLine, RejectsWrongOptionsWithAMessageAndExitCode2)
         {"--p1"},
         {"--json=yes"},
         {"--batch", "--x", "1"},
+        {"--batch", "--graph", "g.png"},
+        {"--graph"},
         {"--distribution", "Exponential", "--p2", "1"},
     };
     for (const auto& arguments : wrong) {
@@ -194,6 +201,28 @@ TEST(CommandLine, BatchWithFullAddsTheValues)
     EXPECT_EQ(r.exitCode, exitSuccess);
     EXPECT_NE(r.out.find("\"values\": {"), std::string::npos);
     EXPECT_NE(r.out.find("\"quantile\": {\"value\": 0.5, \"status\": \"Ok\"}"), std::string::npos);
+}
+
+TEST(CommandLine, WritesTheGraphAsTheGraphAreaShowsIt)
+{
+    const std::string file = ::testing::TempDir() + "probaview_cli_graph_" + std::to_string(::getpid()) + ".png";
+    const CliRun r = run({"--distribution", "Gamma", "--p1", "2", "--function", "cdf", "--graph", file});
+    EXPECT_EQ(r.exitCode, exitSuccess) << r.err;
+    EXPECT_NE(r.out.find("Function: Cumulative Distribution Function (CPF)"), std::string::npos);
+
+    PlotRequest request;
+    request.distribution = 5;
+    request.parameters[0] = 2.0;
+    request.parameters[1] = 1.0;
+    request.function = 1;
+    const QImage written(QString::fromStdString(file));
+    std::remove(file.c_str());
+    ASSERT_EQ(written.size(), QSize(304, 230));
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB888), renderGraphImage(request));
+
+    const CliRun unwritable = run({"--graph", "/nonexistent-folder/graph.png"});
+    EXPECT_EQ(unwritable.exitCode, exitFailure);
+    EXPECT_NE(unwritable.err.find("/nonexistent-folder/graph.png"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,27 @@
+// Drawing the graph needs a QGuiApplication; the tests run without a display.
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class GuiEnvironment : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    void TearDown() override { application_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[10] = "tests_cli";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> application_;
+};
+
+[[maybe_unused]] testing::Environment* const environment = testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+}  // namespace
