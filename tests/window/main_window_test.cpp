@@ -92,6 +92,9 @@ TEST_F(MainWindowTest, MenuAndControlsAgreeWhicheverIsUsed)
     EXPECT_TRUE(marked(functionCommandOf(3)));
     EXPECT_EQ(graphTitle(), "Hazard Function");
 
+    // Each selector item's tip is its function's long name, as the graph box shows it.
+    EXPECT_EQ(window->functionSelector()->button(1)->toolTip(), "Cumulative Distribution Function (CPF)");
+
     window->menuAction(lineWeightCommandOf(3))->trigger();
     EXPECT_TRUE(marked(lineWeightCommandOf(3)));
     EXPECT_FALSE(marked(lineWeightCommandOf(2)));

@@ -11,6 +11,3 @@ void ensureApplication()
     (void)application;
 }
 
-// The system's font configuration library keeps caches for the life of the
-// process once Qt has laid out text; they are not ours to free.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
