@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -192,8 +193,14 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
         list->setFont(fontOf(spec.font));
         for (const char* name : distributionNames) list->addItem(QString::fromUtf8(name));
         // The table's height is the dropped list's; the closed box is one line.
+        // The list drops below the box and scrolls, rather than covering it.
+        constexpr int itemHeight = 15;
+        list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"
+                                           " QComboBox QAbstractItemView::item { min-height: %1px; }")
+                                .arg(itemHeight));
         const int closedHeight = list->sizeHint().height();
-        list->setMaxVisibleItems((spec.height - closedHeight) / QFontMetrics(list->font()).height());
+        list->setMaxVisibleItems((spec.height - closedHeight) / itemHeight);
+        list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         widget = list;
         widget->setGeometry(place.x(), place.y(), place.width(), closedHeight);
         widget->show();
