@@ -12,7 +12,11 @@ namespace {
 constexpr std::size_t fieldReadLimit = 1023;
 
 // The label texts the window is built with, before the first refresh.
-constexpr const char* initialDomainText = "\xCE" "[0;+" "\xA5" ")";
+constexpr const char* initialDomainText =
+    "\xCE"
+    "[0;+"
+    "\xA5"
+    ")";
 
 Field parameterField(int k) { return k == 1 ? Field::Parameter1 : Field::Parameter2; }
 
@@ -113,11 +117,20 @@ void Shell::editQ(std::string_view text) { setTypedText(Field::Q, text); }
 void Shell::editField(Field field, std::string_view text)
 {
     switch (field) {
-    case Field::Parameter1: editParameter(1, text); break;
-    case Field::Parameter2: editParameter(2, text); break;
-    case Field::X: editX(text); break;
-    case Field::Q: editQ(text); break;
-    default: break;  // the result fields are read-only
+        case Field::Parameter1:
+            editParameter(1, text);
+            break;
+        case Field::Parameter2:
+            editParameter(2, text);
+            break;
+        case Field::X:
+            editX(text);
+            break;
+        case Field::Q:
+            editQ(text);
+            break;
+        default:
+            break;  // the result fields are read-only
     }
 }
 
@@ -248,11 +261,20 @@ void Shell::setTypedText(Field field, std::string_view text)
 void Shell::fieldTextChanged(Field field)
 {
     switch (field) {
-    case Field::Parameter1: applyParameterText(1); break;
-    case Field::Parameter2: applyParameterText(2); break;
-    case Field::X: refreshFunctionValues(); break;
-    case Field::Q: refreshQuantile(); break;
-    default: break;  // result fields: no command
+        case Field::Parameter1:
+            applyParameterText(1);
+            break;
+        case Field::Parameter2:
+            applyParameterText(2);
+            break;
+        case Field::X:
+            refreshFunctionValues();
+            break;
+        case Field::Q:
+            refreshQuantile();
+            break;
+        default:
+            break;  // result fields: no command
     }
 }
 

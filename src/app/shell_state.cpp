@@ -19,10 +19,14 @@ void ShellState::setGraphOptions(const GraphOptions& options)
 Color& ShellState::color(ColorTarget target)
 {
     switch (target) {
-    case ColorTarget::Function: return functionColor;
-    case ColorTarget::Grid: return gridColor;
-    case ColorTarget::Background: return backgroundColor;
-    case ColorTarget::Text: break;
+        case ColorTarget::Function:
+            return functionColor;
+        case ColorTarget::Grid:
+            return gridColor;
+        case ColorTarget::Background:
+            return backgroundColor;
+        case ColorTarget::Text:
+            break;
     }
     return textColor;
 }

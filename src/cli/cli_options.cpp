@@ -103,7 +103,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             continue;
         }
 
-        static const char* const textOptions[] = {"--distribution", "--p1", "--p2", "--x", "--q", "--function", "--graph"};
+        static const char* const textOptions[] = {"--distribution", "--p1",   "--p2", "--x", "--q",
+                                                  "--function",     "--graph"};
         if (std::find(std::begin(textOptions), std::end(textOptions), name) == std::end(textOptions)) {
             parsed.error = name.rfind("-", 0) == 0 ? "unknown option " + name : "unexpected argument \"" + name + "\"";
             return parsed;
@@ -158,8 +159,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
     if (options.full) options.json = true;
     if (options.help) return parsed;
     if (options.batch && (entryGiven || options.graphFile)) {
-        parsed.error = "--batch reads its records from standard input and takes no --distribution, --p1, --p2, "
-                       "--x, --q, --function or --graph";
+        parsed.error =
+            "--batch reads its records from standard input and takes no --distribution, --p1, --p2, "
+            "--x, --q, --function or --graph";
         return parsed;
     }
     parsed.error = checkEntry(options.entry);

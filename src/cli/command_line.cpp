@@ -80,8 +80,7 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out)
 
 }  // namespace
 
-int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                   std::ostream& err)
+int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err)
 {
     const ParsedOptions parsed = parseOptions(arguments);
     if (!parsed.error.empty()) {

@@ -11,5 +11,4 @@ inline constexpr int exitUsage = 2;    // a wrong option or an unknown distribut
 
 // Runs probaview-cli with the given arguments (without the program name):
 // does what a user would do in the window and writes what the window shows.
-int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                   std::ostream& err);
+int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err);

@@ -1,10 +1,9 @@
 #include "cli/graph_output.h"
 
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QString>
-
 #include <memory>
 
 #include "graph/graph_image.h"
@@ -23,6 +22,7 @@ std::string writeGraphImage(const PlotRequest& request, const std::string& file)
 
     const QImage image = renderGraphImage(request);
     if (image.isNull()) return "the graph could not be drawn";
-    if (!image.save(QFile::decodeName(QByteArray::fromStdString(file)), "PNG")) return "cannot write the graph image to " + file;
+    if (!image.save(QFile::decodeName(QByteArray::fromStdString(file)), "PNG"))
+        return "cannot write the graph image to " + file;
     return {};
 }

@@ -35,7 +35,10 @@ struct JsonKey {
     const char* key;
 };
 constexpr JsonKey inputKeys[] = {
-    {Field::Parameter1, "p1"}, {Field::Parameter2, "p2"}, {Field::X, "x"}, {Field::Q, "q"},
+    {Field::Parameter1, "p1"},
+    {Field::Parameter2, "p2"},
+    {Field::X, "x"},
+    {Field::Q, "q"},
 };
 constexpr JsonKey computedKeys[] = {
     {Field::Mean, "mean"},
@@ -71,19 +74,29 @@ std::string jsonString(std::string_view text)
     std::string quoted = "\"";
     for (const char c : text) {
         switch (c) {
-        case '"': quoted += "\\\""; break;
-        case '\\': quoted += "\\\\"; break;
-        case '\n': quoted += "\\n"; break;
-        case '\r': quoted += "\\r"; break;
-        case '\t': quoted += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-                quoted += escaped;
-            } else {
-                quoted += c;
-            }
+            case '"':
+                quoted += "\\\"";
+                break;
+            case '\\':
+                quoted += "\\\\";
+                break;
+            case '\n':
+                quoted += "\\n";
+                break;
+            case '\r':
+                quoted += "\\r";
+                break;
+            case '\t':
+                quoted += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+                    quoted += escaped;
+                } else {
+                    quoted += c;
+                }
         }
     }
     return quoted + "\"";

@@ -15,8 +15,8 @@ constexpr int uniform = 0, normal = 1, exponential = 3, poisson = 11;
 
 const char* fieldName(Field field)
 {
-    static const char* const names[] = {"p1",      "p2",       "x",    "pdf",  "cdf",      "survival", "hazard",
-                                        "q",       "quantile", "mean", "sd",   "cv",       "skewness", "kurtosis"};
+    static const char* const names[] = {"p1", "p2",       "x",    "pdf", "cdf", "survival", "hazard",
+                                        "q",  "quantile", "mean", "sd",  "cv",  "skewness", "kurtosis"};
     return names[static_cast<int>(field)];
 }
 
@@ -117,11 +117,20 @@ TEST(ShellStart, ShowsTheStandardNormalDistribution)
     shell.start();
 
     const FieldText expected[] = {
-        {Field::Parameter1, "0"},      {Field::Parameter2, "1"},          {Field::X, "0"},
-        {Field::Pdf, "0.398942"},      {Field::Cdf, "0.5"},               {Field::Survival, "0.5"},
-        {Field::Hazard, "0.797885"},   {Field::Q, "0.95"},                {Field::Quantile, "1.644854"},
-        {Field::Mean, "0"},            {Field::StandardDeviation, "1"},   {Field::CoefficientOfVariation, "div 0"},
-        {Field::Skewness, "0"},        {Field::Kurtosis, "3"},
+        {Field::Parameter1, "0"},
+        {Field::Parameter2, "1"},
+        {Field::X, "0"},
+        {Field::Pdf, "0.398942"},
+        {Field::Cdf, "0.5"},
+        {Field::Survival, "0.5"},
+        {Field::Hazard, "0.797885"},
+        {Field::Q, "0.95"},
+        {Field::Quantile, "1.644854"},
+        {Field::Mean, "0"},
+        {Field::StandardDeviation, "1"},
+        {Field::CoefficientOfVariation, "div 0"},
+        {Field::Skewness, "0"},
+        {Field::Kurtosis, "3"},
     };
     for (const auto& e : expected) EXPECT_EQ(shell.fieldText(e.field), e.text) << fieldName(e.field);
     EXPECT_EQ(shell.result(Field::CoefficientOfVariation)->status, ResultStatus::DivisionByZero);

@@ -12,8 +12,18 @@ TEST(SymbolText, ShowsTheParameterLabelsAsTheyRead)
         const char* bytes;
         const char* shown;
     } cases[] = {
-        {"a", "α"},   {"b", "β"},   {"m", "μ"},   {"s", "σ"},   {"l", "λ"},   {"g", "γ"},
-        {"n", "ν"},   {"p", "π"},   {"N", "Ν"},   {"n1", "ν1"}, {"n2", "ν2"}, {"", ""},
+        {"a", "α"},
+        {"b", "β"},
+        {"m", "μ"},
+        {"s", "σ"},
+        {"l", "λ"},
+        {"g", "γ"},
+        {"n", "ν"},
+        {"p", "π"},
+        {"N", "Ν"},
+        {"n1", "ν1"},
+        {"n2", "ν2"},
+        {"", ""},
         {parameter_domain::lessThanB, "<β"},
         {parameter_domain::greaterThanA, ">α"},
         {parameter_domain::real, "∈R"},

@@ -1,17 +1,16 @@
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <QImage>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <sstream>
 
 #include "cli/shell_output.h"
 #include "graph/graph_image.h"
-
-#include <QImage>
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 

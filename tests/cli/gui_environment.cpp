@@ -1,7 +1,7 @@
 // Drawing the graph needs a QGuiApplication; the tests run without a display.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <memory>
 
 namespace {
