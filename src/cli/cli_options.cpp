@@ -10,7 +10,7 @@ const char* const functionOptionNames[4] = {"pdf", "cdf", "survival", "hazard"};
 const char* const usageText =
     "Usage: probaview-cli [--distribution NAME] [--p1 TEXT] [--p2 TEXT] [--x TEXT] [--q TEXT]\n"
     "                     [--function pdf|cdf|survival|hazard] [--json] [--full] [--graph FILE.png]\n"
-    "                     [--batch]\n"
+    "                     [--formula FILE.png] [--batch]\n"
     "\n"
     "Does what a user would do in the Probaview window and prints what the window shows.\n"
     "\n"
@@ -30,6 +30,8 @@ const char* const usageText =
     "                       value (17 significant digits, or \"inf\", \"-inf\", \"nan\") and its status\n"
     "  --graph FILE.png     also write the graph as the window's graph area shows it for this state,\n"
     "                       drawn with the stored graph options (no display needed)\n"
+    "  --formula FILE.png   also write the formula picture of the selected function (the discrete\n"
+    "                       distributions have none for the hazard function)\n"
     "  --batch              read records NAME, P1, P2, X, Q from standard input, one a line, separated\n"
     "                       by tabs (P2 empty for a one-parameter distribution); each is typed into a\n"
     "                       freshly started window exactly as given (an empty text is an empty field)\n"
@@ -42,8 +44,8 @@ const char* const usageText =
     "Without --json every field the window shows is printed as one \"label: text\" line, in the\n"
     "window's order.\n"
     "\n"
-    "Exit codes: 0 done; 1 a batch line was malformed or the graph could not be written; 2 a wrong\n"
-    "option or an unknown distribution.\n";
+    "Exit codes: 0 done; 1 a batch line was malformed, or the graph or the formula picture could not\n"
+    "be written; 2 a wrong option or an unknown distribution.\n";
 
 namespace {
 
@@ -103,8 +105,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             continue;
         }
 
-        static const char* const textOptions[] = {"--distribution", "--p1",   "--p2", "--x", "--q",
-                                                  "--function",     "--graph"};
+        static const char* const textOptions[] = {"--distribution", "--p1",    "--p2",     "--x", "--q",
+                                                  "--function",     "--graph", "--formula"};
         if (std::find(std::begin(textOptions), std::end(textOptions), name) == std::end(textOptions)) {
             parsed.error = name.rfind("-", 0) == 0 ? "unknown option " + name : "unexpected argument \"" + name + "\"";
             return parsed;
@@ -117,12 +119,12 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             }
             value = arguments[++i];
         }
-        if (name == "--graph") {
+        if (name == "--graph" || name == "--formula") {
             if (value->empty()) {
-                parsed.error = "option --graph needs a file name";
+                parsed.error = "option " + name + " needs a file name";
                 return parsed;
             }
-            options.graphFile = *value;
+            (name == "--graph" ? options.graphFile : options.formulaFile) = *value;
             continue;
         }
         entryGiven = true;
@@ -158,10 +160,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
 
     if (options.full) options.json = true;
     if (options.help) return parsed;
-    if (options.batch && (entryGiven || options.graphFile)) {
+    if (options.batch && (entryGiven || options.graphFile || options.formulaFile)) {
         parsed.error =
             "--batch reads its records from standard input and takes no --distribution, --p1, --p2, "
-            "--x, --q, --function or --graph";
+            "--x, --q, --function, --graph or --formula";
         return parsed;
     }
     parsed.error = checkEntry(options.entry);

@@ -21,7 +21,8 @@ struct CliOptions {
     bool full = false;
     bool batch = false;
     bool help = false;
-    std::optional<std::string> graphFile;  // --graph FILE.png
+    std::optional<std::string> graphFile;    // --graph FILE.png
+    std::optional<std::string> formulaFile;  // --formula FILE.png
 };
 
 // The options, or the message that says what is wrong with them.

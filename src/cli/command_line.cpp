@@ -5,6 +5,7 @@
 
 #include "app/shell.h"
 #include "cli/cli_options.h"
+#include "cli/formula_output.h"
 #include "cli/graph_output.h"
 #include "cli/shell_output.h"
 #include "cli/stored_options.h"
@@ -103,6 +104,15 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     }
     if (options.graphFile) {
         const std::string error = writeGraphImage(shell.plotRequest(), *options.graphFile);
+        if (!error.empty()) {
+            err << "probaview-cli: " << error << '\n';
+            return exitFailure;
+        }
+    }
+    if (options.formulaFile) {
+        const ShellState& state = shell.state();
+        const std::string error =
+            writeFormulaImage(state.selectedDistribution, state.selectedFunction, *options.formulaFile);
         if (!error.empty()) {
             err << "probaview-cli: " << error << '\n';
             return exitFailure;

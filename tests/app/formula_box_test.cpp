@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include <QApplication>
+#include <map>
 
 #include "graph/formula_picture.h"
 
@@ -68,8 +67,18 @@ TEST_F(FormulaBoxTest, ShowsThePictureAndedOntoTheButtonFaceOrTheBareFaceWithout
 {
     CountingBox counting;
     // Pictures of both kinds, the four discrete hazards, and pairs outside the catalogue.
-    for (auto [d, f] : {std::pair{0, 0}, {1, 1}, {10, 3}, {12, 0}, {14, 2}, {11, 3}, {12, 3}, {13, 3}, {14, 3},
-                        {15, 0}, {-1, 0}, {1, 4}}) {
+    for (auto [d, f] : {std::pair{0, 0},
+                        {1, 1},
+                        {10, 3},
+                        {12, 0},
+                        {14, 2},
+                        {11, 3},
+                        {12, 3},
+                        {13, 3},
+                        {14, 3},
+                        {15, 0},
+                        {-1, 0},
+                        {1, 4}}) {
         SCOPED_TRACE(testing::Message() << d << ", " << f);
         const QImage picture = loadFormulaPicture(formulaPictureNumber(d, f));
         const QImage shown = counting.shown(d, f);

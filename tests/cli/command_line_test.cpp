@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QImage>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <sstream>
 
 #include "cli/shell_output.h"
+#include "graph/formula_picture.h"
 #include "graph/graph_image.h"
 
 namespace {
@@ -144,6 +146,8 @@ TEST(CommandLine, RejectsWrongOptionsWithAMessageAndExitCode2)
         {"--batch", "--x", "1"},
         {"--batch", "--graph", "g.png"},
         {"--graph"},
+        {"--batch", "--formula", "f.png"},
+        {"--formula="},
         {"--distribution", "Exponential", "--p2", "1"},
     };
     for (const auto& arguments : wrong) {
@@ -160,7 +164,7 @@ TEST(CommandLine, HelpExplainsEveryOption)
     const CliRun r = run({"--help"});
     EXPECT_EQ(r.exitCode, exitSuccess);
     for (const char* option : {"--distribution", "--p1", "--p2", "--x", "--q", "--function", "--json", "--full",
-                               "--batch", "--help", "Exit codes"}) {
+                               "--graph", "--formula", "--batch", "--help", "Exit codes"}) {
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
     }
 }
@@ -222,6 +226,27 @@ TEST(CommandLine, WritesTheGraphAsTheGraphAreaShowsIt)
     const CliRun unwritable = run({"--graph", "/nonexistent-folder/graph.png"});
     EXPECT_EQ(unwritable.exitCode, exitFailure);
     EXPECT_NE(unwritable.err.find("/nonexistent-folder/graph.png"), std::string::npos);
+}
+
+TEST(CommandLine, WritesTheSelectedFunctionsFormulaPictureOrSaysThereIsNone)
+{
+    const std::string file = ::testing::TempDir() + "probaview_cli_formula_" + std::to_string(::getpid()) + ".png";
+    const CliRun r = run({"--distribution", "Binomial", "--function", "survival", "--formula", file});
+    EXPECT_EQ(r.exitCode, exitSuccess) << r.err;
+    const QImage written(QString::fromStdString(file));
+    std::remove(file.c_str());
+    ASSERT_FALSE(written.isNull());
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), loadFormulaPicture(13002));
+
+    // The discrete distributions have no hazard picture: no file, and a failure the caller can see.
+    const CliRun hazard = run({"--distribution", "Poisson", "--function", "hazard", "--formula", file});
+    EXPECT_EQ(hazard.exitCode, exitFailure);
+    EXPECT_NE(hazard.err.find("Poisson has no formula picture"), std::string::npos) << hazard.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
+
+    const CliRun unwritable = run({"--formula", "/nonexistent-folder/formula.png"});
+    EXPECT_EQ(unwritable.exitCode, exitFailure);
+    EXPECT_NE(unwritable.err.find("/nonexistent-folder/formula.png"), std::string::npos);
 }
 
 }  // namespace

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "model/catalogue.h"
 
