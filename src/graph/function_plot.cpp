@@ -23,8 +23,11 @@ constexpr int maxTickCount = 64;
 
 // A discrete sampler walks the mass function across the integers that k skips
 // between two samples, as long as they are this many or fewer; beyond that the
-// masses between come from the distribution function.
-constexpr double maxMassWalk = 65536.0;
+// masses between come from the distribution function. A step costs about a
+// hundredth of a microsecond, a jump (a distribution function and a mass) a few
+// microseconds, so the walk stops paying off at a few hundred integers, and a
+// whole pass walks at most 273 * 512 steps.
+constexpr double maxMassWalk = 512.0;
 constexpr int stopCheckInterval = 4096;
 constexpr double exactIntegerLimit = 4503599627370496.0;  // 2^52
 
@@ -70,6 +73,7 @@ public:
         const double k = std::floor(x);
         if (index == 0) {
             kPrevious_ = k;
+            cdfKnown_ = false;
             mass_ = distribution_.pdf(k);
             status_ = distribution_.status();
             running_ = function_ == 2 ? 1.0 - mass_ : mass_;
@@ -77,6 +81,7 @@ public:
             const double moved = k - kPrevious_;
             if (moved > 0.5 && moved <= maxMassWalk && std::fabs(k) < exactIntegerLimit) {
                 if (!walkTo(k, stopRequested)) return false;
+                cdfKnown_ = false;
             } else {
                 jumpTo(k);
             }
@@ -112,14 +117,18 @@ private:
     }
 
     // Too far (or backwards) to walk: the mass from pdf, the masses in between
-    // from the distribution function.
+    // from the distribution function. Its value at k is kept for the next jump,
+    // which starts from there.
     void jumpTo(double k)
     {
         if (function_ != 0) {
-            const double before = distribution_.cdf(kPrevious_);
-            const ResultStatus beforeStatus = distribution_.status();
+            const double before = cdfKnown_ ? cdfAtPrevious_ : distribution_.cdf(kPrevious_);
+            const ResultStatus beforeStatus = cdfKnown_ ? cdfStatusAtPrevious_ : distribution_.status();
             const double after = distribution_.cdf(k);
             const ResultStatus afterStatus = distribution_.status();
+            cdfAtPrevious_ = after;
+            cdfStatusAtPrevious_ = afterStatus;
+            cdfKnown_ = true;
             mass_ = distribution_.pdf(k);
             status_ = distribution_.status();
             if (beforeStatus != ResultStatus::Ok)
@@ -141,6 +150,9 @@ private:
     double mass_ = 0.0;
     double running_ = 0.0;
     ResultStatus status_ = ResultStatus::Ok;
+    bool cdfKnown_ = false;  // cdfAtPrevious_ holds cdf(kPrevious_)
+    double cdfAtPrevious_ = 0.0;
+    ResultStatus cdfStatusAtPrevious_ = ResultStatus::Ok;
 };
 
 // Step 2: the samples and their running maximum. False when abandoned.

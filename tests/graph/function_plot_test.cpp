@@ -331,6 +331,33 @@ TEST(FunctionPlot, WideDiscreteRangesKeepTheTrueMassAtEverySample)
     }
 }
 
+TEST(FunctionPlot, ADiscretePassWalksShortGapsAndJumpsLongOnesOnceEach)
+{
+    // Samples 500 integers apart are walked; 600 apart, each sample takes its
+    // mass from pdf and its running sum from one new cdf call, the cdf at the
+    // previous sample being the one the previous jump computed.
+    struct Case {
+        double spacing;
+        int function, functionCalls, stepCalls;
+    };
+    const Case cases[] = {
+        {500, 0, 1, 273 * 500}, {500, 1, 1, 273 * 500}, {500, 2, 1, 273 * 500},
+        {600, 0, 274, 0},       {600, 1, 1 + 3 + 2 * 272, 0}, {600, 2, 1 + 3 + 2 * 272, 0},
+    };
+    for (const Case& c : cases) {
+        ScriptedDistribution distribution(false, 0.0, 273 * c.spacing);
+        scriptGeometric(distribution, 1e-5);
+        const FunctionPlot plot = computeFunctionPlot(distribution, c.function);
+        EXPECT_EQ(distribution.functionCalls, c.functionCalls) << c.spacing << " f" << c.function;
+        EXPECT_EQ(distribution.stepCalls, c.stepCalls) << c.spacing << " f" << c.function;
+        const double k = 273 * c.spacing;
+        const double expected = c.function == 0 ? 1e-5 * std::pow(1 - 1e-5, k)
+                                : c.function == 1 ? geometricBelow(1e-5, k)
+                                                  : 1 - geometricBelow(1e-5, k);
+        EXPECT_NEAR(plot.samples[273], expected, 1e-9) << c.spacing << " f" << c.function;
+    }
+}
+
 TEST(FunctionPlot, CatalogueDiscreteDistributionsDrawTheirMassesAndRunningSums)
 {
     struct Case {
