@@ -1,0 +1,177 @@
+// Side by side with Boost.Math: the density (or mass), distribution function,
+// survival function and quantile of each distribution at the inputs of
+// tests/data/comparison_reference.txt, timed on both libraries, each with its
+// largest relative error against the reference values as a counter.
+//
+// Boost.Math runs with its default policy (doubles promoted to long double
+// inside), except that errors return a value instead of throwing and discrete
+// quantiles round up to the smallest count whose cdf reaches q, as ours do.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <boost/math/distributions/beta.hpp>
+#include <boost/math/distributions/binomial.hpp>
+#include <boost/math/distributions/cauchy.hpp>
+#include <boost/math/distributions/chi_squared.hpp>
+#include <boost/math/distributions/exponential.hpp>
+#include <boost/math/distributions/fisher_f.hpp>
+#include <boost/math/distributions/gamma.hpp>
+#include <boost/math/distributions/geometric.hpp>
+#include <boost/math/distributions/laplace.hpp>
+#include <boost/math/distributions/lognormal.hpp>
+#include <boost/math/distributions/negative_binomial.hpp>
+#include <boost/math/distributions/normal.hpp>
+#include <boost/math/distributions/poisson.hpp>
+#include <boost/math/distributions/students_t.hpp>
+#include <boost/math/distributions/uniform.hpp>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "model/catalogue.h"
+#include "parameter_sets.h"
+#include "reference_data.h"
+
+namespace {
+
+namespace bm = boost::math;
+using BoostPolicy = bm::policies::policy<
+    bm::policies::domain_error<bm::policies::ignore_error>, bm::policies::pole_error<bm::policies::ignore_error>,
+    bm::policies::overflow_error<bm::policies::ignore_error>,
+    bm::policies::evaluation_error<bm::policies::ignore_error>,
+    bm::policies::discrete_quantile<bm::policies::integer_round_up>>;
+
+using Function = std::function<double(double)>;
+enum Operation { Pdf, Cdf, Survival, Quantile };
+const char* const operationKeys[] = {"pdf", "cdf", "survival", "quantile"};
+
+template <typename D>
+Function boostFunction(const D& d, Operation op)
+{
+    switch (op) {
+    case Pdf: return [d](double x) { return bm::pdf(d, x); };
+    case Cdf: return [d](double x) { return bm::cdf(d, x); };
+    case Survival: return [d](double x) { return bm::cdf(bm::complement(d, x)); };
+    case Quantile: break;
+    }
+    return [d](double q) { return bm::quantile(d, q); };
+}
+
+Function boostFunction(int distribution, double a, double b, Operation op)
+{
+    switch (distribution) {
+    case 0: return boostFunction(bm::uniform_distribution<double, BoostPolicy>(a, b), op);
+    case 1: return boostFunction(bm::normal_distribution<double, BoostPolicy>(a, b), op);
+    case 2: return boostFunction(bm::lognormal_distribution<double, BoostPolicy>(std::log(a), b), op);
+    case 3: return boostFunction(bm::exponential_distribution<double, BoostPolicy>(a), op);
+    case 4: return boostFunction(bm::cauchy_distribution<double, BoostPolicy>(a, b), op);
+    case 5: return boostFunction(bm::gamma_distribution<double, BoostPolicy>(a, b), op);
+    case 6: return boostFunction(bm::beta_distribution<double, BoostPolicy>(a, b), op);
+    case 7: return boostFunction(bm::students_t_distribution<double, BoostPolicy>(a), op);
+    case 8: return boostFunction(bm::fisher_f_distribution<double, BoostPolicy>(a, b), op);
+    case 9: return boostFunction(bm::chi_squared_distribution<double, BoostPolicy>(a), op);
+    case 10: return boostFunction(bm::laplace_distribution<double, BoostPolicy>(0.0, 1.0 / a), op);
+    case 11: return boostFunction(bm::poisson_distribution<double, BoostPolicy>(a), op);
+    case 12: return boostFunction(bm::binomial_distribution<double, BoostPolicy>(a, b), op);
+    case 13: return boostFunction(bm::negative_binomial_distribution<double, BoostPolicy>(a, b), op);
+    default: return boostFunction(bm::geometric_distribution<double, BoostPolicy>(a), op);
+    }
+}
+
+// Our distribution of the set, called as the panels call it.
+Function probaviewFunction(std::shared_ptr<DistributionSet> set, int distribution, double a, double b, Operation op)
+{
+    Distribution* d = (*set)[distribution].get();
+    d->setParameter1(a);
+    d->setParameter2(b);
+    switch (op) {
+    case Pdf: return [set, d](double x) { return d->pdf(x); };
+    case Cdf: return [set, d](double x) { return d->cdf(x); };
+    case Survival: return [set, d](double x) { return d->survival(x); };
+    case Quantile: break;
+    }
+    return [set, d](double q) { return d->quantile(q); };
+}
+
+// The inputs of one distribution, parameter set and operation, with the
+// accepted range of each result (a single value but for discrete quantiles).
+struct Comparison {
+    int distribution = 0;
+    double a = 0, b = 0;
+    Operation op = Pdf;
+    std::vector<double> inputs, lowest, highest;
+};
+
+double relativeError(double value, double lowest, double highest)
+{
+    if (value >= lowest && value <= highest) return 0.0;
+    if (std::isnan(value)) return INFINITY;
+    const double nearest = value < lowest ? lowest : highest;
+    return nearest == 0 ? std::fabs(value) : std::fabs(value - nearest) / std::fabs(nearest);
+}
+
+std::vector<Comparison> readComparisons()
+{
+    std::map<std::tuple<int, double, double, int>, Comparison> byKey;
+    for (const ReferenceRecord& r : readReferenceData("comparison_reference.txt")) {
+        const auto key = std::find(distributionKeys.begin(), distributionKeys.end(), r[0]);
+        const auto op = std::find(std::begin(operationKeys), std::end(operationKeys), r[3]);
+        if (key == distributionKeys.end() || op == std::end(operationKeys) || r.size() < 6) continue;
+        const int d = static_cast<int>(key - distributionKeys.begin());
+        const double a = referenceNumber(r[1]), b = referenceNumber(r[2]);
+        Comparison& c = byKey[{d, a, b, static_cast<int>(op - std::begin(operationKeys))}];
+        c.distribution = d;
+        c.a = a;
+        c.b = b;
+        c.op = static_cast<Operation>(op - std::begin(operationKeys));
+        c.inputs.push_back(referenceNumber(r[4]));
+        c.lowest.push_back(referenceNumber(r[5]));
+        c.highest.push_back(referenceNumber(r.size() > 6 ? r[6] : r[5]));
+    }
+    std::vector<Comparison> comparisons;
+    for (auto& [key, c] : byKey) comparisons.push_back(std::move(c));
+    return comparisons;
+}
+
+std::string numberText(double v)
+{
+    std::string text = std::to_string(v);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
+
+void compare(benchmark::State& state, const Comparison& c, const Function& function)
+{
+    double worst = 0.0;
+    for (std::size_t i = 0; i < c.inputs.size(); ++i) {
+        worst = std::max(worst, relativeError(function(c.inputs[i]), c.lowest[i], c.highest[i]));
+    }
+    for (auto _ : state) {
+        for (double input : c.inputs) benchmark::DoNotOptimize(function(input));
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * c.inputs.size()));
+    state.counters["max_rel_error"] = worst;
+}
+
+const bool registered = [] {
+    for (const Comparison& c : readComparisons()) {
+        std::string set = std::string(distributionKeys[c.distribution]) + "(" + numberText(c.a);
+        if (c.b != 0 || c.distribution == 0 || c.distribution == 1 || c.distribution == 4) set += ", " + numberText(c.b);
+        const std::string name = std::string("compare/") + operationKeys[c.op] + "/" + set + ")/";
+        const auto distributions = std::make_shared<DistributionSet>(makeDistributionSet());
+        const Function ours = probaviewFunction(distributions, c.distribution, c.a, c.b, c.op);
+        const Function theirs = boostFunction(c.distribution, c.a, c.b, c.op);
+        benchmark::RegisterBenchmark((name + "probaview").c_str(), [c, ours](benchmark::State& s) { compare(s, c, ours); })
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + "boost").c_str(), [c, theirs](benchmark::State& s) { compare(s, c, theirs); })
+            ->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}();
+
+}  // namespace
