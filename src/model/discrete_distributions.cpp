@@ -86,6 +86,21 @@ bool walkDistributionFunction(double first, double k, double budget, Step step, 
     return true;
 }
 
+// Whether a distribution-function walk of a negative binomial (n, p) mass
+// (the geometric's when n = 1) that starts from `first` surely runs out of the
+// budget before k, so that walking would only waste its steps: k lies past the
+// budget, and the final-sum test cannot fire within it, either because the
+// masses still rise at the budget (the test needs a falling mass) or because
+// each mass is at least (1 - p) times the one before and so stays above 2^-52,
+// twice the test's bound for any sum of masses (the margin covers the rounding
+// of the walk).
+bool walkRunsOutOfBudget(double first, double n, double p, double k)
+{
+    if (!(k > walkBudget)) return false;
+    const bool risingAtBudget = (n - 1.0) * (1.0 - p) >= (walkBudget + 2.0) * p;
+    return risingAtBudget || first * std::pow(1.0 - p, walkBudget) >= 4.0 * finalSumRatio;
+}
+
 enum class WalkEnd { Reached, Stalled, OutOfBudget };
 
 // The quantile walk: the smallest k whose walked sum reaches q. Stalled means
@@ -532,7 +547,7 @@ double NegativeBinomialDistribution::cdf(double x)
     const double n = parameters_[0], p = parameters_[1];
     const double first = std::pow(p, n);
     double sum;
-    if (first >= DBL_MIN &&
+    if (first >= DBL_MIN && !walkRunsOutOfBudget(first, n, p, k) &&
         walkDistributionFunction(
             first, k, walkBudget, [n, p](double i, double previous) { return negativeBinomialStep(n, p, i, previous); },
             sum)) {
@@ -650,7 +665,7 @@ double GeometricDistribution::cdf(double x)
     if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     double sum;
-    if (p >= DBL_MIN &&
+    if (p >= DBL_MIN && !walkRunsOutOfBudget(p, 1.0, p, k) &&
         walkDistributionFunction(
             p, k, walkBudget, [p](double, double previous) { return geometricStep(p, previous); }, sum)) {
         return ok(atMostOne(sum));

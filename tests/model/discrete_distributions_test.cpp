@@ -350,6 +350,35 @@ TEST(DiscreteDistributions, HugeCountsAnswerAtOnce)
     }
 }
 
+TEST(DiscreteDistributions, DistributionFunctionsOnBothSidesOfTheWalkBudgetAreTheSumsOfTheMasses)
+{
+    // Past 4096 counts the walk gives way to the closed forms; both must agree
+    // with the plain sum of the masses, here in long double.
+    struct Case {
+        const char* family;
+        double n, p;
+    };
+    const Case cases[] = {
+        {"negative_binomial", 1, 1e-6}, {"negative_binomial", 10, 1e-6}, {"negative_binomial", 2, 1e-5},
+        {"negative_binomial", 3, 1e-3},  {"negative_binomial", 50, 0.01},  {"geometric", 1e-6, 0},
+        {"geometric", 1e-4, 0},          {"geometric", 2e-3, 0},
+    };
+    for (const Case& c : cases) {
+        const bool geometric = c.family[0] == 'g';
+        const long double n = geometric ? 1 : c.n, p = geometric ? c.n : c.p;
+        auto d = makeDiscrete(c.family, c.n, c.p);
+        long double mass = std::pow(p, n), sum = mass;
+        for (double k = 1; k <= 20000; ++k) {
+            mass *= (k + n - 1) / k * (1 - p);
+            sum += mass;
+            if (k == 4095 || k == 4096 || k == 4097 || k == 6000 || k == 20000) {
+                EXPECT_NEAR(d->cdf(k), static_cast<double>(sum), 1e-12 * static_cast<double>(sum))
+                    << c.family << " " << c.n << " " << c.p << " " << k;
+            }
+        }
+    }
+}
+
 // Just below 1 the walked sum can stop short of q; the searches still end,
 // on a count where the distribution function is 1 to double precision.
 TEST(DiscreteDistributions, QuantilesJustBelowOneEndOnTheLastRepresentableCount)
