@@ -43,6 +43,12 @@ inline constexpr ParameterSet parameterSets[] = {
     {13, "1000", "0.000001", "1000000000"},
     {14, "0.5", nullptr, "1"},         // geometric
     {14, "0.000001", nullptr, "1000000"},
+    // Beyond those: shapes far past the usual range, and a negative binomial
+    // whose distribution function is a long way from its first mass.
+    {5, "10000000000", "1", "10000000000"},
+    {9, "1000000000", nullptr, "1000000000"},
+    {9, "1000000000000000", nullptr, "1000000000000000"},
+    {13, "1", "0.000001", "1000000"},
 };
 
 // The short names of the catalogue's distributions, in catalogue order.

@@ -33,7 +33,8 @@ def load(path):
             continue
         name = b.get("run_name", b["name"])
         runs[name] = (b["cpu_time"] * UNIT_US[b["time_unit"]], b)
-    return data.get("context", {}), runs
+    repetitions = max((b.get("repetitions", 1) for b in data["benchmarks"]), default=1)
+    return data.get("context", {}), repetitions, runs
 
 
 def duration(us, target=None):
@@ -45,7 +46,7 @@ def error(value):
     return "0" if value == 0 else f"{value:.1e}"
 
 
-def machine(context):
+def machine(context, repetitions):
     model = "unknown CPU"
     try:
         with open("/proc/cpuinfo") as f:
@@ -56,7 +57,7 @@ def machine(context):
     load = ", ".join(f"{v:.1f}" for v in context.get("load_avg", []))
     date = context.get("date", "")[:16].replace("T", " ")
     return (f"Measured {date} on {model}, nproc {cores}, load average {load} at the start; "
-            f"CPU time per call, the median of {context.get('repetitions', 'the')} runs of each case. "
+            f"CPU time per call, the median of {repetitions} runs of each case. "
             f"Figures over a target are in bold.")
 
 
@@ -135,8 +136,8 @@ def side_by_side(runs):
 
 
 def main():
-    context, runs = load(sys.argv[1])
-    out = [machine(context), ""]
+    context, repetitions, runs = load(sys.argv[1])
+    out = [machine(context, repetitions), ""]
     out += ["Synchronous work of each command (target: under 1 ms), over every parameter set and argument:", ""]
     out += summary(runs, "command", COMMANDS, COMMAND_TARGET_US, "command") + [""]
     out += ["One whole render pass, plot model and drawing (target: under 5 ms), over every parameter set:", ""]
