@@ -39,11 +39,11 @@
 namespace {
 
 namespace bm = boost::math;
-using BoostPolicy = bm::policies::policy<
-    bm::policies::domain_error<bm::policies::ignore_error>, bm::policies::pole_error<bm::policies::ignore_error>,
-    bm::policies::overflow_error<bm::policies::ignore_error>,
-    bm::policies::evaluation_error<bm::policies::ignore_error>,
-    bm::policies::discrete_quantile<bm::policies::integer_round_up>>;
+using BoostPolicy = bm::policies::policy<bm::policies::domain_error<bm::policies::ignore_error>,
+                                         bm::policies::pole_error<bm::policies::ignore_error>,
+                                         bm::policies::overflow_error<bm::policies::ignore_error>,
+                                         bm::policies::evaluation_error<bm::policies::ignore_error>,
+                                         bm::policies::discrete_quantile<bm::policies::integer_round_up>>;
 
 using Function = std::function<double(double)>;
 enum Operation { Pdf, Cdf, Survival, Quantile };
@@ -53,10 +53,14 @@ template <typename D>
 Function boostFunction(const D& d, Operation op)
 {
     switch (op) {
-    case Pdf: return [d](double x) { return bm::pdf(d, x); };
-    case Cdf: return [d](double x) { return bm::cdf(d, x); };
-    case Survival: return [d](double x) { return bm::cdf(bm::complement(d, x)); };
-    case Quantile: break;
+        case Pdf:
+            return [d](double x) { return bm::pdf(d, x); };
+        case Cdf:
+            return [d](double x) { return bm::cdf(d, x); };
+        case Survival:
+            return [d](double x) { return bm::cdf(bm::complement(d, x)); };
+        case Quantile:
+            break;
     }
     return [d](double q) { return bm::quantile(d, q); };
 }
@@ -64,21 +68,36 @@ Function boostFunction(const D& d, Operation op)
 Function boostFunction(int distribution, double a, double b, Operation op)
 {
     switch (distribution) {
-    case 0: return boostFunction(bm::uniform_distribution<double, BoostPolicy>(a, b), op);
-    case 1: return boostFunction(bm::normal_distribution<double, BoostPolicy>(a, b), op);
-    case 2: return boostFunction(bm::lognormal_distribution<double, BoostPolicy>(std::log(a), b), op);
-    case 3: return boostFunction(bm::exponential_distribution<double, BoostPolicy>(a), op);
-    case 4: return boostFunction(bm::cauchy_distribution<double, BoostPolicy>(a, b), op);
-    case 5: return boostFunction(bm::gamma_distribution<double, BoostPolicy>(a, b), op);
-    case 6: return boostFunction(bm::beta_distribution<double, BoostPolicy>(a, b), op);
-    case 7: return boostFunction(bm::students_t_distribution<double, BoostPolicy>(a), op);
-    case 8: return boostFunction(bm::fisher_f_distribution<double, BoostPolicy>(a, b), op);
-    case 9: return boostFunction(bm::chi_squared_distribution<double, BoostPolicy>(a), op);
-    case 10: return boostFunction(bm::laplace_distribution<double, BoostPolicy>(0.0, 1.0 / a), op);
-    case 11: return boostFunction(bm::poisson_distribution<double, BoostPolicy>(a), op);
-    case 12: return boostFunction(bm::binomial_distribution<double, BoostPolicy>(a, b), op);
-    case 13: return boostFunction(bm::negative_binomial_distribution<double, BoostPolicy>(a, b), op);
-    default: return boostFunction(bm::geometric_distribution<double, BoostPolicy>(a), op);
+        case 0:
+            return boostFunction(bm::uniform_distribution<double, BoostPolicy>(a, b), op);
+        case 1:
+            return boostFunction(bm::normal_distribution<double, BoostPolicy>(a, b), op);
+        case 2:
+            return boostFunction(bm::lognormal_distribution<double, BoostPolicy>(std::log(a), b), op);
+        case 3:
+            return boostFunction(bm::exponential_distribution<double, BoostPolicy>(a), op);
+        case 4:
+            return boostFunction(bm::cauchy_distribution<double, BoostPolicy>(a, b), op);
+        case 5:
+            return boostFunction(bm::gamma_distribution<double, BoostPolicy>(a, b), op);
+        case 6:
+            return boostFunction(bm::beta_distribution<double, BoostPolicy>(a, b), op);
+        case 7:
+            return boostFunction(bm::students_t_distribution<double, BoostPolicy>(a), op);
+        case 8:
+            return boostFunction(bm::fisher_f_distribution<double, BoostPolicy>(a, b), op);
+        case 9:
+            return boostFunction(bm::chi_squared_distribution<double, BoostPolicy>(a), op);
+        case 10:
+            return boostFunction(bm::laplace_distribution<double, BoostPolicy>(0.0, 1.0 / a), op);
+        case 11:
+            return boostFunction(bm::poisson_distribution<double, BoostPolicy>(a), op);
+        case 12:
+            return boostFunction(bm::binomial_distribution<double, BoostPolicy>(a, b), op);
+        case 13:
+            return boostFunction(bm::negative_binomial_distribution<double, BoostPolicy>(a, b), op);
+        default:
+            return boostFunction(bm::geometric_distribution<double, BoostPolicy>(a), op);
     }
 }
 
@@ -89,10 +108,14 @@ Function probaviewFunction(std::shared_ptr<DistributionSet> set, int distributio
     d->setParameter1(a);
     d->setParameter2(b);
     switch (op) {
-    case Pdf: return [set, d](double x) { return d->pdf(x); };
-    case Cdf: return [set, d](double x) { return d->cdf(x); };
-    case Survival: return [set, d](double x) { return d->survival(x); };
-    case Quantile: break;
+        case Pdf:
+            return [set, d](double x) { return d->pdf(x); };
+        case Cdf:
+            return [set, d](double x) { return d->cdf(x); };
+        case Survival:
+            return [set, d](double x) { return d->survival(x); };
+        case Quantile:
+            break;
     }
     return [set, d](double q) { return d->quantile(q); };
 }
@@ -161,15 +184,18 @@ void compare(benchmark::State& state, const Comparison& c, const Function& funct
 const bool registered = [] {
     for (const Comparison& c : readComparisons()) {
         std::string set = std::string(distributionKeys[c.distribution]) + "(" + numberText(c.a);
-        if (c.b != 0 || c.distribution == 0 || c.distribution == 1 || c.distribution == 4) set += ", " + numberText(c.b);
+        if (c.b != 0 || c.distribution == 0 || c.distribution == 1 || c.distribution == 4)
+            set += ", " + numberText(c.b);
         const std::string name = std::string("compare/") + operationKeys[c.op] + "/" + set + ")/";
         const auto distributions = std::make_shared<DistributionSet>(makeDistributionSet());
         const Function ours = probaviewFunction(distributions, c.distribution, c.a, c.b, c.op);
         const Function theirs = boostFunction(c.distribution, c.a, c.b, c.op);
-        benchmark::RegisterBenchmark((name + "probaview").c_str(), [c, ours](benchmark::State& s) { compare(s, c, ours); })
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark((name + "boost").c_str(), [c, theirs](benchmark::State& s) { compare(s, c, theirs); })
-            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + "probaview").c_str(), [c, ours](benchmark::State& s) {
+            compare(s, c, ours);
+        })->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + "boost").c_str(), [c, theirs](benchmark::State& s) {
+            compare(s, c, theirs);
+        })->Unit(benchmark::kMicrosecond);
     }
     return true;
 }();

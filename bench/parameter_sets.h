@@ -15,33 +15,33 @@ struct ParameterSet {
 };
 
 inline constexpr ParameterSet parameterSets[] = {
-    {0, "0", "1", "0.5"},              // uniform
-    {1, "0", "1", "0.5"},              // normal
-    {2, "1", "1", "1"},                // lognormal
-    {3, "1", nullptr, "1"},            // exponential
-    {4, "0", "1", "0.5"},              // Cauchy
-    {5, "1", "1", "1"},                // gamma
+    {0, "0", "1", "0.5"},    // uniform
+    {1, "0", "1", "0.5"},    // normal
+    {2, "1", "1", "1"},      // lognormal
+    {3, "1", nullptr, "1"},  // exponential
+    {4, "0", "1", "0.5"},    // Cauchy
+    {5, "1", "1", "1"},      // gamma
     {5, "0.01", "1", "0.01"},
     {5, "10000", "1", "10000"},
-    {6, "0.5", "0.5", "0.5"},          // beta
+    {6, "0.5", "0.5", "0.5"},  // beta
     {6, "0.01", "1000", "0.00001"},
     {6, "1000", "1000", "0.5"},
-    {7, "1", nullptr, "1"},            // Student
+    {7, "1", nullptr, "1"},  // Student
     {7, "1000000", nullptr, "1"},
-    {8, "1", "1", "1"},                // F
+    {8, "1", "1", "1"},  // F
     {8, "100000", "100000", "1"},
-    {9, "1", nullptr, "1"},            // chi-square
+    {9, "1", nullptr, "1"},  // chi-square
     {9, "100000", nullptr, "100000"},
-    {10, "1", nullptr, "0.5"},         // double exponential
-    {11, "10", nullptr, "10"},         // Poisson
+    {10, "1", nullptr, "0.5"},  // double exponential
+    {11, "10", nullptr, "10"},  // Poisson
     {11, "700", nullptr, "700"},
-    {12, "10", "0.5", "5"},            // binomial
+    {12, "10", "0.5", "5"},  // binomial
     {12, "1000", "0.6", "600"},
     {12, "1000", "0.001", "1"},
-    {13, "10", "0.5", "10"},           // negative binomial
+    {13, "10", "0.5", "10"},  // negative binomial
     {13, "1000", "0.4", "1500"},
     {13, "1000", "0.000001", "1000000000"},
-    {14, "0.5", nullptr, "1"},         // geometric
+    {14, "0.5", nullptr, "1"},  // geometric
     {14, "0.000001", nullptr, "1000000"},
     // Beyond those: shapes far past the usual range, and a negative binomial
     // whose distribution function is a long way from its first mass.
@@ -53,8 +53,9 @@ inline constexpr ParameterSet parameterSets[] = {
 
 // The short names of the catalogue's distributions, in catalogue order.
 inline constexpr std::array<const char*, 15> distributionKeys = {
-    "uniform", "normal", "lognormal",  "exponential", "cauchy",   "gamma",    "beta",     "student",
-    "f",       "chi_square", "double_exponential", "poisson", "binomial", "negative_binomial", "geometric",
+    "uniform",   "normal", "lognormal",  "exponential",        "cauchy",  "gamma",    "beta",
+    "student",   "f",      "chi_square", "double_exponential", "poisson", "binomial", "negative_binomial",
+    "geometric",
 };
 
 // "gamma(0.01, 1)": how a parameter set is named in the benchmarks' output.

@@ -341,7 +341,7 @@ TEST(FunctionPlot, ADiscretePassWalksShortGapsAndJumpsLongOnesOnceEach)
         int function, functionCalls, stepCalls;
     };
     const Case cases[] = {
-        {500, 0, 1, 273 * 500}, {500, 1, 1, 273 * 500}, {500, 2, 1, 273 * 500},
+        {500, 0, 1, 273 * 500}, {500, 1, 1, 273 * 500},       {500, 2, 1, 273 * 500},
         {600, 0, 274, 0},       {600, 1, 1 + 3 + 2 * 272, 0}, {600, 2, 1 + 3 + 2 * 272, 0},
     };
     for (const Case& c : cases) {
@@ -351,7 +351,7 @@ TEST(FunctionPlot, ADiscretePassWalksShortGapsAndJumpsLongOnesOnceEach)
         EXPECT_EQ(distribution.functionCalls, c.functionCalls) << c.spacing << " f" << c.function;
         EXPECT_EQ(distribution.stepCalls, c.stepCalls) << c.spacing << " f" << c.function;
         const double k = 273 * c.spacing;
-        const double expected = c.function == 0 ? 1e-5 * std::pow(1 - 1e-5, k)
+        const double expected = c.function == 0   ? 1e-5 * std::pow(1 - 1e-5, k)
                                 : c.function == 1 ? geometricBelow(1e-5, k)
                                                   : 1 - geometricBelow(1e-5, k);
         EXPECT_NEAR(plot.samples[273], expected, 1e-9) << c.spacing << " f" << c.function;

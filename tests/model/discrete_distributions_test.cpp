@@ -360,8 +360,8 @@ TEST(DiscreteDistributions, DistributionFunctionsOnBothSidesOfTheWalkBudgetAreTh
     };
     const Case cases[] = {
         {"negative_binomial", 1, 1e-6}, {"negative_binomial", 10, 1e-6}, {"negative_binomial", 2, 1e-5},
-        {"negative_binomial", 3, 1e-3},  {"negative_binomial", 50, 0.01},  {"geometric", 1e-6, 0},
-        {"geometric", 1e-4, 0},          {"geometric", 2e-3, 0},
+        {"negative_binomial", 3, 1e-3}, {"negative_binomial", 50, 0.01}, {"geometric", 1e-6, 0},
+        {"geometric", 1e-4, 0},         {"geometric", 2e-3, 0},
     };
     for (const Case& c : cases) {
         const bool geometric = c.family[0] == 'g';
