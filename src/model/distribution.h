@@ -70,7 +70,14 @@ protected:
     }
 
     // Status helpers: `return ok(value);` and `return fail(ResultStatus::Invalid);`.
-    double ok(double value) { status_ = ResultStatus::Ok; return value; }
+    // A NaN has no value to show, so it is never passed off as a result: it
+    // reads as an invalid argument (say an infinite x against an infinite mean).
+    double ok(double value)
+    {
+        if (value != value) return fail(ResultStatus::Invalid);
+        status_ = ResultStatus::Ok;
+        return value;
+    }
     double fail(ResultStatus status, double value = 0.0) { status_ = status; return value; }
     void setStatus(ResultStatus status) { status_ = status; }
 

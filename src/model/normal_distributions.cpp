@@ -87,7 +87,11 @@ double NormalDistribution::pdf(double x)
 {
     if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(std::exp(-(x - mu) * (x - mu) / ((2 * sigma) * sigma)) / (std::sqrt(twoPi) * sigma));
+    const double density = std::exp(-(x - mu) * (x - mu) / ((2 * sigma) * sigma)) / (std::sqrt(twoPi) * sigma);
+    if (std::isfinite(density)) return ok(density);
+    // A tiny sigma squares to 0 (0 / 0 at the mean); the standardised form keeps it.
+    const double z = (x - mu) / sigma;
+    return ok(std::exp(-z * z / 2) / (std::sqrt(twoPi) * sigma));
 }
 
 double NormalDistribution::cdf(double x)

@@ -45,8 +45,10 @@ public:
         ++stepCalls;
         return report(massStep(std::floor(k), previous));
     }
-    double graphLow() override { return ok(low_); }
-    double graphHigh() override { return rangeStatus == ResultStatus::Ok ? ok(high_) : fail(rangeStatus); }
+    // The range and results are given as they are, NaN included, so that the
+    // plot can be tried on what a faulty distribution might return.
+    double graphLow() override { return given(ResultStatus::Ok, low_); }
+    double graphHigh() override { return rangeStatus == ResultStatus::Ok ? given(ResultStatus::Ok, high_) : fail(rangeStatus); }
 
 private:
     double count(Result result)
@@ -54,9 +56,11 @@ private:
         ++functionCalls;
         return report(result);
     }
-    double report(Result result)
+    double report(Result result) { return given(result.status, result.value); }
+    double given(ResultStatus status, double value)
     {
-        return result.status == ResultStatus::Ok ? ok(result.value) : fail(result.status, result.value);
+        setStatus(status);
+        return value;
     }
 
     double low_;
