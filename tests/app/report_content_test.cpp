@@ -68,8 +68,12 @@ TEST(ReportContent, FollowsTheSelectionAndTheTypedTexts)
         EXPECT_EQ(c.parameterCount, k.parameterCount);
         EXPECT_EQ(c.parameterSymbols[0], QString::fromUtf8(k.symbol1));
         EXPECT_EQ(c.parameterTexts[0], k.text1);
-        if (k.parameterCount == 1) EXPECT_EQ(c.parameterTexts[1], "");
-        if (k.quantile) EXPECT_EQ(c.quantile, k.quantile);
+        if (k.parameterCount == 1) {
+            EXPECT_EQ(c.parameterTexts[1], "");
+        }
+        if (k.quantile) {
+            EXPECT_EQ(c.quantile, k.quantile);
+        }
         EXPECT_EQ(c.graphTitle, k.graphTitle);
         EXPECT_FALSE(c.densityFormula.isNull());
         EXPECT_EQ(!c.functionFormula.isNull(), k.functionFormula);
