@@ -10,7 +10,7 @@ const char* const functionOptionNames[4] = {"pdf", "cdf", "survival", "hazard"};
 const char* const usageText =
     "Usage: probaview-cli [--distribution NAME] [--p1 TEXT] [--p2 TEXT] [--x TEXT] [--q TEXT]\n"
     "                     [--function pdf|cdf|survival|hazard] [--json] [--full] [--graph FILE.png]\n"
-    "                     [--formula FILE.png] [--batch]\n"
+    "                     [--formula FILE.png] [--report FILE.pdf] [--batch]\n"
     "\n"
     "Does what a user would do in the Probaview window and prints what the window shows.\n"
     "\n"
@@ -32,6 +32,7 @@ const char* const usageText =
     "                       drawn with the stored graph options (no display needed)\n"
     "  --formula FILE.png   also write the formula picture of the selected function (the discrete\n"
     "                       distributions have none for the hazard function)\n"
+    "  --report FILE.pdf    also write the page that Print... prints for this state to a PDF file\n"
     "  --batch              read records NAME, P1, P2, X, Q from standard input, one a line, separated\n"
     "                       by tabs (P2 empty for a one-parameter distribution); each is typed into a\n"
     "                       freshly started window exactly as given (an empty text is an empty field)\n"
@@ -44,8 +45,8 @@ const char* const usageText =
     "Without --json every field the window shows is printed as one \"label: text\" line, in the\n"
     "window's order.\n"
     "\n"
-    "Exit codes: 0 done; 1 a batch line was malformed, or the graph or the formula picture could not\n"
-    "be written; 2 a wrong option or an unknown distribution.\n";
+    "Exit codes: 0 done; 1 a batch line was malformed, or the graph, the formula picture or the\n"
+    "report could not be written; 2 a wrong option or an unknown distribution.\n";
 
 namespace {
 
@@ -105,8 +106,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             continue;
         }
 
-        static const char* const textOptions[] = {"--distribution", "--p1",    "--p2",     "--x", "--q",
-                                                  "--function",     "--graph", "--formula"};
+        static const char* const textOptions[] = {"--distribution", "--p1",    "--p2",      "--x",     "--q",
+                                                  "--function",     "--graph", "--formula", "--report"};
         if (std::find(std::begin(textOptions), std::end(textOptions), name) == std::end(textOptions)) {
             parsed.error = name.rfind("-", 0) == 0 ? "unknown option " + name : "unexpected argument \"" + name + "\"";
             return parsed;
@@ -119,12 +120,14 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             }
             value = arguments[++i];
         }
-        if (name == "--graph" || name == "--formula") {
+        if (name == "--graph" || name == "--formula" || name == "--report") {
             if (value->empty()) {
                 parsed.error = "option " + name + " needs a file name";
                 return parsed;
             }
-            (name == "--graph" ? options.graphFile : options.formulaFile) = *value;
+            (name == "--graph"     ? options.graphFile
+             : name == "--formula" ? options.formulaFile
+                                   : options.reportFile) = *value;
             continue;
         }
         entryGiven = true;
@@ -160,10 +163,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
 
     if (options.full) options.json = true;
     if (options.help) return parsed;
-    if (options.batch && (entryGiven || options.graphFile || options.formulaFile)) {
+    if (options.batch && (entryGiven || options.graphFile || options.formulaFile || options.reportFile)) {
         parsed.error =
             "--batch reads its records from standard input and takes no --distribution, --p1, --p2, "
-            "--x, --q, --function, --graph or --formula";
+            "--x, --q, --function, --graph, --formula or --report";
         return parsed;
     }
     parsed.error = checkEntry(options.entry);

@@ -23,6 +23,7 @@ struct CliOptions {
     bool help = false;
     std::optional<std::string> graphFile;    // --graph FILE.png
     std::optional<std::string> formulaFile;  // --formula FILE.png
+    std::optional<std::string> reportFile;   // --report FILE.pdf
 };
 
 // The options, or the message that says what is wrong with them.

@@ -7,6 +7,7 @@
 #include "cli/cli_options.h"
 #include "cli/formula_output.h"
 #include "cli/graph_output.h"
+#include "cli/report_output.h"
 #include "cli/shell_output.h"
 #include "cli/stored_options.h"
 
@@ -113,6 +114,13 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         const ShellState& state = shell.state();
         const std::string error =
             writeFormulaImage(state.selectedDistribution, state.selectedFunction, *options.formulaFile);
+        if (!error.empty()) {
+            err << "probaview-cli: " << error << '\n';
+            return exitFailure;
+        }
+    }
+    if (options.reportFile) {
+        const std::string error = writeReport(shell, *options.reportFile);
         if (!error.empty()) {
             err << "probaview-cli: " << error << '\n';
             return exitFailure;

@@ -1,3 +1,5 @@
 #include "cli/stored_options.h"
 
-GraphOptions storedGraphOptions() { return GraphOptions{}; }
+#include "app/settings_store.h"
+
+GraphOptions storedGraphOptions() { return loadGraphOptions(); }

@@ -2,6 +2,6 @@
 
 #include "graph/plot_request.h"
 
-// The graph options the command line draws with: those kept between runs of
-// the window. Until options are stored, these are the defaults.
+// The graph options the command line draws with: those the window keeps
+// between runs (see app/settings_store.h).
 GraphOptions storedGraphOptions();
