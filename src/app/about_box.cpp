@@ -44,7 +44,8 @@ QString aboutText()
         QString::fromLatin1(product::makerWebAddress),
         QString(),
         QString(),
-    }.join(QLatin1Char('\n'));
+    }
+        .join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -52,7 +53,8 @@ QString aboutText()
 DialogBaseUnits dialogBaseUnits(const QFont& font)
 {
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return {(letters / 26 + 1) / 2, uiFontCellMetrics(font).height()};
 }
 

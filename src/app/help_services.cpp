@@ -54,8 +54,9 @@ QUrl helpDocumentUrl()
 {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (cache.isEmpty()) return {};
-    return writeHelpDocument(QDir(cache).filePath(QStringLiteral("%1/%2/help").arg(
-        QString::fromLatin1(product::makerName), QString::fromLatin1(product::applicationName))));
+    return writeHelpDocument(QDir(cache).filePath(
+        QStringLiteral("%1/%2/help")
+            .arg(QString::fromLatin1(product::makerName), QString::fromLatin1(product::applicationName))));
 }
 
 void openHelp()

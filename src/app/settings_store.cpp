@@ -26,32 +26,33 @@ std::optional<std::uint32_t> storedNumber(const QSettings& store, const char* na
     if (!value.isValid()) return std::nullopt;
     constexpr auto largest = std::numeric_limits<std::uint32_t>::max();
     switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::Long:
-    case QMetaType::LongLong: {
-        const qlonglong number = value.toLongLong();
-        if (number < 0 || static_cast<qulonglong>(number) > largest) return std::nullopt;
-        return static_cast<std::uint32_t>(number);
-    }
-    case QMetaType::UInt:
-    case QMetaType::ULong:
-    case QMetaType::ULongLong: {
-        const qulonglong number = value.toULongLong();
-        if (number > largest) return std::nullopt;
-        return static_cast<std::uint32_t>(number);
-    }
-    case QMetaType::QString:
-    case QMetaType::QByteArray: {
-        // Text stores (the per-user file) keep every number as its decimal text.
-        const QString text = value.toString().trimmed();
-        if (text.isEmpty() || text.front() == QLatin1Char('+') || text.front() == QLatin1Char('-')) return std::nullopt;
-        bool ok = false;
-        const qulonglong number = text.toULongLong(&ok, 10);
-        if (!ok || number > largest) return std::nullopt;
-        return static_cast<std::uint32_t>(number);
-    }
-    default:
-        return std::nullopt;
+        case QMetaType::Int:
+        case QMetaType::Long:
+        case QMetaType::LongLong: {
+            const qlonglong number = value.toLongLong();
+            if (number < 0 || static_cast<qulonglong>(number) > largest) return std::nullopt;
+            return static_cast<std::uint32_t>(number);
+        }
+        case QMetaType::UInt:
+        case QMetaType::ULong:
+        case QMetaType::ULongLong: {
+            const qulonglong number = value.toULongLong();
+            if (number > largest) return std::nullopt;
+            return static_cast<std::uint32_t>(number);
+        }
+        case QMetaType::QString:
+        case QMetaType::QByteArray: {
+            // Text stores (the per-user file) keep every number as its decimal text.
+            const QString text = value.toString().trimmed();
+            if (text.isEmpty() || text.front() == QLatin1Char('+') || text.front() == QLatin1Char('-'))
+                return std::nullopt;
+            bool ok = false;
+            const qulonglong number = text.toULongLong(&ok, 10);
+            if (!ok || number > largest) return std::nullopt;
+            return static_cast<std::uint32_t>(number);
+        }
+        default:
+            return std::nullopt;
     }
 }
 

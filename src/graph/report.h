@@ -12,8 +12,8 @@ class QSize;
 // Everything the printed page shows, copied from the window's controls as they
 // are displayed at that moment; nothing is computed anew.
 struct ReportContent {
-    QString distributionName;  // as the distribution list shows it ("F-distribution")
-    int parameterCount = 2;    // the second parameter line is printed only for exactly 2
+    QString distributionName;     // as the distribution list shows it ("F-distribution")
+    int parameterCount = 2;       // the second parameter line is printed only for exactly 2
     QString parameterSymbols[2];  // the labels as shown, in Greek ("μ", "σ")
     QString parameterTexts[2];    // the parameter fields' texts
     QString mean;
@@ -28,10 +28,10 @@ struct ReportContent {
     QString hazard;
     QString q;  // the q field
     QString quantile;
-    QString graphTitle;     // the graph box's title, the selected function's long name
-    QImage densityFormula;  // formula picture (d + 1) * 1000; null leaves its place empty
-    QImage functionFormula; // formula picture (d + 1) * 1000 + f of the selected function
-    QImage graph;           // the graph area's current image, 304 x 230
+    QString graphTitle;      // the graph box's title, the selected function's long name
+    QImage densityFormula;   // formula picture (d + 1) * 1000; null leaves its place empty
+    QImage functionFormula;  // formula picture (d + 1) * 1000 + f of the selected function
+    QImage graph;            // the graph area's current image, 304 x 230
 };
 
 // "Probaview: F-distribution", otherwise "Probaview: <name> Distribution".

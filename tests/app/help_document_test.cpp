@@ -45,13 +45,40 @@ TEST(HelpDocument, ExplainsEveryDistributionStatusAndOption)
     ASSERT_FALSE(html.isEmpty());
     const char* topics[] = {
         // every distribution under its list name
-        "Uniform", "Normal", "Lognormal", "Exponential", "Cauchy", "Gamma", "Beta", "Student", "F-distribution",
-        "Chi-Square", "Double Exponential", "Poisson", "Binomial", "Negative Binomial", "Geometric",
+        "Uniform",
+        "Normal",
+        "Lognormal",
+        "Exponential",
+        "Cauchy",
+        "Gamma",
+        "Beta",
+        "Student",
+        "F-distribution",
+        "Chi-Square",
+        "Double Exponential",
+        "Poisson",
+        "Binomial",
+        "Negative Binomial",
+        "Geometric",
         // the status texts
-        "<code>-</code>", "<code>-inf</code>", "<code>+inf</code>", "<code>div 0</code>", "<code>sqrt(-1)</code>",
+        "<code>-</code>",
+        "<code>-inf</code>",
+        "<code>+inf</code>",
+        "<code>div 0</code>",
+        "<code>sqrt(-1)</code>",
         // the command line
-        "--distribution", "--p1", "--p2", "--x", "--q", "--function", "--json", "--full", "--graph", "--report",
-        "--batch", "--help",
+        "--distribution",
+        "--p1",
+        "--p2",
+        "--x",
+        "--q",
+        "--function",
+        "--json",
+        "--full",
+        "--graph",
+        "--report",
+        "--batch",
+        "--help",
     };
     for (const char* topic : topics) EXPECT_TRUE(html.contains(topic)) << topic;
 }

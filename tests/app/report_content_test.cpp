@@ -49,7 +49,8 @@ TEST(ReportContent, FollowsTheSelectionAndTheTypedTexts)
     };
     const Case cases[] = {
         {3, 3, nullptr, nullptr, "Exponential", 1, "λ", "1", "2.995732", "Hazard Function", true},
-        {8, 1, nullptr, nullptr, "F-distribution", 2, "ν1", "1", nullptr, "Cumulative Distribution Function (CPF)", true},
+        {8, 1, nullptr, nullptr, "F-distribution", 2, "ν1", "1", nullptr, "Cumulative Distribution Function (CPF)",
+         true},
         {11, 3, nullptr, nullptr, "Poisson", 1, "λ", "10", nullptr, "Hazard Function", false},
         {1, 0, "abc", nullptr, "Normal", 2, "μ", "abc", nullptr, "Probability Density Function (PDF)", true},
         {1, 2, nullptr, "", "Normal", 2, "μ", "0", "-inf", "Survival Function", true},

@@ -71,8 +71,8 @@ TEST(CommandLineReport, WritesThePrintedPageForTheState)
     };
     const Case cases[] = {
         {{},
-         {"Probaview: Normal Distribution", "μ = 0", "σ = 1", "Coefficient of Variation = div 0",
-          "F(1.644854) = 0.95", "Probability Density Function (PDF)"},
+         {"Probaview: Normal Distribution", "μ = 0", "σ = 1", "Coefficient of Variation = div 0", "F(1.644854) = 0.95",
+          "Probability Density Function (PDF)"},
          "DistributionDistribution",
          3},
         {{"--distribution", "f-distribution", "--p1", "3", "--p2", "6", "--x", "1", "--function", "cdf"},
@@ -83,7 +83,7 @@ TEST(CommandLineReport, WritesThePrintedPageForTheState)
         {{"--distribution", "Poisson", "--function", "hazard", "--q", "1"},
          {"Probaview: Poisson Distribution", "λ = 10", "Hazard Function: h(0) = -", "Hazard Function"},
          "=0\n",  // no second parameter line
-         2},       // the discrete hazard has no formula picture
+         2},      // the discrete hazard has no formula picture
     };
     int n = 0;
     for (const Case& c : cases) {

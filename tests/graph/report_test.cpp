@@ -4,8 +4,8 @@
 
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QPageSize>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -258,9 +258,9 @@ void expectPlaced(const QImage& page, const std::vector<Placed>& placed, int mar
         const QRect r = p.rect;
         for (QPoint inside : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight(), r.center()})
             EXPECT_TRUE(looksLike(page.pixel(inside), p.color)) << inside.x() << "," << inside.y();
-        for (QPoint outside : {r.topLeft() - QPoint(margin, 0), r.topLeft() - QPoint(0, margin),
-                               r.topRight() + QPoint(margin, 0), r.bottomLeft() + QPoint(0, margin),
-                               r.bottomRight() + QPoint(margin, margin)})
+        for (QPoint outside :
+             {r.topLeft() - QPoint(margin, 0), r.topLeft() - QPoint(0, margin), r.topRight() + QPoint(margin, 0),
+              r.bottomLeft() + QPoint(0, margin), r.bottomRight() + QPoint(margin, margin)})
             EXPECT_TRUE(looksLike(page.pixel(outside), Qt::white)) << outside.x() << "," << outside.y();
     }
 }
@@ -275,11 +275,10 @@ TEST_F(ReportTest, GraphAndPicturesAreStretchedToTheirPlaces)
     QPainter painter(&page);
     paintReport(painter, page.size(), contentWithPictures());
     painter.end();
-    expectPlaced(page,
-                 {{Qt::red, QRect(24, 333, 120, 90)},
-                  {Qt::green, QRect(120, 69, 119, 26)},
-                  {Qt::blue, QRect(24, 306, 119, 23)}},
-                 1);
+    expectPlaced(
+        page,
+        {{Qt::red, QRect(24, 333, 120, 90)}, {Qt::green, QRect(120, 69, 119, 26)}, {Qt::blue, QRect(24, 306, 119, 23)}},
+        1);
     EXPECT_TRUE(looksLike(page.pixel(24, 306 + 25), Qt::white));
 }
 

@@ -20,10 +20,8 @@ TEST(DialogUnits, ScaleByAQuarterOfTheWidthAndAnEighthOfTheHeight)
         QRect pixels;
     };
     const Case cases[] = {
-        {QRect(0, 0, 217, 93), QRect(0, 0, 326, 151)},
-        {QRect(65, 7, 145, 47), QRect(98, 11, 218, 76)},
-        {QRect(7, 74, 139, 14), QRect(11, 120, 209, 23)},
-        {QRect(160, 74, 50, 14), QRect(240, 120, 75, 23)},
+        {QRect(0, 0, 217, 93), QRect(0, 0, 326, 151)},    {QRect(65, 7, 145, 47), QRect(98, 11, 218, 76)},
+        {QRect(7, 74, 139, 14), QRect(11, 120, 209, 23)}, {QRect(160, 74, 50, 14), QRect(240, 120, 75, 23)},
         {QRect(24, 20, 21, 20), QRect(36, 33, 32, 33)},
     };
     for (const Case& c : cases) EXPECT_EQ(dialogUnitsToPixels(c.units, base), c.pixels);
