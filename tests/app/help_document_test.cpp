@@ -76,6 +76,7 @@ TEST(HelpDocument, ExplainsEveryDistributionStatusAndOption)
         "--json",
         "--full",
         "--graph",
+        "--formula",
         "--report",
         "--batch",
         "--help",
