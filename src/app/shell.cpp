@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/number_text.h"
+#include "graph/plot_vector_registers.h"
 #include "model/value_text.h"
 
 namespace {
@@ -200,6 +201,7 @@ void Shell::refreshParameterFields()
 
 void Shell::refreshStatistics()
 {
+    clearUpperVectorRegisters();
     Distribution& distribution = selected();
     showResult(Field::Mean, distribution.mean());
     showResult(Field::StandardDeviation, distribution.standardDeviation());
@@ -211,12 +213,14 @@ void Shell::refreshStatistics()
 
 void Shell::refreshQuantile()
 {
+    clearUpperVectorRegisters();
     const double q = fieldNumber(Field::Q);
     showResult(Field::Quantile, selected().quantile(q));
 }
 
 void Shell::refreshFunctionValues()
 {
+    clearUpperVectorRegisters();
     const double x = fieldNumber(Field::X);
     Distribution& distribution = selected();
     showResult(Field::Pdf, distribution.pdf(x));
@@ -246,7 +250,10 @@ void Shell::setFieldText(Field field, std::string text)
     std::string& current = fieldTexts_[index(field)];
     if (current != text) {
         current = std::move(text);
-        if (view_) view_->fieldTextChanged(field, current);
+        if (view_) {
+            view_->fieldTextChanged(field, current);
+            clearUpperVectorRegisters();  // the view may have drawn; more numbers may follow
+        }
     }
     fieldTextChanged(field);  // a field reports every text it is given, changed or not
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graph/plot_vector_registers.h"
 #include "model/distribution.h"
 #include "model/value_text.h"
 #include "numeric/normal_integral.h"
@@ -287,6 +288,7 @@ void buildXTicks(FunctionPlot& plot, bool continuous)
 
 FunctionPlot computeFunctionPlot(Distribution& distribution, int function, const StopQuery& stopRequested)
 {
+    clearUpperVectorRegisters();  // the pass has just filled its image
     FunctionPlot plot;
     plot.samples.fill(gapMarker);
 
