@@ -13,8 +13,8 @@ static void initialiseFontResources() { Q_INIT_RESOURCE(fonts); }
 
 namespace {
 
-// The regular face first: its metrics stand for both.
-constexpr const char* faces[] = {":/fonts/tahoma.ttf", ":/fonts/tahomabd.ttf"};
+// The regular face only: bold is this face emboldened (see resources/fonts/README.md).
+constexpr const char* faces[] = {":/fonts/tahoma.ttf"};
 
 // Tahoma's own values, used only if the shipped face cannot be read.
 constexpr double fallbackAscentPerEm = 2049.0 / 2048.0;
