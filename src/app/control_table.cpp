@@ -58,8 +58,8 @@ const std::array<ControlSpec, controlCount> controlTable = {{
 
 const ControlSpec& controlSpec(ControlRole role)
 {
-    for (const ControlSpec& spec : controlTable) {
-        if (spec.role == role) return spec;
+    for (const ControlSpec& row : controlTable) {
+        if (row.role == role) return row;
     }
     return controlTable.front();
 }

@@ -162,12 +162,12 @@ void MainWindow::buildControls()
 
     // Creation order is the focus order: every control is a child of the
     // client area, made in the order of the table.
-    for (const ControlSpec& spec : controlTable) {
-        QWidget* widget = createControl(spec, client);
+    for (const ControlSpec& row : controlTable) {
+        QWidget* widget = createControl(row, client);
         if (!widget) continue;
-        if (spec.font == ControlFont::Ui) widget->setFont(fontOf(spec.font));
-        if (spec.tooltip) widget->setToolTip(QString::fromUtf8(spec.tooltip));
-        if (spec.role != ControlRole::Fixed) controls_[spec.role] = widget;
+        if (row.font == ControlFont::Ui) widget->setFont(fontOf(row.font));
+        if (row.tooltip) widget->setToolTip(QString::fromUtf8(row.tooltip));
+        if (row.role != ControlRole::Fixed) controls_[row.role] = widget;
     }
 
     // The selector's items come last, as they are added after every control.
@@ -177,20 +177,20 @@ void MainWindow::buildControls()
     }
 }
 
-QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
+QWidget* MainWindow::createControl(const ControlSpec& row, QWidget* parent)
 {
-    const QString text = spec.font == ControlFont::Symbol ? fromUtf8(symbolTextToUtf8(spec.text))
-                                                          : QString::fromUtf8(spec.text);
-    const QRect place(spec.x, spec.y, spec.width, spec.height);
+    const QString text = row.font == ControlFont::Symbol ? fromUtf8(symbolTextToUtf8(row.text))
+                                                          : QString::fromUtf8(row.text);
+    const QRect place(row.x, row.y, row.width, row.height);
     QWidget* widget = nullptr;
 
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::TooltipWindow:
-        QToolTip::setFont(fontOf(spec.font));
+        QToolTip::setFont(fontOf(row.font));
         return nullptr;
     case ControlKind::DropDownList: {
         auto* list = new QComboBox(parent);
-        list->setFont(fontOf(spec.font));
+        list->setFont(fontOf(row.font));
         for (const char* name : distributionNames) list->addItem(QString::fromUtf8(name));
         // The table's height is the dropped list's; the closed box is one line.
         // The list drops below the box and scrolls, rather than covering it.
@@ -199,7 +199,7 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
                                            " QComboBox QAbstractItemView::item { min-height: %1px; }")
                                 .arg(itemHeight));
         const int closedHeight = list->sizeHint().height();
-        list->setMaxVisibleItems((spec.height - closedHeight) / itemHeight);
+        list->setMaxVisibleItems((row.height - closedHeight) / itemHeight);
         list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         widget = list;
         widget->setGeometry(place.x(), place.y(), place.width(), closedHeight);
@@ -208,13 +208,13 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
     }
     case ControlKind::FunctionSelector:
         widget = new FunctionSelector(parent);
-        widget->setFont(fontOf(spec.font));
+        widget->setFont(fontOf(row.font));
         break;
     case ControlKind::GroupBox:
         widget = new QGroupBox(text, parent);
         break;
     case ControlKind::PictureBox:
-        if (spec.role == ControlRole::GraphArea) {
+        if (row.role == ControlRole::GraphArea) {
             // The image fills the given size; the sunken edge lies around it.
             auto* area = new GraphArea(parent);
             area->setGeometry(place.adjusted(0, 0, 2 * area->frameWidth(), 2 * area->frameWidth()));
@@ -227,7 +227,7 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
     case ControlKind::NumericResult: {
         auto* numeric = new NumericField(parent);
         numeric->setText(text);
-        if (spec.kind == ControlKind::NumericResult) {
+        if (row.kind == ControlKind::NumericResult) {
             numeric->setReadOnly(true);
             paintAsReadOnly(numeric);
         }
@@ -244,13 +244,13 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, QWidget* parent)
     case ControlKind::RightAlignedLabel:
     case ControlKind::LeftAlignedLabel: {
         auto* label = new QLabel(parent);
-        label->setAlignment((spec.kind == ControlKind::RightAlignedLabel ? Qt::AlignRight : Qt::AlignLeft) |
+        label->setAlignment((row.kind == ControlKind::RightAlignedLabel ? Qt::AlignRight : Qt::AlignLeft) |
                             Qt::AlignTop);
         label->setGeometry(place);
-        if (spec.font == ControlFont::Symbol) {
+        if (row.font == ControlFont::Symbol) {
             setSymbolText(label, text);
         } else {
-            label->setFont(fontOf(spec.font));
+            label->setFont(fontOf(row.font));
             label->setText(text);
         }
         label->show();

@@ -57,7 +57,7 @@ protected:
 
 private:
     void buildControls();
-    QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+    QWidget* createControl(const ControlSpec& row, QWidget* parent);
     void buildMenuBar();
     void connectControls();
     void runMenuCommand(int command);
