@@ -5,6 +5,7 @@
 
 #include "numeric/normal_integral.h"
 #include "numeric/polynomial.h"
+#include "numeric/scaled_error_function.h"
 
 namespace {
 
@@ -27,9 +28,15 @@ constexpr double rescalingFactor = 2.220446049250313e-16;  // 2^-52
 constexpr double underflowLimit = -709.782712893384;
 
 // The series and the continued fraction need about 8.3 sqrt(a) rounds where they
-// converge most slowly (x near a); this bound covers a up to about 1.4e8 and
-// stops a run on inputs far outside the graph's reach.
+// converge most slowly (x near a); they run only below largeShape, well within
+// this bound.
 constexpr int expansionRounds = 100000;
+// From this shape on P and Q come from the uniform expansion below instead: the
+// series would need some 2600 rounds here and grow with sqrt(a).
+constexpr double largeShape = 1e5;
+// Beyond this a eta^2 / 2 the smaller tail is below 1e-320 (about e^-745 / 60).
+constexpr double largestExponent = 750;
+constexpr int logExcessRounds = 30;  // 13 suffice at |t| = 0.5
 constexpr int newtonRounds = 10;
 constexpr int growthRounds = 2000;
 constexpr int halvingRounds = 400;
@@ -58,6 +65,38 @@ constexpr double logGammaDenominator[] = {1,
 constexpr double logGammaAsymptotic[] = {0.0008116141674705084, -0.0005950619042843014, 0.0007936503404577169,
                                          -0.002777777777300997, 0.0833333333333332};
 
+// The uniform expansion of the incomplete gamma integrals for large shapes:
+//   Q(a, x) = erfc(eta sqrt(a/2)) / 2 + e^(-a eta^2/2) / sqrt(2 pi a) sum_k c_k(eta) / a^k,
+//   P(a, x) = erfc(-eta sqrt(a/2)) / 2 - (the same sum),
+// with lambda = x / a, eta^2 / 2 = lambda - 1 - ln lambda and eta of the sign of
+// lambda - 1. c_0 = 1 / (lambda - 1) - 1 / eta and c_k = c_{k-1}' / eta + (-1)^k g_k / (lambda - 1),
+// g_k the coefficients of Stirling's series for Gamma (1/12, 1/288, -139/51840, ...).
+// Each c_k is cancellation-prone near eta = 0, so here they are its Taylor
+// polynomials in eta; with a >= 1e5 a tail above the underflow has |eta| < 0.123,
+// where the truncation errors of the tables and of the sum (c_4 / a^4) are below 1e-17.
+constexpr double expansionTerm0[] = {
+    -5.0276692801141755e-12, 2.4361948020667415e-11, -5.830772132550426e-11, -2.5514193994946248e-11,
+    9.14769958223679e-10,    -4.382036018453353e-09, 1.0261809784240309e-08, 6.707853543401498e-09,
+    -1.7665952736826078e-07, 8.296711340953087e-07,  -1.85406221071516e-06,  -2.185448510679992e-06,
+    3.919263178522438e-05,   -0.0001787551440329218, 0.0003527336860670194,  0.0011574074074074073,
+    -0.014814814814814815,   0.08333333333333333,    -0.3333333333333333};
+constexpr double expansionTerm1[] = {-8.56390702649298e-11,   4.162792991842583e-10,   -1.0091543710600413e-09,
+                                     -1.7543241719747647e-11, 1.1951628599778148e-08,  -5.752545603517705e-08,
+                                     1.378633446915721e-07,   4.647127802807434e-09,   -1.6120900894563446e-06,
+                                     7.64916091608111e-06,    -1.8098550334489977e-05, -4.018775720164609e-07,
+                                     0.00020576131687242798,  -0.0009902263374485596,  0.0026455026455026454,
+                                     -0.003472222222222222,   -0.001851851851851852};
+constexpr double expansionTerm2[] = {-1.3670488396617114e-09, 6.228974084922022e-09,  -1.409252991086752e-08,
+                                     -2.0477098421990866e-10, 1.4280614206064242e-07, -6.298992138380055e-07,
+                                     1.3721957309062934e-06,  3.423578734096138e-08,  -1.2760635188618728e-05,
+                                     5.2923448829120125e-05,  -0.0001073665322636516, 2.0093878600823047e-06,
+                                     0.0007716049382716049,   -0.0026813271604938273, 0.004133597883597883};
+constexpr double expansionTerm3[] = {-1.9111168485973655e-08, 8.099464905388083e-08,  -1.6958404091930278e-07,
+                                     -2.7861080291528143e-11, 1.4230900732435883e-06, -5.6749528269915965e-06,
+                                     1.1082654115347302e-05,  -2.396505113867297e-07, -7.561801671883977e-05,
+                                     0.00026772063206283885,  -0.0004691894943952557, 0.00022947209362139917,
+                                     0.0006494341563786008};
+
 double stirlingGamma(double x)
 {
     double w = 1.0 / x;
@@ -79,6 +118,50 @@ double incompleteGammaFactor(double a, double x)
     const double e = logGammaFactor(a, x);
     if (!(e >= underflowLimit)) return 0.0;
     return std::exp(e);
+}
+
+// t - ln(1 + t) >= 0 for t > -1, without the cancellation of the two near t = 0:
+// with u = t / (2 + t), ln(1 + t) = 2 (u + u^3/3 + u^5/5 + ...) and t - 2u = t u.
+double logExcess(double t)
+{
+    if (!(std::fabs(t) < 0.5)) return t - std::log1p(t);
+    const double u = t / (2.0 + t);
+    const double uu = u * u;
+    double power = 1.0;
+    double sum = 0.0;
+    for (int k = 1; k <= logExcessRounds; ++k) {
+        power *= uu;
+        const double term = power / (2.0 * k + 1.0);
+        sum += term;
+        if (term < 1e-17 * sum) break;
+    }
+    return t * u - 2.0 * u * sum;
+}
+
+// The smaller of P(a, x) and Q(a, x) for a >= largeShape by the uniform
+// expansion: Q where x >= a, P below. Tails past the underflow are 0.
+struct SmallerTail {
+    double value;
+    bool upper;
+};
+
+SmallerTail largeShapeTail(double a, double x, IterationCount* count)
+{
+    const double t = (x - a) / a;
+    const bool upper = t >= 0;
+    const double half = logExcess(t);  // eta^2 / 2
+    const double exponent = a * half;
+    if (!(exponent <= largestExponent)) return {0.0, upper};
+    const double eta = std::copysign(std::sqrt(2.0 * half), t);
+    const double r = 1.0 / a;
+    const double sum =
+        evaluatePolynomial(expansionTerm0, eta) +
+        r * (evaluatePolynomial(expansionTerm1, eta) +
+             r * (evaluatePolynomial(expansionTerm2, eta) + r * evaluatePolynomial(expansionTerm3, eta)));
+    const double remainder = sum / (sqrtTwoPi * std::sqrt(a));
+    const double scaled =
+        0.5 * scaledComplementaryErrorFunction(std::sqrt(exponent), count) + (upper ? remainder : -remainder);
+    return {scaled * std::exp(-exponent), upper};
 }
 
 }  // namespace
@@ -156,6 +239,10 @@ double logGammaFactor(double a, double x)
 double incompleteGamma(double a, double x, IterationCount* count)
 {
     if (!(x > 0) || !(a > 0)) return 0.0;
+    if (a >= largeShape) {
+        const SmallerTail tail = largeShapeTail(a, x, count);
+        return tail.upper ? 1.0 - tail.value : tail.value;
+    }
     if (x > 1 && x > a) return 1.0 - complementaryIncompleteGamma(a, x, count);
 
     const double f = incompleteGammaFactor(a, x);
@@ -178,6 +265,10 @@ double incompleteGamma(double a, double x, IterationCount* count)
 double complementaryIncompleteGamma(double a, double x, IterationCount* count)
 {
     if (!(x > 0) || !(a > 0)) return 1.0;
+    if (a >= largeShape) {
+        const SmallerTail tail = largeShapeTail(a, x, count);
+        return tail.upper ? tail.value : 1.0 - tail.value;
+    }
     if (x < 1 || x < a) return 1.0 - incompleteGamma(a, x, count);
 
     const double f = incompleteGammaFactor(a, x);
@@ -258,7 +349,10 @@ double invertIncompleteGamma(double a, double y0, bool lower, IterationCount* co
             xLow = x;
             yHigh = y;
         }
-        const double g = (a - 1.0) * std::log(x) - x - logGammaA;
+        // ln of the density; for large shapes without the cancellation of a ln x - x
+        // against ln Gamma(a), which at a = 1e15 would leave it wrong by several units.
+        const double g =
+            a >= largeShape ? logGammaFactor(a, x) - std::log(x) : (a - 1.0) * std::log(x) - x - logGammaA;
         if (!(g >= underflowLimit)) break;
         const double step = (y - target) / -std::exp(g);
         if (std::fabs(step / x) < convergenceTolerance) return x;

@@ -26,11 +26,15 @@ double logGammaFactor(double a, double x);
 
 // P(a, x) = gamma(a, x) / Gamma(a) in [0, 1]; 0 for x <= 0 or a <= 0. The
 // series or, above max(1, a), 1 - Q. Relative error below 4e-13 for shapes
-// from 1e-3 to 1e5 wherever P is a normal double.
+// from 1e-3 to 1e5 wherever P is a normal double. From a = 1e5 on, the smaller
+// of P and Q comes from the uniform expansion in erfc(eta sqrt(a/2)) at any
+// shape, in about 200 rounds at most: relative error below 2e-15 where it is
+// at least 1e-3 and below 3e-13 in the tails down to 1e-300.
 double incompleteGamma(double a, double x, IterationCount* count = nullptr);
 
 // Q(a, x) = 1 - P(a, x); 1 for x <= 0 or a <= 0. The continued fraction or,
 // below max(1, a), 1 - P, which keeps 3e-13 of Q's digits at worst (shape 1e-3).
+// From a = 1e5 on, the expansion as for P.
 double complementaryIncompleteGamma(double a, double x, IterationCount* count = nullptr);
 
 // The x >= 0 with Q(a, x) = y0, for a > 0 and 0 < y0 < 1: a bracketed Newton
@@ -38,7 +42,8 @@ double complementaryIncompleteGamma(double a, double x, IterationCount* count = 
 // gives +inf. The result is 0 when the true one lies below the double range.
 // Relative error below 6e-12 for y0 <= 0.99; above, 1 - y0 itself carries
 // only 1e-16 / (1 - y0) of the lower tail, and the error grows to 6e-9 at
-// y0 = 1 - 1e-6.
+// y0 = 1 - 1e-6. From a = 1e5 to 1e15 within 1e-15 (measured for y0 from
+// 1e-300 to 0.3), in a few hundred rounds.
 double inverseComplementaryIncompleteGamma(double a, double y0, IterationCount* count = nullptr);
 
 // The x >= 0 with P(a, x) = p, by the same search; p <= 0 gives 0 and p >= 1
