@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "../tagged_reference.h"
 #include "family_operations.h"
 
 namespace {
@@ -138,3 +139,24 @@ TEST(ChiSquareDistribution, MarksTheOriginForOneAndTwoDegrees)
 }
 
 }  // namespace
+
+// The quantiles of the largest shapes, against the high-precision inverses of
+// the incomplete gamma integral: a chi-square law with k degrees of freedom is
+// twice the gamma law of shape k / 2.
+TEST(GammaFamilies, LargeShapeQuantilesMatchHighPrecisionValues)
+{
+    const auto lines = readTaggedReferences("large_shape_reference.txt", "largeInverseP");
+    int checked = 0;
+    for (const auto& line : lines) {
+        const double a = referenceNumber(line[0]), p = referenceNumber(line[1]), x = referenceNumber(line[2]);
+        if (a < 1e9) continue;
+        GammaDistribution gamma(a, 3);
+        ChiSquareDistribution chiSquare(2 * a);
+        EXPECT_LT(relativeError(gamma.quantile(p), 3 * x), 2e-15) << a << " " << p;
+        EXPECT_EQ(gamma.status(), Ok);
+        EXPECT_LT(relativeError(chiSquare.quantile(p), 2 * x), 2e-15) << a << " " << p;
+        EXPECT_EQ(chiSquare.status(), Ok);
+        ++checked;
+    }
+    EXPECT_GE(checked, 10);
+}
