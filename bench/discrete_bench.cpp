@@ -1,22 +1,13 @@
 // The discrete distributions at the parameters where a plain walk of the mass
 // would underflow, run for billions of steps or overflow its counter.
-#include <benchmark/benchmark.h>
-
-#include <functional>
 #include <memory>
-#include <string>
 
+#include "operation_cases.h"
 #include "model/discrete_distributions.h"
 
 namespace {
 
-struct DiscreteCase {
-    const char* name;
-    std::function<std::unique_ptr<Distribution>()> make;
-    std::function<double(Distribution&)> operation;
-};
-
-const DiscreteCase discreteCases[] = {
+const OperationCase discreteCases[] = {
     {"poisson_700/cdf_700", [] { return std::make_unique<PoissonDistribution>(700); },
      [](Distribution& d) { return d.cdf(700); }},
     {"poisson_700/cdf_1e300", [] { return std::make_unique<PoissonDistribution>(700); },
@@ -48,14 +39,6 @@ const DiscreteCase discreteCases[] = {
      [](Distribution& d) { return d.cdf(1e12); }},
 };
 
-const bool registered = [] {
-    for (const DiscreteCase& c : discreteCases) {
-        benchmark::RegisterBenchmark(c.name, [&c](benchmark::State& state) {
-            auto distribution = c.make();
-            for (auto _ : state) benchmark::DoNotOptimize(c.operation(*distribution));
-        })->Unit(benchmark::kMicrosecond);
-    }
-    return true;
-}();
+const bool registered = registerOperationCases(discreteCases);
 
 }  // namespace

@@ -1,23 +1,15 @@
 // The gamma- and beta-family distributions where their expansions run longest:
 // shapes near their arguments (the series and fractions need about 8 sqrt(a)
 // rounds), Student sums of thousands of terms, and the inverse searches.
-#include <benchmark/benchmark.h>
-
-#include <functional>
 #include <memory>
 
+#include "operation_cases.h"
 #include "model/beta_distributions.h"
 #include "model/gamma_distributions.h"
 
 namespace {
 
-struct FamilyCase {
-    const char* name;
-    std::function<std::unique_ptr<Distribution>()> make;
-    std::function<double(Distribution&)> operation;
-};
-
-const FamilyCase familyCases[] = {
+const OperationCase familyCases[] = {
     {"gamma_1e5_1/cdf_1e5", [] { return std::make_unique<GammaDistribution>(1e5, 1); },
      [](Distribution& d) { return d.cdf(1e5); }},
     {"gamma_1e5_1/quantile_0.999", [] { return std::make_unique<GammaDistribution>(1e5, 1); },
@@ -56,14 +48,6 @@ const FamilyCase familyCases[] = {
      [](Distribution& d) { return d.graphHigh(); }},
 };
 
-const bool registered = [] {
-    for (const FamilyCase& c : familyCases) {
-        benchmark::RegisterBenchmark(c.name, [&c](benchmark::State& state) {
-            auto distribution = c.make();
-            for (auto _ : state) benchmark::DoNotOptimize(c.operation(*distribution));
-        })->Unit(benchmark::kMicrosecond);
-    }
-    return true;
-}();
+const bool registered = registerOperationCases(familyCases);
 
 }  // namespace

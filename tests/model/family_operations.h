@@ -1,6 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -96,3 +99,16 @@ struct FamilyCase {
     double value;
     ResultStatus status;
 };
+
+// Runs each case on d: the status always, the value unless it is NaN (any).
+inline void expectCases(Distribution& d, std::initializer_list<FamilyCase> cases, const char* label)
+{
+    for (const auto& c : cases) {
+        const double value = callOperation(d, c.operation, c.argument);
+        EXPECT_EQ(d.status(), c.status) << label << " " << operationName(c.operation) << "(" << c.argument << ")";
+        if (!std::isnan(c.value)) {
+            EXPECT_NEAR(value, c.value, 1e-15 * std::fmax(1, std::fabs(c.value)))
+                << label << " " << operationName(c.operation) << "(" << c.argument << ")";
+        }
+    }
+}

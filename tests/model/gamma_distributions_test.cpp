@@ -15,18 +15,6 @@ constexpr auto Invalid = ResultStatus::Invalid;
 constexpr auto PlusInfinity = ResultStatus::PlusInfinity;
 constexpr auto SingularPoint = ResultStatus::SingularPoint;
 
-void expectCases(Distribution& d, std::initializer_list<FamilyCase> cases, const char* label)
-{
-    for (const auto& c : cases) {
-        const double value = callOperation(d, c.operation, c.argument);
-        EXPECT_EQ(d.status(), c.status) << label << " " << operationName(c.operation) << "(" << c.argument << ")";
-        if (!std::isnan(c.value)) {
-            EXPECT_NEAR(value, c.value, 1e-15 * std::fmax(1, std::fabs(c.value)))
-                << label << " " << operationName(c.operation) << "(" << c.argument << ")";
-        }
-    }
-}
-
 TEST(GammaDistribution, ShapeOneIsTheExponentialWithRateOne)
 {
     GammaDistribution gamma(1, 1);

@@ -1,4 +1,5 @@
-// Drawing the graph needs a QGuiApplication; the tests run without a display.
+// Drawing text needs a QGuiApplication; the tests run without a display.
+// Linked into every test program that draws (see tests/CMakeLists.txt).
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -17,7 +18,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[10] = "tests_cli";
+    char name_[16] = "probaview_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QGuiApplication> application_;
 };
