@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
 #include "parameter_sets.h"
+#include "shell/shell.h"
 
 namespace {
 

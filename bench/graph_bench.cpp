@@ -34,7 +34,8 @@ const GraphCase graphCases[] = {
 void computeGraph(benchmark::State& state, const GraphCase& graphCase)
 {
     const auto distribution = graphCase.make();
-    for (auto _ : state) benchmark::DoNotOptimize(computeFunctionPlot(*distribution, graphCase.function));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeFunctionPlot(*distribution, shownFunctionAt(graphCase.function)));
 }
 
 const bool registered = [] {

@@ -14,12 +14,12 @@ const char* const functionKeys[] = {"density", "cdf", "survival", "hazard"};
 
 const bool registered = [] {
     for (const ParameterSet& set : parameterSets) {
-        for (int f = 0; f < functionCount; ++f) {
+        for (int f = 0; f < shownFunctionCount; ++f) {
             PlotRequest request;
             request.distribution = set.distribution;
             request.parameters[0] = parameterValue(set.parameter1);
             request.parameters[1] = parameterValue(set.parameter2);
-            request.function = f;
+            request.function = shownFunctionAt(f);
             const std::string name = std::string("render/") + functionKeys[f] + "/" + parameterSetName(set) + "/-";
             benchmark::RegisterBenchmark(name.c_str(), [request](benchmark::State& state) {
                 DistributionSet distributions = makeDistributionSet();

@@ -149,7 +149,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
                 parsed.error = "unknown function \"" + *value + "\"; use pdf, cdf, survival or hazard";
                 return parsed;
             }
-            options.entry.function = static_cast<int>(found - std::begin(functionOptionNames));
+            options.entry.function = shownFunctionAt(static_cast<int>(found - std::begin(functionOptionNames)));
         } else if (name == "--p1") {
             options.entry.parameter1 = *value;
         } else if (name == "--p2") {

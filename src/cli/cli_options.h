@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/shown_function.h"
+
 // What one evaluation types and selects, as a user would in the window.
 // An absent text leaves the field as the window shows it.
 struct Entry {
@@ -12,7 +14,7 @@ struct Entry {
     std::optional<std::string> parameter2;
     std::optional<std::string> x;
     std::optional<std::string> q;
-    int function = 0;
+    ShownFunction function = ShownFunction::Density;
 };
 
 struct CliOptions {

@@ -3,13 +3,13 @@
 #include <istream>
 #include <ostream>
 
-#include "app/shell.h"
 #include "cli/cli_options.h"
 #include "cli/formula_output.h"
 #include "cli/graph_output.h"
 #include "cli/report_output.h"
 #include "cli/shell_output.h"
 #include "cli/stored_options.h"
+#include "shell/shell.h"
 
 namespace {
 

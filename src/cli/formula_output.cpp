@@ -6,7 +6,7 @@
 #include "graph/formula_picture.h"
 #include "model/catalogue.h"
 
-std::string writeFormulaImage(int d, int f, const std::string& file)
+std::string writeFormulaImage(int d, ShownFunction f, const std::string& file)
 {
     if (!hasFormulaPicture(d, f)) {
         return std::string(distributionNames[d]) + " has no formula picture for its hazard function";

@@ -4,10 +4,10 @@
 #include <QImage>
 
 #include "cli/gui_application.h"
-#include "app/report_content.h"
-#include "app/shell.h"
 #include "graph/graph_image.h"
 #include "graph/report.h"
+#include "shell/report_content.h"
+#include "shell/shell.h"
 
 std::string writeReport(const Shell& shell, const std::string& file)
 {

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <ostream>
 
-#include "app/shell.h"
-#include "app/symbol_text.h"
 #include "cli/cli_options.h"
+#include "shell/shell.h"
+#include "shell/symbol_text.h"
 
 namespace {
 
@@ -120,7 +120,7 @@ void writeShellText(const Shell& shell, std::ostream& out)
 void writeShellJson(const Shell& shell, bool full, std::ostream& out)
 {
     out << "{\"distribution\": " << jsonString(distributionNames[shell.state().selectedDistribution])
-        << ", \"function\": " << jsonString(functionOptionNames[shell.state().selectedFunction]);
+        << ", \"function\": " << jsonString(functionOptionNames[indexOf(shell.state().selectedFunction)]);
     for (const JsonKey& key : inputKeys) out << ", \"" << key.key << "\": " << jsonString(shell.fieldText(key.field));
     for (const JsonKey& key : computedKeys) {
         out << ", \"" << key.key << "\": " << jsonString(shell.fieldText(key.field));

@@ -1,5 +1,5 @@
 #include "cli/stored_options.h"
 
-#include "app/settings_store.h"
+#include "shell/settings_store.h"
 
 GraphOptions storedGraphOptions() { return loadGraphOptions(); }

@@ -17,7 +17,7 @@ QImage loadFormulaPicture(int number)
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
-bool writeFormulaPicture(int d, int f, const QString& path)
+bool writeFormulaPicture(int d, ShownFunction f, const QString& path)
 {
     if (!hasFormulaPicture(d, f)) return false;
     const QImage picture = loadFormulaPicture(formulaPictureNumber(d, f));

@@ -43,16 +43,16 @@ int toPixel(double value)
 
 bool isStopRequested(const StopQuery& stopRequested) { return stopRequested && stopRequested(); }
 
-bool isKnownFunction(int function) { return function >= 0 && function <= 3; }
+bool isKnownFunction(ShownFunction function) { return isShownFunctionIndex(indexOf(function)); }
 
-double evaluate(Distribution& distribution, int function, double x)
+double evaluate(Distribution& distribution, ShownFunction function, double x)
 {
     switch (function) {
-        case 0:
+        case ShownFunction::Density:
             return distribution.pdf(x);
-        case 1:
+        case ShownFunction::Distribution:
             return distribution.cdf(x);
-        case 2:
+        case ShownFunction::Survival:
             return distribution.survival(x);
         default:
             return distribution.hazard(x);
@@ -65,7 +65,9 @@ double evaluate(Distribution& distribution, int function, double x)
 // the first integer of the range.
 class DiscreteWalk {
 public:
-    DiscreteWalk(Distribution& distribution, int function) : distribution_(distribution), function_(function) {}
+    DiscreteWalk(Distribution& distribution, ShownFunction function) : distribution_(distribution), function_(function)
+    {
+    }
 
     // The value at x and the status that classifies it; false when a stop
     // request arrived during a long walk.
@@ -77,7 +79,7 @@ public:
             cdfKnown_ = false;
             mass_ = distribution_.pdf(k);
             status_ = distribution_.status();
-            running_ = function_ == 2 ? 1.0 - mass_ : mass_;
+            running_ = function_ == ShownFunction::Survival ? 1.0 - mass_ : mass_;
         } else if (std::fabs(k - kPrevious_) > 0.5) {
             const double moved = k - kPrevious_;
             if (moved > 0.5 && moved <= maxMassWalk && std::fabs(k) < exactIntegerLimit) {
@@ -96,9 +98,9 @@ public:
 private:
     void add(double mass)
     {
-        if (function_ == 0)
+        if (function_ == ShownFunction::Density)
             running_ = mass;
-        else if (function_ == 1)
+        else if (function_ == ShownFunction::Distribution)
             running_ += mass;
         else
             running_ -= mass;
@@ -122,7 +124,7 @@ private:
     // which starts from there.
     void jumpTo(double k)
     {
-        if (function_ != 0) {
+        if (function_ != ShownFunction::Density) {
             const double before = cdfKnown_ ? cdfAtPrevious_ : distribution_.cdf(kPrevious_);
             const ResultStatus beforeStatus = cdfKnown_ ? cdfStatusAtPrevious_ : distribution_.status();
             const double after = distribution_.cdf(k);
@@ -137,7 +139,7 @@ private:
             else if (afterStatus != ResultStatus::Ok)
                 status_ = afterStatus;
             else
-                running_ += function_ == 1 ? after - before : before - after;
+                running_ += function_ == ShownFunction::Distribution ? after - before : before - after;
             return;
         }
         mass_ = distribution_.pdf(k);
@@ -146,7 +148,7 @@ private:
     }
 
     Distribution& distribution_;
-    int function_;
+    ShownFunction function_;
     double kPrevious_ = 0.0;
     double mass_ = 0.0;
     double running_ = 0.0;
@@ -157,11 +159,12 @@ private:
 };
 
 // Step 2: the samples and their running maximum. False when abandoned.
-bool sampleFunction(Distribution& distribution, int function, const StopQuery& stopRequested, FunctionPlot& plot)
+bool sampleFunction(Distribution& distribution, ShownFunction function, const StopQuery& stopRequested,
+                    FunctionPlot& plot)
 {
     plot.samples.fill(gapMarker);
     plot.maxValue = gapMarker;
-    const bool walk = !distribution.isContinuous() && function != 3;
+    const bool walk = !distribution.isContinuous() && function != ShownFunction::Hazard;
     DiscreteWalk discrete(distribution, function);
 
     for (int i = 0; i < sampleCount; ++i) {
@@ -286,7 +289,7 @@ void buildXTicks(FunctionPlot& plot, bool continuous)
 
 }  // namespace
 
-FunctionPlot computeFunctionPlot(Distribution& distribution, int function, const StopQuery& stopRequested)
+FunctionPlot computeFunctionPlot(Distribution& distribution, ShownFunction function, const StopQuery& stopRequested)
 {
     clearUpperVectorRegisters();  // the pass has just filled its image
     FunctionPlot plot;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/shown_function.h"
+
 class Distribution;
 
 // The fixed pixel frame of the graph (origin top left, y grows downwards).
@@ -83,4 +85,5 @@ using StopQuery = std::function<bool()>;
 // range. stopRequested is asked before every sample; once it answers true the
 // result is marked abandoned. Calls only operations of `distribution`, which
 // must not be used by another thread meanwhile.
-FunctionPlot computeFunctionPlot(Distribution& distribution, int function, const StopQuery& stopRequested = {});
+FunctionPlot computeFunctionPlot(Distribution& distribution, ShownFunction function,
+                                 const StopQuery& stopRequested = {});

@@ -2,14 +2,30 @@
 
 #include <cstdint>
 
-// The graph's options: colours laid out 0x00BBGGRR, and the line weight
-// (1 thin, 2 normal, 3 bold; the function pen's width in pixels).
+#include "model/shown_function.h"
+
+// A colour laid out 0x00BBGGRR (red in the low byte).
+using Color = std::uint32_t;
+
+namespace default_colors {
+inline constexpr Color function = 0xD00000;    // RGB(0, 0, 208)
+inline constexpr Color grid = 0xD00000;        // the same as the curve
+inline constexpr Color background = 0xE0F0E0;  // RGB(224, 240, 224)
+inline constexpr Color text = 0x404040;        // RGB(64, 64, 64)
+}  // namespace default_colors
+
+// The line weights: the function pen's width in pixels.
+inline constexpr int thinLine = 1;
+inline constexpr int normalLine = 2;
+inline constexpr int boldLine = 3;
+
+// The graph's options: the four colours and the line weight.
 struct GraphOptions {
-    std::uint32_t functionColor = 0xD00000;
-    std::uint32_t gridColor = 0xD00000;
-    std::uint32_t backgroundColor = 0xE0F0E0;
-    std::uint32_t textColor = 0x404040;
-    int lineWeight = 2;
+    Color functionColor = default_colors::function;
+    Color gridColor = default_colors::grid;
+    Color backgroundColor = default_colors::background;
+    Color textColor = default_colors::text;
+    int lineWeight = normalLine;
 
     friend bool operator==(const GraphOptions&, const GraphOptions&) = default;
 };
@@ -19,6 +35,6 @@ struct GraphOptions {
 struct PlotRequest {
     int distribution = 1;  // catalogue index d
     double parameters[4] = {0.0, 1.0, 0.0, 0.0};
-    int function = 0;  // 0 density or mass, 1 cdf, 2 survival, 3 hazard
+    ShownFunction function = ShownFunction::Density;
     GraphOptions options;
 };

@@ -4,14 +4,20 @@
 #include <memory>
 
 #include "model/distribution.h"
+#include "model/shown_function.h"
 
 // The fifteen distributions in catalogue order d = 0..14: the order of the
-// distribution list, the Distributions menu (command 40100 + d) and the
-// formula pictures ((d + 1) * 1000 + f).
+// distribution list, the Distributions menu and the formula pictures
+// ((d + 1) * 1000 + f).
 
 inline constexpr int distributionCount = 15;
-inline constexpr int functionCount = 4;  // f: 0 density or mass, 1 cdf, 2 survival, 3 hazard
 inline constexpr int defaultDistribution = 1;  // Normal
+
+// Whether distribution d takes whole values only.
+inline constexpr std::array<bool, distributionCount> isDiscreteDistribution = {
+    false, false, false, false, false, false, false, false, false, false, false,  // Uniform .. Double Exponential
+    true,  true,  true,  true,                                                    // Poisson .. Geometric
+};
 
 using DistributionSet = std::array<std::unique_ptr<Distribution>, distributionCount>;
 
@@ -26,15 +32,13 @@ extern const std::array<const char*, distributionCount> distributionMenuTexts;
 // threads never share an instance.
 DistributionSet makeDistributionSet();
 
-constexpr int firstDistributionCommand = 40100;
-constexpr int distributionCommand(int d) { return firstDistributionCommand + d; }
-
 // The picture number of function f of distribution d.
-constexpr int formulaPictureNumber(int d, int f) { return (d + 1) * 1000 + f; }
+constexpr int formulaPictureNumber(int d, ShownFunction f) { return (d + 1) * 1000 + indexOf(f); }
 
 // Whether distribution d has a formula picture for function f (the discrete
 // distributions have no hazard picture).
-constexpr bool hasFormulaPicture(int d, int f)
+constexpr bool hasFormulaPicture(int d, ShownFunction f)
 {
-    return d >= 0 && d < distributionCount && f >= 0 && f < functionCount && !(d >= 11 && f == 3);
+    return d >= 0 && d < distributionCount && isShownFunctionIndex(indexOf(f)) &&
+           !(isDiscreteDistribution[d] && f == ShownFunction::Hazard);
 }

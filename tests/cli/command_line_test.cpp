@@ -217,7 +217,7 @@ TEST(CommandLine, WritesTheGraphAsTheGraphAreaShowsIt)
     request.distribution = 5;
     request.parameters[0] = 2.0;
     request.parameters[1] = 1.0;
-    request.function = 1;
+    request.function = ShownFunction::Distribution;
     const QImage written(QString::fromStdString(file));
     std::remove(file.c_str());
     ASSERT_EQ(written.size(), QSize(304, 230));

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <sstream>
 
-#include "app/settings_store.h"
 #include "cli/command_line.h"
 #include "graph/graph_image.h"
+#include "shell/settings_store.h"
 
 namespace {
 

@@ -29,9 +29,9 @@ TEST(FormulaPicture, EveryPairWithAFormulaHasACentredPictureThatTheBoxShowsWhole
 {
     int count = 0;
     for (int d = 0; d < distributionCount; ++d) {
-        for (int f = 0; f < functionCount; ++f) {
-            if (!hasFormulaPicture(d, f)) continue;
-            const int number = formulaPictureNumber(d, f);
+        for (int f = 0; f < shownFunctionCount; ++f) {
+            if (!hasFormulaPicture(d, shownFunctionAt(f))) continue;
+            const int number = formulaPictureNumber(d, shownFunctionAt(f));
             SCOPED_TRACE(number);
             const QImage picture = loadFormulaPicture(number);
             ASSERT_FALSE(picture.isNull());
@@ -67,16 +67,16 @@ TEST(FormulaPicture, WritesTheSelectedPictureAsAFileOrNothingForAPairWithoutOne)
     ASSERT_TRUE(folder.isValid());
 
     const QString written = folder.filePath("normal-cdf.png");
-    ASSERT_TRUE(writeFormulaPicture(1, 1, written));
+    ASSERT_TRUE(writeFormulaPicture(1, ShownFunction::Distribution, written));
     const QImage readBack(written);
     ASSERT_FALSE(readBack.isNull());
     EXPECT_EQ(readBack.convertToFormat(QImage::Format_RGB32), loadFormulaPicture(2001));
 
     const QString hazard = folder.filePath("poisson-hazard.png");
-    EXPECT_FALSE(writeFormulaPicture(11, 3, hazard));
+    EXPECT_FALSE(writeFormulaPicture(11, ShownFunction::Hazard, hazard));
     EXPECT_FALSE(QFile::exists(hazard));
-    EXPECT_FALSE(writeFormulaPicture(15, 0, folder.filePath("none.png")));
-    EXPECT_FALSE(writeFormulaPicture(1, 1, folder.filePath("no-such-folder/normal-cdf.png")));
+    EXPECT_FALSE(writeFormulaPicture(15, ShownFunction::Density, folder.filePath("none.png")));
+    EXPECT_FALSE(writeFormulaPicture(1, ShownFunction::Distribution, folder.filePath("no-such-folder/normal-cdf.png")));
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ std::vector<double> tickValues(const std::vector<PlotYTick>& ticks)
 TEST(FunctionPlot, StandardNormalDensity)
 {
     NormalDistribution normal(0.0, 1.0);
-    const FunctionPlot plot = computeFunctionPlot(normal, 0);
+    const FunctionPlot plot = computeFunctionPlot(normal, ShownFunction::Density);
     ASSERT_FALSE(plot.parametersInvalid);
     EXPECT_NEAR(plot.low, -3.0902, 1e-4);
     EXPECT_EQ(plot.low, -plot.high);
@@ -70,7 +70,7 @@ TEST(FunctionPlot, StandardNormalDensity)
 TEST(FunctionPlot, StandardNormalDistributionFunction)
 {
     NormalDistribution normal(0.0, 1.0);
-    const FunctionPlot plot = computeFunctionPlot(normal, 1);
+    const FunctionPlot plot = computeFunctionPlot(normal, ShownFunction::Distribution);
     EXPECT_NEAR(plot.maxValue, 0.999, 1e-9);
     const std::vector<double> values = tickValues(plot.yTicks);
     ASSERT_EQ(values.size(), 5u);
@@ -83,7 +83,7 @@ TEST(FunctionPlot, StandardNormalDistributionFunction)
 TEST(FunctionPlot, ARangeAboveZeroPutsTheYAxisOnTheLeftEdge)
 {
     NormalDistribution normal(10.0, 1.0);
-    const FunctionPlot plot = computeFunctionPlot(normal, 0);
+    const FunctionPlot plot = computeFunctionPlot(normal, ShownFunction::Density);
     EXPECT_EQ(plot.yAxisX, 15);
     EXPECT_FALSE(plot.zeroLabel);
     ASSERT_FALSE(plot.yTicks.empty());
@@ -100,7 +100,7 @@ TEST(FunctionPlot, UniformWithoutAnIntervalKeepsOnlyTheAxes)
          {Case{1.0, -1.0, true}, Case{2.0, 2.0, false}, Case{-1.0, -1.0, false}, Case{3.0, 1.0, false}}) {
         for (int function = 0; function < 4; ++function) {
             UniformDistribution uniform(c.a, c.b);
-            const FunctionPlot plot = computeFunctionPlot(uniform, function);
+            const FunctionPlot plot = computeFunctionPlot(uniform, shownFunctionAt(function));
             EXPECT_FALSE(plot.parametersInvalid);
             EXPECT_TRUE(plot.curve.empty()) << c.a << " " << c.b << " f" << function;
             EXPECT_TRUE(plot.yTicks.empty());
@@ -117,7 +117,7 @@ TEST(FunctionPlot, UnusableParametersStopBeforeSampling)
     for (int function = 0; function < 4; ++function) {
         ScriptedDistribution distribution(true, -1.0, 1.0);
         distribution.rangeStatus = ResultStatus::Invalid;
-        const FunctionPlot plot = computeFunctionPlot(distribution, function);
+        const FunctionPlot plot = computeFunctionPlot(distribution, shownFunctionAt(function));
         EXPECT_TRUE(plot.parametersInvalid) << function;
         EXPECT_EQ(distribution.functionCalls, 0) << function;
         EXPECT_TRUE(plot.curve.empty());
@@ -131,7 +131,7 @@ TEST(FunctionPlot, SingularPointsLeaveGapsThatTheCurveBridges)
         if (x > 1.2 && x < 1.3) return Result{0.0, ResultStatus::SingularPoint};
         return Result{x};
     };
-    const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+    const FunctionPlot plot = computeFunctionPlot(distribution, ShownFunction::Density);
 
     int gaps = 0;
     for (int i = 0; i < 274; ++i) {
@@ -166,7 +166,7 @@ TEST(FunctionPlot, FailedValuesAreGapsUntilTheFirstValidOneThenTheRunningMaximum
         if (x == 200) return Result{infinity};  // an infinite value is a failure, whatever the status
         return Result{x < 120 ? x / 100 : 0.5};
     };
-    const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+    const FunctionPlot plot = computeFunctionPlot(distribution, ShownFunction::Density);
 
     for (int i = 0; i < 10; ++i) EXPECT_EQ(plot.samples[i], gap) << i;
     EXPECT_EQ(plot.samples[10], 0.1);
@@ -186,7 +186,7 @@ TEST(FunctionPlot, AllZeroValuesLieOnTheBaselineWithoutYTicks)
 {
     ScriptedDistribution distribution(true, 1.0, 3.0);
     distribution.density = [](double) { return Result{0.0}; };
-    const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+    const FunctionPlot plot = computeFunctionPlot(distribution, ShownFunction::Density);
     EXPECT_EQ(plot.maxValue, 0.0);
     ASSERT_EQ(plot.curve.size(), 275u);
     for (const PlotPoint& point : plot.curve) EXPECT_EQ(point.y, 215);
@@ -197,7 +197,7 @@ TEST(FunctionPlot, NoValidSampleLeavesOnlyTheAxes)
 {
     ScriptedDistribution distribution(true, -2.0, 6.0);
     distribution.density = [](double) { return Result{0.0, ResultStatus::Invalid}; };
-    const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+    const FunctionPlot plot = computeFunctionPlot(distribution, ShownFunction::Density);
     EXPECT_EQ(plot.maxValue, gap);
     EXPECT_TRUE(plot.curve.empty());
     EXPECT_TRUE(plot.yTicks.empty());
@@ -227,7 +227,7 @@ TEST(FunctionPlot, ExtremeScalesEndWithoutNonsenseTicks)
         ScriptedDistribution distribution(true, c.low, c.high);
         const double value = c.value;
         distribution.density = [value](double) { return Result{value}; };
-        const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+        const FunctionPlot plot = computeFunctionPlot(distribution, ShownFunction::Density);
         EXPECT_FALSE(plot.parametersInvalid) << c.what;
         EXPECT_EQ(!plot.yTicks.empty(), c.yTicks) << c.what;
         EXPECT_EQ(!plot.xTicks.empty(), c.xTicks) << c.what;
@@ -250,7 +250,8 @@ TEST(FunctionPlot, AStopRequestAbandonsTheSamplingBeforeTheNextSample)
 {
     ScriptedDistribution distribution(true, 0.0, 1.0);
     int queries = 0;
-    const FunctionPlot plot = computeFunctionPlot(distribution, 1, [&] { return ++queries > 40; });
+    const FunctionPlot plot =
+        computeFunctionPlot(distribution, ShownFunction::Distribution, [&] { return ++queries > 40; });
     EXPECT_TRUE(plot.abandoned);
     EXPECT_EQ(distribution.functionCalls, 40);
     EXPECT_TRUE(plot.curve.empty());
@@ -259,7 +260,7 @@ TEST(FunctionPlot, AStopRequestAbandonsTheSamplingBeforeTheNextSample)
 TEST(FunctionPlot, AnUnknownFunctionDrawsNoCurve)
 {
     ScriptedDistribution distribution(true, 0.0, 1.0);
-    const FunctionPlot plot = computeFunctionPlot(distribution, 4);
+    const FunctionPlot plot = computeFunctionPlot(distribution, shownFunctionAt(4));
     EXPECT_FALSE(plot.parametersInvalid);
     EXPECT_TRUE(plot.curve.empty());
     EXPECT_EQ(distribution.functionCalls, 0);
@@ -273,7 +274,7 @@ TEST(FunctionPlot, DiscreteFunctionsAreStaircasesOfTheMassWalk)
     for (int function = 0; function < 3; ++function) {
         ScriptedDistribution distribution(false, 0.0, 9.0);
         scriptGeometric(distribution, p);
-        const FunctionPlot plot = computeFunctionPlot(distribution, function);
+        const FunctionPlot plot = computeFunctionPlot(distribution, shownFunctionAt(function));
 
         // One mass for the first sample, then one step per change of integer.
         EXPECT_EQ(distribution.functionCalls, 1) << function;
@@ -299,8 +300,8 @@ TEST(FunctionPlot, DiscreteRunningSumsStartFromTheFirstMassOfTheRange)
     constexpr double p = 0.3;
     ScriptedDistribution distribution(false, 2.0, 9.0);
     scriptGeometric(distribution, p);
-    const FunctionPlot cdf = computeFunctionPlot(distribution, 1);
-    const FunctionPlot survival = computeFunctionPlot(distribution, 2);
+    const FunctionPlot cdf = computeFunctionPlot(distribution, ShownFunction::Distribution);
+    const FunctionPlot survival = computeFunctionPlot(distribution, ShownFunction::Survival);
     const double first = p * std::pow(1 - p, 2);
     EXPECT_DOUBLE_EQ(cdf.samples[0], first);
     EXPECT_DOUBLE_EQ(survival.samples[0], 1 - first);
@@ -318,7 +319,7 @@ TEST(FunctionPlot, WideDiscreteRangesKeepTheTrueMassAtEverySample)
         for (int function = 0; function < 3; ++function) {
             ScriptedDistribution distribution(false, 0.0, c.high);
             scriptGeometric(distribution, c.p);
-            const FunctionPlot plot = computeFunctionPlot(distribution, function);
+            const FunctionPlot plot = computeFunctionPlot(distribution, shownFunctionAt(function));
             for (int i = 0; i < 274; ++i) {
                 const double k = std::floor(sampleX(plot, i));
                 const double mass = c.p * std::pow(1 - c.p, k);
@@ -347,7 +348,7 @@ TEST(FunctionPlot, ADiscretePassWalksShortGapsAndJumpsLongOnesOnceEach)
     for (const Case& c : cases) {
         ScriptedDistribution distribution(false, 0.0, 273 * c.spacing);
         scriptGeometric(distribution, 1e-5);
-        const FunctionPlot plot = computeFunctionPlot(distribution, c.function);
+        const FunctionPlot plot = computeFunctionPlot(distribution, shownFunctionAt(c.function));
         EXPECT_EQ(distribution.functionCalls, c.functionCalls) << c.spacing << " f" << c.function;
         EXPECT_EQ(distribution.stepCalls, c.stepCalls) << c.spacing << " f" << c.function;
         const double k = 273 * c.spacing;
@@ -374,7 +375,7 @@ TEST(FunctionPlot, CatalogueDiscreteDistributionsDrawTheirMassesAndRunningSums)
         for (int function = 0; function < 3; ++function) {
             const auto distribution = c.make();
             const auto reference = c.make();
-            const FunctionPlot plot = computeFunctionPlot(*distribution, function);
+            const FunctionPlot plot = computeFunctionPlot(*distribution, shownFunctionAt(function));
             ASSERT_FALSE(plot.parametersInvalid) << c.name;
             const double first = std::floor(plot.low);
             const double before = first > 0 ? reference->cdf(first - 1) : 0.0;
@@ -400,7 +401,7 @@ TEST(FunctionPlot, DiscreteHazardIsEvaluatedAtTheUnroundedX)
 {
     ScriptedDistribution distribution(false, 0.0, 2.0);
     distribution.hazardFunction = [](double x) { return Result{x}; };
-    const FunctionPlot plot = computeFunctionPlot(distribution, 3);
+    const FunctionPlot plot = computeFunctionPlot(distribution, ShownFunction::Hazard);
     EXPECT_EQ(distribution.functionCalls, 274);
     EXPECT_EQ(distribution.stepCalls, 0);
     EXPECT_DOUBLE_EQ(plot.samples[1], 2.0 / 273);
@@ -421,7 +422,7 @@ TEST(FunctionPlot, DiscreteXTicksAreWholeSteps)
     for (const Case& c : cases) {
         ScriptedDistribution distribution(false, c.low, c.high);
         scriptGeometric(distribution, 0.5);
-        const FunctionPlot plot = computeFunctionPlot(distribution, 0);
+        const FunctionPlot plot = computeFunctionPlot(distribution, ShownFunction::Density);
         ASSERT_EQ(plot.xTicks.size(), static_cast<std::size_t>(c.ticks)) << c.high;
         EXPECT_EQ(plot.xTicks[1 % c.ticks].value - plot.xTicks[0].value, c.ticks > 1 ? c.step : 0);
         ASSERT_EQ(plot.xLabels.size(), 2u);

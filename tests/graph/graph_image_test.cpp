@@ -38,7 +38,7 @@ Drawn drawConstant(double low, double high, const GraphOptions& options, const S
 {
     ScriptedDistribution distribution(true, low, high);
     distribution.density = [](double) { return Result{1.0}; };
-    Drawn drawn{computeFunctionPlot(distribution, 0), newGraphImage(options), false};
+    Drawn drawn{computeFunctionPlot(distribution, ShownFunction::Density), newGraphImage(options), false};
     drawn.complete = drawFunctionPlot(drawn.image, drawn.plot, options, stop);
     return drawn;
 }
@@ -141,7 +141,7 @@ TEST(GraphImage, InvalidParametersShowOnlyTheCentredMessage)
     distribution.rangeStatus = ResultStatus::Invalid;
     const GraphOptions options = distinctOptions();
     QImage image = newGraphImage(options);
-    ASSERT_TRUE(drawFunctionPlot(image, computeFunctionPlot(distribution, 0), options));
+    ASSERT_TRUE(drawFunctionPlot(image, computeFunctionPlot(distribution, ShownFunction::Density), options));
 
     // Rows that carry text, as bands of consecutive rows, and the columns each band inks.
     struct Band {

@@ -50,7 +50,7 @@ PlotRequest densityRequest(int value, std::uint32_t functionColor = 0xD00000)
     PlotRequest request;
     request.distribution = 0;
     request.parameters[0] = value;
-    request.function = 0;
+    request.function = ShownFunction::Density;
     request.options.functionColor = functionColor;
     return request;
 }
@@ -169,7 +169,7 @@ TEST(GraphRenderer, AnIndexWithoutADistributionShowsTheInvalidParameterMessage)
     invalid.rangeStatus = ResultStatus::Invalid;
     const GraphOptions options;
     QImage expected = newGraphImage(options);
-    drawFunctionPlot(expected, computeFunctionPlot(invalid, 0), options);
+    drawFunctionPlot(expected, computeFunctionPlot(invalid, ShownFunction::Density), options);
     const std::vector<QImage> images = received.images();
     ASSERT_EQ(images.size(), 3u);
     for (const QImage& image : images) EXPECT_EQ(image, expected);

@@ -70,25 +70,22 @@ TEST(Catalogue, ListsTheFifteenDistributionsInOrderWithTheirDefaults)
     EXPECT_STREQ(distributionNames[defaultDistribution], "Normal");
 }
 
-TEST(Catalogue, NumbersMenuCommandsAndFormulaPicturesByIndex)
+TEST(Catalogue, NumbersFormulaPicturesByIndex)
 {
-    EXPECT_EQ(distributionCommand(0), 40100);
-    EXPECT_EQ(distributionCommand(8), 40108);
-    EXPECT_EQ(distributionCommand(14), 40114);
-    EXPECT_EQ(formulaPictureNumber(0, 0), 1000);
-    EXPECT_EQ(formulaPictureNumber(8, 1), 9001);
-    EXPECT_EQ(formulaPictureNumber(14, 2), 15002);
+    EXPECT_EQ(formulaPictureNumber(0, ShownFunction::Density), 1000);
+    EXPECT_EQ(formulaPictureNumber(8, ShownFunction::Distribution), 9001);
+    EXPECT_EQ(formulaPictureNumber(14, ShownFunction::Survival), 15002);
 
     int pictures = 0;
     for (int d = 0; d < distributionCount; ++d) {
-        for (int f = 0; f < functionCount; ++f) pictures += hasFormulaPicture(d, f);
+        for (int f = 0; f < shownFunctionCount; ++f) pictures += hasFormulaPicture(d, shownFunctionAt(f));
         // The discrete distributions have no hazard picture (12003 ... 15003).
-        EXPECT_EQ(hasFormulaPicture(d, 3), catalogue[d].continuous) << d;
+        EXPECT_EQ(hasFormulaPicture(d, ShownFunction::Hazard), catalogue[d].continuous) << d;
     }
     EXPECT_EQ(pictures, 56);
-    EXPECT_FALSE(hasFormulaPicture(-1, 0));
-    EXPECT_FALSE(hasFormulaPicture(15, 0));
-    EXPECT_FALSE(hasFormulaPicture(0, 4));
+    EXPECT_FALSE(hasFormulaPicture(-1, ShownFunction::Density));
+    EXPECT_FALSE(hasFormulaPicture(15, ShownFunction::Density));
+    EXPECT_FALSE(hasFormulaPicture(0, shownFunctionAt(4)));
 }
 
 TEST(Catalogue, EachSetOwnsItsInstances)

@@ -1,4 +1,4 @@
-#include "app/about_box.h"
+#include "window/about_box.h"
 
 #include <gtest/gtest.h>
 

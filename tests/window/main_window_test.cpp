@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "window/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/function_selector.h"
-#include "app/graph_area.h"
-#include "app/menu_table.h"
 #include "graph/report.h"
 #include "qt_application.h"
+#include "shell/report_content.h"
+#include "window/function_selector.h"
+#include "window/graph_area.h"
+#include "window/menu_table.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ TEST_F(MainWindowTest, StartsOnTheStandardNormalDensity)
     EXPECT_EQ(window->functionSelector()->currentIndex(), 0);
     EXPECT_EQ(graphTitle(), "Probability Density Function (PDF)");
     EXPECT_TRUE(marked(distributionCommandOf(1)));
-    EXPECT_TRUE(marked(functionCommandOf(0)));
+    EXPECT_TRUE(marked(functionCommandOf(ShownFunction::Density)));
     EXPECT_TRUE(marked(lineWeightCommandOf(2)));
 
     EXPECT_EQ(text(Field::Parameter1), "0");
@@ -87,9 +88,9 @@ TEST_F(MainWindowTest, MenuAndControlsAgreeWhicheverIsUsed)
     EXPECT_TRUE(marked(distributionCommandOf(5)));
     EXPECT_FALSE(marked(distributionCommandOf(1)));
 
-    window->menuAction(functionCommandOf(3))->trigger();
+    window->menuAction(functionCommandOf(ShownFunction::Hazard))->trigger();
     EXPECT_EQ(window->functionSelector()->currentIndex(), 3);
-    EXPECT_TRUE(marked(functionCommandOf(3)));
+    EXPECT_TRUE(marked(functionCommandOf(ShownFunction::Hazard)));
     EXPECT_EQ(graphTitle(), "Hazard Function");
 
     // Each selector item's tip is its function's long name, as the graph box shows it.
@@ -110,8 +111,8 @@ TEST_F(MainWindowTest, MenuAndControlsAgreeWhicheverIsUsed)
 
     QTest::mouseClick(window->functionSelector()->button(1), Qt::LeftButton);
     EXPECT_EQ(window->functionSelector()->currentIndex(), 1);
-    EXPECT_TRUE(marked(functionCommandOf(1)));
-    EXPECT_FALSE(marked(functionCommandOf(3)));
+    EXPECT_TRUE(marked(functionCommandOf(ShownFunction::Distribution)));
+    EXPECT_FALSE(marked(functionCommandOf(ShownFunction::Hazard)));
     EXPECT_EQ(graphTitle(), "Cumulative Distribution Function (CPF)");
 }
 
@@ -123,14 +124,22 @@ TEST_F(MainWindowTest, TabVisitsTheFieldsInCreationOrderAndSkipsAHiddenOne)
         return QApplication::focusWidget();
     };
     const std::vector<QWidget*> order = {
-        window->distributionList(),        window->functionSelector(),
-        window->field(Field::Parameter1),  window->field(Field::Parameter2),
-        window->field(Field::X),           window->field(Field::Pdf),
-        window->field(Field::Cdf),         window->field(Field::Survival),
-        window->field(Field::Hazard),      window->field(Field::Q),
-        window->field(Field::Quantile),    window->field(Field::Mean),
-        window->field(Field::StandardDeviation), window->field(Field::CoefficientOfVariation),
-        window->field(Field::Skewness),    window->field(Field::Kurtosis),
+        window->distributionList(),
+        window->functionSelector(),
+        window->field(Field::Parameter1),
+        window->field(Field::Parameter2),
+        window->field(Field::X),
+        window->field(Field::Pdf),
+        window->field(Field::Cdf),
+        window->field(Field::Survival),
+        window->field(Field::Hazard),
+        window->field(Field::Q),
+        window->field(Field::Quantile),
+        window->field(Field::Mean),
+        window->field(Field::StandardDeviation),
+        window->field(Field::CoefficientOfVariation),
+        window->field(Field::Skewness),
+        window->field(Field::Kurtosis),
     };
     for (std::size_t i = 1; i < order.size(); ++i) {
         EXPECT_EQ(tabFrom(order.front(), static_cast<int>(i)), order[i]) << "Tab " << i;
@@ -188,7 +197,7 @@ TEST_F(MainWindowTest, XAndQEditsRefreshTheirOwnPanelOnly)
 TEST_F(MainWindowTest, ThePrintedPageTakesTheTextsAsShown)
 {
     window->menuAction(distributionCommandOf(3))->trigger();  // Exponential, one parameter
-    window->menuAction(functionCommandOf(1))->trigger();
+    window->menuAction(functionCommandOf(ShownFunction::Distribution))->trigger();
     typeInto(Field::X, "2");
     window->settleGraph();
 
@@ -207,6 +216,11 @@ TEST_F(MainWindowTest, ThePrintedPageTakesTheTextsAsShown)
     EXPECT_FALSE(page.functionFormula.isNull());
     EXPECT_NE(page.densityFormula, page.functionFormula);
     EXPECT_EQ(page.graph, window->graphArea()->image());
+
+    // The window prints the page the command line writes, long texts cut alike.
+    typeInto(Field::X, QString(600, '1'));
+    EXPECT_EQ(window->reportContent().x, reportContent(window->shell(), QImage()).x);
+    EXPECT_EQ(window->reportContent().x.size(), 511);
 }
 
 TEST_F(MainWindowTest, ClosingStopsTheShell)

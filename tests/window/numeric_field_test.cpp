@@ -1,4 +1,4 @@
-#include "app/numeric_field.h"
+#include "window/numeric_field.h"
 
 #include <gtest/gtest.h>
 

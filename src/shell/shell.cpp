@@ -1,0 +1,352 @@
+#include "shell/shell.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "graph/plot_vector_registers.h"
+#include "model/value_text.h"
+#include "shell/number_text.h"
+
+namespace {
+
+// A field's text is read with at most this many characters.
+constexpr std::size_t fieldReadLimit = 1023;
+
+// The label texts the window is built with, before the first refresh.
+constexpr const char* initialDomainText =
+    "\xCE"
+    "[0;+"
+    "\xA5"
+    ")";
+
+Field parameterField(int k) { return k == 1 ? Field::Parameter1 : Field::Parameter2; }
+
+}  // namespace
+
+Shell::Shell(const GraphOptions& storedOptions, ShellServices services)
+    : services_(std::move(services)), distributions_(makeDistributionSet())
+{
+    state_.setGraphOptions(storedOptions);
+    // A line weight that is no menu item would leave every Options mark off.
+    if (state_.lineWeight < thinLine || state_.lineWeight > boldLine) state_.lineWeight = normalLine;
+
+    fieldVisible_.fill(true);
+    fieldTexts_[index(Field::X)] = "0";
+    fieldTexts_[index(Field::Q)] = "0.95";
+    labelTexts_ = {"a", "b", initialDomainText, initialDomainText};
+
+    selections_[static_cast<int>(Selection::DistributionList)] = state_.selectedDistribution;
+    selections_[static_cast<int>(Selection::DistributionMark)] = state_.selectedDistribution;
+    selections_[static_cast<int>(Selection::FunctionTab)] = indexOf(state_.selectedFunction);
+    selections_[static_cast<int>(Selection::FunctionMark)] = indexOf(state_.selectedFunction);
+    selections_[static_cast<int>(Selection::LineWeightMark)] = state_.lineWeight;
+    graphTitle_ = functionNames[indexOf(state_.selectedFunction)];
+}
+
+void Shell::attachView(ShellView* view)
+{
+    view_ = view;
+    if (!view_) return;
+    for (int i = 0; i < fieldCount; ++i) {
+        view_->fieldTextChanged(static_cast<Field>(i), fieldTexts_[i]);
+        view_->fieldVisibilityChanged(static_cast<Field>(i), fieldVisible_[i]);
+    }
+    for (int i = 0; i < labelCount; ++i) view_->labelTextChanged(static_cast<Label>(i), labelTexts_[i]);
+    for (int i = 0; i < selectionCount; ++i) view_->selectionChanged(static_cast<Selection>(i), selections_[i]);
+    view_->graphTitleChanged(graphTitle_);
+    view_->formulaChanged(state_.selectedDistribution, state_.selectedFunction);
+}
+
+void Shell::start()
+{
+    if (started_) return;
+    started_ = true;
+    requestRedraw();  // the renderer's first pass
+    refreshParameterLabels();
+    refreshParameterFields();
+    refreshStatistics();
+    refreshQuantile();  // once the window is shown
+}
+
+// ---- Commands ----
+
+void Shell::selectDistribution(int d, CommandSource source)
+{
+    if (d < 0 || d >= distributionCount) return;
+    state_.selectedDistribution = d;
+    if (source == CommandSource::Menu) {
+        setSelection(Selection::DistributionList, d);
+    } else {
+        selections_[static_cast<int>(Selection::DistributionList)] = d;
+    }
+    setSelection(Selection::DistributionMark, d);
+    refreshParameterLabels();
+    refreshParameterFields();
+    refreshQuantile();
+    refreshFunctionValues();
+    repaintFormula();
+    requestRedraw();
+}
+
+void Shell::selectFunction(ShownFunction f, CommandSource source)
+{
+    if (!isShownFunctionIndex(indexOf(f))) return;
+    state_.selectedFunction = f;
+    if (source == CommandSource::Menu) {
+        setSelection(Selection::FunctionTab, indexOf(f));
+    } else {
+        selections_[static_cast<int>(Selection::FunctionTab)] = indexOf(f);
+    }
+    setSelection(Selection::FunctionMark, indexOf(f));
+    setGraphTitle(functionNames[indexOf(f)]);
+    repaintFormula();
+    requestRedraw();
+}
+
+void Shell::editParameter(int k, std::string_view text)
+{
+    if (k != 1 && k != 2) return;
+    // A hidden field takes no typing; its parameter stays 0.
+    if (!isFieldVisible(parameterField(k))) return;
+    setTypedText(parameterField(k), text);
+}
+
+void Shell::editX(std::string_view text) { setTypedText(Field::X, text); }
+
+void Shell::editQ(std::string_view text) { setTypedText(Field::Q, text); }
+
+void Shell::editField(Field field, std::string_view text)
+{
+    switch (field) {
+        case Field::Parameter1:
+            editParameter(1, text);
+            break;
+        case Field::Parameter2:
+            editParameter(2, text);
+            break;
+        case Field::X:
+            editX(text);
+            break;
+        case Field::Q:
+            editQ(text);
+            break;
+        default:
+            break;  // the result fields are read-only
+    }
+}
+
+void Shell::setLineWeight(int weight)
+{
+    if (weight < thinLine || weight > boldLine) return;
+    setSelection(Selection::LineWeightMark, weight);
+    state_.lineWeight = weight;
+    requestRedraw();  // the snapshot carries the new pen width
+}
+
+void Shell::chooseColor(ColorTarget target)
+{
+    if (!view_) return;
+    const std::optional<Color> chosen = view_->runColorDialog(target, state_.customColors);
+    if (!chosen) return;
+    state_.color(target) = *chosen;
+    requestRedraw();
+}
+
+void Shell::resetColors()
+{
+    state_.functionColor = default_colors::function;
+    state_.gridColor = default_colors::grid;
+    state_.backgroundColor = default_colors::background;
+    state_.textColor = default_colors::text;
+    requestRedraw();
+}
+
+void Shell::shutdown()
+{
+    if (shutDown_) return;
+    shutDown_ = true;  // no redraw request reaches a stopped renderer
+    if (services_.stopRenderer) services_.stopRenderer();
+    if (services_.saveOptions) services_.saveOptions(state_.graphOptions());
+}
+
+// ---- Panel refreshes ----
+
+void Shell::refreshParameterLabels()
+{
+    Distribution& distribution = selected();
+    setLabelText(Label::ParameterSymbol1, distribution.parameterSymbol1());
+    setLabelText(Label::ParameterSymbol2, distribution.parameterSymbol2());
+    setLabelText(Label::ParameterDomain1, distribution.parameterDomain1());
+    setLabelText(Label::ParameterDomain2, distribution.parameterDomain2());
+}
+
+void Shell::refreshParameterFields()
+{
+    const int count = selected().parameterCount();
+    for (int i = 1; i <= 2; ++i) {
+        if (i <= count) {
+            setFieldVisible(parameterField(i), true);
+        } else {
+            setFieldVisible(parameterField(i), false);
+            setFieldText(parameterField(i), "");  // its parameter becomes 0
+        }
+    }
+    // Each text set here is applied to its parameter, so that a shown
+    // parameter always holds the value of its displayed text.
+    for (int i = std::min(count, 2); i >= 1; --i) {
+        const double value = i == 1 ? selected().parameter1() : selected().parameter2();
+        setFieldText(parameterField(i), formatValue(value));
+    }
+}
+
+void Shell::refreshStatistics()
+{
+    clearUpperVectorRegisters();
+    Distribution& distribution = selected();
+    showResult(Field::Mean, distribution.mean());
+    showResult(Field::StandardDeviation, distribution.standardDeviation());
+    showResult(Field::CoefficientOfVariation, distribution.coefficientOfVariation());
+    showResult(Field::Skewness, distribution.skewness());
+    showResult(Field::Kurtosis, distribution.kurtosis());
+    requestRedraw();  // how a parameter edit reaches the graph
+}
+
+void Shell::refreshQuantile()
+{
+    clearUpperVectorRegisters();
+    const double q = fieldNumber(Field::Q);
+    showResult(Field::Quantile, selected().quantile(q));
+}
+
+void Shell::refreshFunctionValues()
+{
+    clearUpperVectorRegisters();
+    const double x = fieldNumber(Field::X);
+    Distribution& distribution = selected();
+    showResult(Field::Pdf, distribution.pdf(x));
+    showResult(Field::Cdf, distribution.cdf(x));
+    showResult(Field::Survival, distribution.survival(x));
+    showResult(Field::Hazard, distribution.hazard(x));
+}
+
+PlotRequest Shell::plotRequest() const
+{
+    const Distribution& distribution = *distributions_[state_.selectedDistribution];
+    PlotRequest request;
+    request.distribution = state_.selectedDistribution;
+    request.parameters[0] = distribution.parameter1();
+    request.parameters[1] = distribution.parameter2();
+    request.parameters[2] = distribution.parameter3();
+    request.parameters[3] = distribution.parameter4();
+    request.function = state_.selectedFunction;
+    request.options = state_.graphOptions();
+    return request;
+}
+
+// ---- Fields, labels and marks ----
+
+void Shell::setFieldText(Field field, std::string text)
+{
+    std::string& current = fieldTexts_[index(field)];
+    if (current != text) {
+        current = std::move(text);
+        if (view_) {
+            view_->fieldTextChanged(field, current);
+            clearUpperVectorRegisters();  // the view may have drawn; more numbers may follow
+        }
+    }
+    fieldTextChanged(field);  // a field reports every text it is given, changed or not
+}
+
+void Shell::setTypedText(Field field, std::string_view text)
+{
+    fieldTexts_[index(field)] = std::string(text);
+    fieldTextChanged(field);
+}
+
+// What a field's text-changed notification does.
+void Shell::fieldTextChanged(Field field)
+{
+    switch (field) {
+        case Field::Parameter1:
+            applyParameterText(1);
+            break;
+        case Field::Parameter2:
+            applyParameterText(2);
+            break;
+        case Field::X:
+            refreshFunctionValues();
+            break;
+        case Field::Q:
+            refreshQuantile();
+            break;
+        default:
+            break;  // result fields: no command
+    }
+}
+
+void Shell::applyParameterText(int k)
+{
+    const double value = fieldNumber(parameterField(k));
+    if (k == 1) {
+        selected().setParameter1(value);
+    } else {
+        selected().setParameter2(value);
+    }
+    refreshStatistics();
+    refreshQuantile();
+    refreshFunctionValues();
+}
+
+double Shell::fieldNumber(Field field) const
+{
+    return parseNumber(std::string_view(fieldTexts_[index(field)]).substr(0, fieldReadLimit));
+}
+
+void Shell::setFieldVisible(Field field, bool visible)
+{
+    if (fieldVisible_[index(field)] == visible) return;
+    fieldVisible_[index(field)] = visible;
+    if (view_) view_->fieldVisibilityChanged(field, visible);
+}
+
+void Shell::setLabelText(Label label, std::string text)
+{
+    std::string& current = labelTexts_[static_cast<int>(label)];
+    if (current == text) return;
+    current = std::move(text);
+    if (view_) view_->labelTextChanged(label, current);
+}
+
+void Shell::setSelection(Selection which, int value)
+{
+    int& current = selections_[static_cast<int>(which)];
+    if (current == value) return;
+    current = value;
+    if (view_) view_->selectionChanged(which, value);
+}
+
+void Shell::setGraphTitle(std::string title)
+{
+    if (graphTitle_ == title) return;
+    graphTitle_ = std::move(title);
+    if (view_) view_->graphTitleChanged(graphTitle_);
+}
+
+void Shell::showResult(Field field, double value)
+{
+    const ResultStatus status = selected().status();  // read right after the call
+    results_[index(field)] = Result{value, status};
+    setFieldText(field, formatResult(value, status));
+}
+
+void Shell::repaintFormula()
+{
+    if (view_) view_->formulaChanged(state_.selectedDistribution, state_.selectedFunction);
+}
+
+void Shell::requestRedraw()
+{
+    if (shutDown_ || !services_.requestRedraw) return;
+    services_.requestRedraw(plotRequest());
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "graph/plot_request.h"
+#include "model/catalogue.h"
+#include "model/result_status.h"
+#include "shell/shell_state.h"
+#include "shell/shell_view.h"
+
+// What the shell asks of the rest of the program. Each may be left empty.
+struct ShellServices {
+    // Wakes the renderer for a new pass over this snapshot; never waits for it.
+    std::function<void(const PlotRequest&)> requestRedraw;
+    // Stops the renderer for good (at shutdown, before the options are saved).
+    std::function<void()> stopRenderer;
+    // Keeps the graph options for the next run.
+    std::function<void(const GraphOptions&)> saveOptions;
+};
+
+// Where a selection command came from: the menu, or the list or selector
+// itself (which then already shows the new selection).
+enum class CommandSource { Menu, Control };
+
+// A computed value as the distribution returned it, with the status of its call.
+struct Result {
+    double value = 0.0;
+    ResultStatus status = ResultStatus::Ok;
+};
+
+// The headless application shell: the state of a run, the texts of every
+// field and label, the marks and selections, and the commands that change
+// them in their fixed order of effects. A window or the command line is a
+// view over it; the graph is reached only through redraw requests.
+class Shell {
+public:
+    explicit Shell(const GraphOptions& storedOptions = {}, ShellServices services = {});
+
+    // The view is told everything it must show at once, then every change.
+    void attachView(ShellView* view);
+
+    // Fills the panels as the window does while it is built and first shown:
+    // the first redraw request, the parameter labels and fields, the
+    // statistics, then the quantile.
+    void start();
+
+    // Commands.
+    void selectDistribution(int d, CommandSource source = CommandSource::Menu);
+    void selectFunction(ShownFunction f, CommandSource source = CommandSource::Menu);
+    void editParameter(int k, std::string_view text);  // the user typed: field k now reads text
+    void editX(std::string_view text);
+    void editQ(std::string_view text);
+    void editField(Field field, std::string_view text);  // any editable field; others are ignored
+    void setLineWeight(int weight);
+    void chooseColor(ColorTarget target);
+    void resetColors();
+    void shutdown();
+
+    // The panel refreshes, each acting on the selected distribution.
+    void refreshParameterLabels();
+    void refreshParameterFields();
+    void refreshStatistics();  // ends with a redraw request
+    void refreshQuantile();
+    void refreshFunctionValues();
+
+    // What the window shows.
+    using FieldTexts = std::array<std::string, fieldCount>;
+    const FieldTexts& fieldTexts() const { return fieldTexts_; }
+    const std::string& fieldText(Field field) const { return fieldTexts_[index(field)]; }
+    bool isFieldVisible(Field field) const { return fieldVisible_[index(field)]; }
+    const std::string& labelText(Label label) const { return labelTexts_[static_cast<int>(label)]; }
+    int selection(Selection which) const { return selections_[static_cast<int>(which)]; }
+    const std::string& graphTitle() const { return graphTitle_; }
+
+    // The value and status behind a result field; empty before its first refresh
+    // and for fields that are not results.
+    std::optional<Result> result(Field field) const { return results_[index(field)]; }
+
+    const ShellState& state() const { return state_; }
+    const Distribution& distribution(int d) const { return *distributions_[d]; }
+    bool isShutDown() const { return shutDown_; }
+
+    // The snapshot that a redraw request hands to the renderer.
+    PlotRequest plotRequest() const;
+
+private:
+    static int index(Field field) { return static_cast<int>(field); }
+    Distribution& selected() { return *distributions_[state_.selectedDistribution]; }
+
+    // A text set by the shell: the view is told, then the field's text-changed
+    // handling runs, as it does for every text a field receives.
+    void setFieldText(Field field, std::string text);
+    // A text the user typed: the view shows it already.
+    void setTypedText(Field field, std::string_view text);
+    void fieldTextChanged(Field field);
+    void applyParameterText(int k);
+    double fieldNumber(Field field) const;
+
+    void setFieldVisible(Field field, bool visible);
+    void setLabelText(Label label, std::string text);
+    void setSelection(Selection which, int value);
+    void setGraphTitle(std::string title);
+    void showResult(Field field, double value);
+    void repaintFormula();
+    void requestRedraw();
+
+    ShellState state_;
+    ShellServices services_;
+    DistributionSet distributions_;
+    ShellView* view_ = nullptr;
+    bool started_ = false;
+    bool shutDown_ = false;
+
+    FieldTexts fieldTexts_;
+    std::array<bool, fieldCount> fieldVisible_;
+    std::array<std::optional<Result>, fieldCount> results_;
+    std::array<std::string, labelCount> labelTexts_;
+    std::array<int, selectionCount> selections_{};
+    std::string graphTitle_;
+};

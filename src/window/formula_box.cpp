@@ -1,0 +1,57 @@
+#include "window/formula_box.h"
+
+#include <QPainter>
+
+#include "graph/formula_picture.h"
+
+namespace {
+
+constexpr int boxWidth = 306;
+constexpr int boxHeight = 62;
+// The part of a picture the box shows: its top-left corner, the size of the
+// area inside the edge. Taller pictures are cut at the bottom.
+constexpr QRect shownPart(0, 0, 304, 60);
+
+const QImage noPicture;
+
+}  // namespace
+
+FormulaBox::FormulaBox(QWidget* parent, PictureLoader loader)
+    : QFrame(parent), loader_(loader ? std::move(loader) : PictureLoader(loadFormulaPicture))
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setFixedSize(boxWidth, boxHeight);
+    setToolTip(QStringLiteral("Formula"));
+}
+
+void FormulaBox::setSelection(int d, int f)
+{
+    distribution_ = d;
+    function_ = f;
+    update();
+}
+
+const QImage& FormulaBox::picture(int d, int f)
+{
+    if (d < 0 || d >= distributionCount || f < 0 || f >= shownFunctionCount) return noPicture;
+    QImage& entry = cache_[d][f];
+    if (entry.isNull()) entry = loader_(formulaPictureNumber(d, shownFunctionAt(f)));
+    return entry;
+}
+
+void FormulaBox::paintEvent(QPaintEvent* event)
+{
+    {
+        QPainter painter(this);
+        const QRect inside = contentsRect();
+        painter.fillRect(inside, palette().color(QPalette::Button));
+        const QImage& shown = picture(distribution_, function_);
+        if (!shown.isNull()) {
+            painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            painter.drawImage(inside.topLeft(), shown, shownPart);
+        }
+    }
+    // The edge is drawn last, over the picture, as the frame's own painting.
+    QFrame::paintEvent(event);
+}

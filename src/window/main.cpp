@@ -1,0 +1,83 @@
+// probaview: the desktop program. It needs a display; without one it says so
+// and points to probaview-cli, the command-line front end over the same shell.
+
+#include <QApplication>
+#include <QIcon>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/product.h"
+#include "shell/settings_store.h"
+#include "window/main_window.h"
+
+namespace {
+
+constexpr const char* noDisplayMessage =
+    "probaview: no graphical display could be opened (DISPLAY or WAYLAND_DISPLAY is unset or unreachable).\n"
+    "probaview: it is a desktop program and needs a display; without one, use probaview-cli, its command-line "
+    "version.\n";
+
+// The platforms that draw on a screen need its address; the others
+// (offscreen, vnc, ...) can run anywhere.
+bool displayReachable()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool needsDisplay = platform.isEmpty() || platform.contains("xcb") || platform.contains("wayland");
+    if (!needsDisplay) return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// A display that is named but cannot be reached makes Qt give up while the
+// application object is made; say in our own words what is needed, and end
+// with a plain failure instead of an abort.
+QtMessageHandler defaultHandler = nullptr;
+
+void reportFatalDisplayFailure(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        if (defaultHandler) defaultHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    std::fputs(noDisplayMessage, stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+// The window's outer size on the platform the layout comes from; the window
+// is centred by it, as far as the window manager lets a program place itself.
+constexpr int outerWidth = 618;
+constexpr int outerHeight = 463;
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!displayReachable()) {
+        std::fputs(noDisplayMessage, stderr);
+        return EXIT_FAILURE;
+    }
+    defaultHandler = qInstallMessageHandler(reportFatalDisplayFailure);
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(product::applicationName));
+    QApplication::setOrganizationName(QString::fromUtf8(product::makerName));
+    qInstallMessageHandler(defaultHandler);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/probaview/probaview_icon.png")));
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        std::fputs("probaview: the main window cannot be created: no screen\n", stderr);
+        return -1;
+    }
+
+    MainWindow window(loadGraphOptions(), [](const GraphOptions& options) { saveGraphOptions(options); });
+    const QRect area = screen->geometry();
+    window.move(area.x() + (area.width() - outerWidth) / 2, area.y() + (area.height() - outerHeight) / 2);
+    window.show();
+    if (!window.windowHandle()) {
+        std::fputs("probaview: the main window cannot be created\n", stderr);
+        return -1;
+    }
+    return QApplication::exec();
+}

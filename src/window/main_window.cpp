@@ -1,0 +1,439 @@
+#include "window/main_window.h"
+
+#include <QAbstractItemView>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QToolTip>
+
+#include "graph/formula_picture.h"
+#include "graph/graph_renderer.h"
+#include "graph/report.h"
+#include "model/catalogue.h"
+#include "shell/help_services.h"
+#include "shell/product.h"
+#include "shell/report_content.h"
+#include "shell/symbol_text.h"
+#include "window/about_box.h"
+#include "window/client_area.h"
+#include "window/formula_box.h"
+#include "window/function_selector.h"
+#include "window/graph_area.h"
+#include "window/menu_table.h"
+#include "window/numeric_field.h"
+#include "window/print_command.h"
+#include "window/window_fonts.h"
+
+namespace {
+
+// The shell's fields and the controls that show them.
+constexpr std::array<std::pair<Field, ControlRole>, fieldCount> fieldControls = {{
+    {Field::Parameter1, ControlRole::ParameterField1},
+    {Field::Parameter2, ControlRole::ParameterField2},
+    {Field::X, ControlRole::XField},
+    {Field::Pdf, ControlRole::DensityValue},
+    {Field::Cdf, ControlRole::DistributionValue},
+    {Field::Survival, ControlRole::SurvivalValue},
+    {Field::Hazard, ControlRole::HazardValue},
+    {Field::Q, ControlRole::QField},
+    {Field::Quantile, ControlRole::QuantileValue},
+    {Field::Mean, ControlRole::MeanValue},
+    {Field::StandardDeviation, ControlRole::StandardDeviationValue},
+    {Field::CoefficientOfVariation, ControlRole::CoefficientOfVariationValue},
+    {Field::Skewness, ControlRole::SkewnessValue},
+    {Field::Kurtosis, ControlRole::KurtosisValue},
+}};
+
+constexpr std::array<std::pair<Label, ControlRole>, labelCount> labelControls = {{
+    {Label::ParameterSymbol1, ControlRole::ParameterSymbol1},
+    {Label::ParameterSymbol2, ControlRole::ParameterSymbol2},
+    {Label::ParameterDomain1, ControlRole::ParameterDomain1},
+    {Label::ParameterDomain2, ControlRole::ParameterDomain2},
+}};
+
+ControlRole roleOf(Field field) { return fieldControls[static_cast<int>(field)].second; }
+
+ControlRole roleOf(Label label) { return labelControls[static_cast<int>(label)].second; }
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont fontOf(ControlFont font) { return font == ControlFont::Symbol ? window_fonts::symbol() : window_fonts::ui(); }
+
+// Colours travel as 0x00BBGGRR.
+QColor toQColor(Color color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+
+Color fromQColor(const QColor& color)
+{
+    return static_cast<Color>(color.red()) | (static_cast<Color>(color.green()) << 8) |
+           (static_cast<Color>(color.blue()) << 16);
+}
+
+// Read-only fields take the button-face colour, as the read-only edit fields
+// of the platform the layout comes from do.
+void paintAsReadOnly(QLineEdit* field)
+{
+    QPalette readOnly = field->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Button));
+    field->setPalette(readOnly);
+}
+
+// A Symbol-font label shows its whole text: where the UI face's Greek letters
+// and signs run wider than the label, the font steps down until they fit.
+void setSymbolText(QLabel* label, const QString& text)
+{
+    constexpr int smallestPixelSize = 9;
+    QFont font = window_fonts::symbol();
+    while (QFontMetrics(font).horizontalAdvance(text) > label->width() && font.pixelSize() > smallestPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label->setFont(font);
+    label->setText(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const GraphOptions& storedOptions, SaveOptions saveOptions)
+{
+    setWindowTitle(QString::fromUtf8(product::title));
+    setWindowIcon(QIcon(QStringLiteral(":/probaview/probaview_icon.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    buildMenuBar();
+    buildControls();
+    startGraph(storedOptions, std::move(saveOptions));
+    connectControls();
+
+    setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+    shell_->attachView(this);
+    shell_->start();
+}
+
+MainWindow::~MainWindow()
+{
+    // Closing stops the render thread; a window destroyed without closing does it here.
+    if (shell_ && !shell_->isShutDown()) shell_->shutdown();
+}
+
+QWidget* MainWindow::control(ControlRole role) const
+{
+    const auto found = controls_.find(role);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+QLineEdit* MainWindow::field(Field which) const { return static_cast<QLineEdit*>(control(roleOf(which))); }
+
+QAction* MainWindow::menuAction(int command) const
+{
+    const auto found = actions_.find(command);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+GraphArea* MainWindow::graphArea() const { return static_cast<GraphArea*>(control(ControlRole::GraphArea)); }
+
+FunctionSelector* MainWindow::functionSelector() const
+{
+    return static_cast<FunctionSelector*>(control(ControlRole::FunctionSelector));
+}
+
+QComboBox* MainWindow::distributionList() const
+{
+    return static_cast<QComboBox*>(control(ControlRole::DistributionList));
+}
+
+void MainWindow::settleGraph()
+{
+    if (renderer_) renderer_->waitUntilIdle();
+    QCoreApplication::sendPostedEvents(graphArea());
+}
+
+void MainWindow::buildControls()
+{
+    auto* client = new ClientArea(this);
+    setCentralWidget(client);
+
+    // Creation order is the focus order: every control is a child of the
+    // client area, made in the order of the table.
+    for (const ControlSpec& row : controlTable) {
+        QWidget* widget = createControl(row, client);
+        if (!widget) continue;
+        if (row.font == ControlFont::Ui) widget->setFont(fontOf(row.font));
+        if (row.tooltip) widget->setToolTip(QString::fromUtf8(row.tooltip));
+        if (row.role != ControlRole::Fixed) controls_[row.role] = widget;
+    }
+
+    // The selector's items come last, as they are added after every control.
+    FunctionSelector* selector = functionSelector();
+    for (int f = 0; f < shownFunctionCount; ++f) {
+        selector->addItem(QString::fromUtf8(functionSelectorItems[f]), QString::fromUtf8(functionNames[f]));
+    }
+}
+
+QWidget* MainWindow::createControl(const ControlSpec& row, QWidget* parent)
+{
+    const QString text =
+        row.font == ControlFont::Symbol ? fromUtf8(symbolTextToUtf8(row.text)) : QString::fromUtf8(row.text);
+    const QRect place(row.x, row.y, row.width, row.height);
+    QWidget* widget = nullptr;
+
+    switch (row.kind) {
+        case ControlKind::TooltipWindow:
+            QToolTip::setFont(fontOf(row.font));
+            return nullptr;
+        case ControlKind::DropDownList: {
+            auto* list = new QComboBox(parent);
+            list->setFont(fontOf(row.font));
+            for (const char* name : distributionNames) list->addItem(QString::fromUtf8(name));
+            // The table's height is the dropped list's; the closed box is one line.
+            // The list drops below the box and scrolls, rather than covering it.
+            constexpr int itemHeight = 15;
+            list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"
+                                               " QComboBox QAbstractItemView::item { min-height: %1px; }")
+                                    .arg(itemHeight));
+            const int closedHeight = list->sizeHint().height();
+            list->setMaxVisibleItems((row.height - closedHeight) / itemHeight);
+            list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            widget = list;
+            widget->setGeometry(place.x(), place.y(), place.width(), closedHeight);
+            widget->show();
+            return widget;
+        }
+        case ControlKind::FunctionSelector:
+            widget = new FunctionSelector(parent);
+            widget->setFont(fontOf(row.font));
+            break;
+        case ControlKind::GroupBox:
+            widget = new QGroupBox(text, parent);
+            break;
+        case ControlKind::PictureBox:
+            if (row.role == ControlRole::GraphArea) {
+                // The image fills the given size; the sunken edge lies around it.
+                auto* area = new GraphArea(parent);
+                area->setGeometry(place.adjusted(0, 0, 2 * area->frameWidth(), 2 * area->frameWidth()));
+                area->show();
+                return area;
+            }
+            widget = new FormulaBox(parent);
+            break;
+        case ControlKind::NumericField:
+        case ControlKind::NumericResult: {
+            auto* numeric = new NumericField(parent);
+            numeric->setText(text);
+            if (row.kind == ControlKind::NumericResult) {
+                numeric->setReadOnly(true);
+                paintAsReadOnly(numeric);
+            }
+            widget = numeric;
+            break;
+        }
+        case ControlKind::ReadOnlyEdit: {
+            auto* edit = new QLineEdit(text, parent);
+            edit->setReadOnly(true);
+            paintAsReadOnly(edit);
+            widget = edit;
+            break;
+        }
+        case ControlKind::RightAlignedLabel:
+        case ControlKind::LeftAlignedLabel: {
+            auto* label = new QLabel(parent);
+            label->setAlignment((row.kind == ControlKind::RightAlignedLabel ? Qt::AlignRight : Qt::AlignLeft) |
+                                Qt::AlignTop);
+            label->setGeometry(place);
+            if (row.font == ControlFont::Symbol) {
+                setSymbolText(label, text);
+            } else {
+                label->setFont(fontOf(row.font));
+                label->setText(text);
+            }
+            label->show();
+            return label;
+        }
+    }
+    widget->setGeometry(place);
+    widget->show();
+    return widget;
+}
+
+void MainWindow::buildMenuBar()
+{
+    std::map<RadioGroup, QActionGroup*> groups;
+    QMenu* menu = nullptr;
+    QMenu* outer = nullptr;
+
+    for (const MenuRow& row : menuRows()) {
+        const QString text = QString::fromUtf8(row.text);
+        switch (row.kind) {
+            case MenuRowKind::Menu:
+                menu = menuBar()->addMenu(text);
+                outer = nullptr;
+                break;
+            case MenuRowKind::Submenu:
+                outer = menu;
+                menu = menu->addMenu(text);
+                break;
+            case MenuRowKind::EndSubmenu:
+                menu = outer;
+                outer = nullptr;
+                break;
+            case MenuRowKind::Separator:
+                menu->addSeparator();
+                break;
+            case MenuRowKind::Item: {
+                QAction* action = menu->addAction(text);
+                if (row.group != RadioGroup::None) {
+                    QActionGroup*& group = groups[row.group];
+                    if (!group) {
+                        group = new QActionGroup(this);
+                        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+                    }
+                    action->setCheckable(true);
+                    group->addAction(action);
+                }
+                const int command = row.command;
+                connect(action, &QAction::triggered, this, [this, command] { runMenuCommand(command); });
+                actions_[command] = action;
+                break;
+            }
+        }
+    }
+
+    // F1 anywhere in the window opens the help.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] { runMenuCommand(menu_command::helpContent); });
+}
+
+void MainWindow::connectControls()
+{
+    connect(distributionList(), &QComboBox::activated, this,
+            [this](int d) { shell_->selectDistribution(d, CommandSource::Control); });
+    connect(functionSelector(), &FunctionSelector::activated, this,
+            [this](int f) { shell_->selectFunction(shownFunctionAt(f), CommandSource::Control); });
+
+    // Only the user's own edits are commands; texts the shell sets come back
+    // through the view and must not re-enter.
+    for (const Field editable : {Field::Parameter1, Field::Parameter2, Field::X, Field::Q}) {
+        connect(field(editable), &QLineEdit::textEdited, this,
+                [this, editable](const QString& text) { shell_->editField(editable, text.toStdString()); });
+    }
+}
+
+void MainWindow::runMenuCommand(int command)
+{
+    namespace c = menu_command;
+    if (command >= c::firstDistribution && command < c::firstDistribution + distributionCount) {
+        shell_->selectDistribution(command - c::firstDistribution, CommandSource::Menu);
+    } else if (isShownFunctionIndex(command - c::firstFunction)) {
+        shell_->selectFunction(shownFunctionAt(command - c::firstFunction), CommandSource::Menu);
+    } else if (command >= c::firstLineWeight && command < c::firstLineWeight + 3) {
+        shell_->setLineWeight(command - c::firstLineWeight + 1);
+    } else if (command == c::functionColor) {
+        shell_->chooseColor(ColorTarget::Function);
+    } else if (command == c::gridColor) {
+        shell_->chooseColor(ColorTarget::Grid);
+    } else if (command == c::backgroundColor) {
+        shell_->chooseColor(ColorTarget::Background);
+    } else if (command == c::textColor) {
+        shell_->chooseColor(ColorTarget::Text);
+    } else if (command == c::defaultColors) {
+        shell_->resetColors();
+    } else if (command == c::print) {
+        printReportWithDialog(this, reportContent());
+    } else if (command == c::helpContent) {
+        openHelp();
+    } else if (command == c::visitHomePage) {
+        openHomePage();
+    } else if (command == c::about) {
+        showAbout(this);
+    }
+}
+
+ReportContent MainWindow::reportContent() const { return ::reportContent(*shell_, graphArea()->image()); }
+
+void MainWindow::startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions)
+{
+    // Finished images arrive on the render thread and are shown on this one.
+    GraphArea* area = graphArea();
+    renderer_ = std::make_unique<GraphRenderer>([area](QImage image) {
+        QMetaObject::invokeMethod(
+            area, [area, image] { area->setImage(image); }, Qt::QueuedConnection);
+    });
+
+    ShellServices services;
+    services.requestRedraw = [this](const PlotRequest& request) {
+        if (renderer_) renderer_->requestRedraw(request);
+    };
+    // Joins the render thread; images it handed over but not yet shown are dropped with the window.
+    services.stopRenderer = [this] { renderer_.reset(); };
+    services.saveOptions = std::move(saveOptions);
+    shell_ = std::make_unique<Shell>(storedOptions, std::move(services));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!shell_->isShutDown()) shell_->shutdown();
+    event->accept();
+}
+
+void MainWindow::fieldTextChanged(Field which, const std::string& text) { field(which)->setText(fromUtf8(text)); }
+
+void MainWindow::fieldVisibilityChanged(Field which, bool visible) { field(which)->setVisible(visible); }
+
+void MainWindow::labelTextChanged(Label label, const std::string& symbolText)
+{
+    setSymbolText(static_cast<QLabel*>(control(roleOf(label))), fromUtf8(symbolTextToUtf8(symbolText)));
+}
+
+void MainWindow::selectionChanged(Selection selection, int index)
+{
+    switch (selection) {
+        case Selection::DistributionList:
+            distributionList()->setCurrentIndex(index);
+            break;
+        case Selection::DistributionMark:
+            if (QAction* mark = menuAction(distributionCommandOf(index))) mark->setChecked(true);
+            break;
+        case Selection::FunctionTab:
+            functionSelector()->setCurrentIndex(index);
+            break;
+        case Selection::FunctionMark:
+            if (QAction* mark = menuAction(functionCommandOf(shownFunctionAt(index)))) mark->setChecked(true);
+            break;
+        case Selection::LineWeightMark:
+            if (QAction* mark = menuAction(lineWeightCommandOf(index))) mark->setChecked(true);
+            break;
+    }
+}
+
+void MainWindow::graphTitleChanged(const std::string& title)
+{
+    static_cast<QGroupBox*>(control(ControlRole::GraphBox))->setTitle(fromUtf8(title));
+}
+
+void MainWindow::formulaChanged(int distribution, ShownFunction function)
+{
+    static_cast<FormulaBox*>(control(ControlRole::FormulaBox))->setSelection(distribution, indexOf(function));
+}
+
+std::optional<Color> MainWindow::runColorDialog(ColorTarget /*target*/, CustomColors& customColors)
+{
+    for (int slot = 0; slot < static_cast<int>(customColors.size()); ++slot) {
+        QColorDialog::setCustomColor(slot, toQColor(customColors[slot]));
+    }
+    // The dialog starts from white, not from the current colour.
+    const QColor chosen = QColorDialog::getColor(Qt::white, this);
+    for (int slot = 0; slot < static_cast<int>(customColors.size()); ++slot) {
+        customColors[slot] = fromQColor(QColorDialog::customColor(slot));
+    }
+    if (!chosen.isValid()) return std::nullopt;
+    return fromQColor(chosen);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "shell/shell.h"
+#include "shell/shell_view.h"
+#include "window/control_table.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class FunctionSelector;
+class GraphArea;
+class GraphRenderer;
+struct ReportContent;
+
+// The main window "Probaview v1.0": a fixed-size view over the shell. The
+// controls and the menu bar are built from their tables; what the user does
+// goes to the shell's commands, and the shell's notifications update the
+// widgets. The window owns the shell and the render thread, and stops the
+// thread when it closes.
+class MainWindow : public QMainWindow, private ShellView {
+    Q_OBJECT
+
+public:
+    using SaveOptions = std::function<void(const GraphOptions&)>;
+
+    // Starts from the stored graph options; `saveOptions` keeps them when the
+    // window closes (nothing is kept when it is empty).
+    explicit MainWindow(const GraphOptions& storedOptions = {}, SaveOptions saveOptions = {});
+    ~MainWindow() override;
+
+    Shell& shell() { return *shell_; }
+    QWidget* control(ControlRole role) const;
+    QLineEdit* field(Field field) const;
+    QAction* menuAction(int command) const;
+    GraphArea* graphArea() const;
+    FunctionSelector* functionSelector() const;
+    QComboBox* distributionList() const;
+
+    // What the printed page shows: the shell's page with the graph area's image.
+    ReportContent reportContent() const;
+
+    // Waits until the renderer has finished every pass asked of it and shows
+    // the images it handed over.
+    void settleGraph();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    QWidget* createControl(const ControlSpec& row, QWidget* parent);
+    void buildMenuBar();
+    void connectControls();
+    void runMenuCommand(int command);
+    void startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions);
+
+    // ShellView
+    void fieldTextChanged(Field field, const std::string& text) override;
+    void fieldVisibilityChanged(Field field, bool visible) override;
+    void labelTextChanged(Label label, const std::string& symbolText) override;
+    void selectionChanged(Selection selection, int index) override;
+    void graphTitleChanged(const std::string& title) override;
+    void formulaChanged(int distribution, ShownFunction function) override;
+    std::optional<Color> runColorDialog(ColorTarget target, CustomColors& customColors) override;
+
+    std::map<ControlRole, QWidget*> controls_;
+    std::map<int, QAction*> actions_;
+    std::unique_ptr<GraphRenderer> renderer_;  // before the shell, whose services use it
+    std::unique_ptr<Shell> shell_;
+};
