@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "graph/plot_vector_registers.h"
 #include "parameter_sets.h"
 #include "shell/shell.h"
 
@@ -38,6 +39,7 @@ void registerCommand(const std::string& name, const ParameterSet& set, Command c
 {
     benchmark::RegisterBenchmark(name.c_str(), [&set, command](benchmark::State& state) {
         ShellAtSet at(set);
+        clearUpperVectorRegisters();  // as the window's event loop does before each command
         for (auto _ : state) {
             command(at.shell);
             benchmark::DoNotOptimize(at.lastRequest);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graph/plot_vector_registers.h"
 #include "model/distribution.h"
 #include "model/value_text.h"
 #include "numeric/normal_integral.h"
@@ -291,7 +290,6 @@ void buildXTicks(FunctionPlot& plot, bool continuous)
 
 FunctionPlot computeFunctionPlot(Distribution& distribution, ShownFunction function, const StopQuery& stopRequested)
 {
-    clearUpperVectorRegisters();  // the pass has just filled its image
     FunctionPlot plot;
     plot.samples.fill(gapMarker);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "graph/plot_vector_registers.h"
 #include "model/value_text.h"
 #include "shell/number_text.h"
 
@@ -201,7 +200,6 @@ void Shell::refreshParameterFields()
 
 void Shell::refreshStatistics()
 {
-    clearUpperVectorRegisters();
     Distribution& distribution = selected();
     showResult(Field::Mean, distribution.mean());
     showResult(Field::StandardDeviation, distribution.standardDeviation());
@@ -213,14 +211,12 @@ void Shell::refreshStatistics()
 
 void Shell::refreshQuantile()
 {
-    clearUpperVectorRegisters();
     const double q = fieldNumber(Field::Q);
     showResult(Field::Quantile, selected().quantile(q));
 }
 
 void Shell::refreshFunctionValues()
 {
-    clearUpperVectorRegisters();
     const double x = fieldNumber(Field::X);
     Distribution& distribution = selected();
     showResult(Field::Pdf, distribution.pdf(x));
@@ -250,10 +246,7 @@ void Shell::setFieldText(Field field, std::string text)
     std::string& current = fieldTexts_[index(field)];
     if (current != text) {
         current = std::move(text);
-        if (view_) {
-            view_->fieldTextChanged(field, current);
-            clearUpperVectorRegisters();  // the view may have drawn; more numbers may follow
-        }
+        if (view_) view_->fieldTextChanged(field, current);
     }
     fieldTextChanged(field);  // a field reports every text it is given, changed or not
 }

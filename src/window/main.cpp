@@ -10,6 +10,7 @@
 #include "shell/product.h"
 #include "shell/settings_store.h"
 #include "window/main_window.h"
+#include "window/probaview_application.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ int main(int argc, char* argv[])
     }
     defaultHandler = qInstallMessageHandler(reportFatalDisplayFailure);
 
-    QApplication application(argc, argv);
+    ProbaviewApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(product::applicationName));
     QApplication::setOrganizationName(QString::fromUtf8(product::makerName));
     qInstallMessageHandler(defaultHandler);
