@@ -288,6 +288,29 @@ void buildXTicks(FunctionPlot& plot, bool continuous)
 
 }  // namespace
 
+void markInterval(FunctionPlot& plot, ShownFunction function, bool continuous, const PlotInterval& interval)
+{
+    if (plot.parametersInvalid || plot.abandoned || plot.curve.empty() || !(plot.high > plot.low)) return;
+    if (function != ShownFunction::Density) {
+        for (const double end : {interval.low, interval.high}) {
+            if (end >= plot.low && end <= plot.high) {
+                plot.intervalMarks.push_back(leftEdge + toPixel((end - plot.low) / (plot.high - plot.low) * axisSpan));
+            }
+        }
+        return;
+    }
+    const auto inside = [&](double x) {
+        if (continuous) return x >= interval.low && x <= interval.high;
+        return x >= std::ceil(interval.low) && x < std::floor(interval.high) + 1;
+    };
+    // The first curve point only starts the line; the others are the samples.
+    for (std::size_t n = 1; n < plot.curve.size(); ++n) {
+        const int i = plot.curve[n].x - leftEdge;
+        const double x = (plot.high - plot.low) * i / sampleIntervals + plot.low;
+        if (inside(x)) plot.shadedColumns.push_back(plot.curve[n]);
+    }
+}
+
 FunctionPlot computeFunctionPlot(Distribution& distribution, ShownFunction function, const StopQuery& stopRequested)
 {
     FunctionPlot plot;

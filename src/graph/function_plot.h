@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "graph/plot_request.h"
 #include "model/shown_function.h"
 
 class Distribution;
@@ -76,9 +77,21 @@ struct FunctionPlot {
     std::vector<PlotYTick> yTicks;
     std::vector<PlotXTick> xTicks;
     std::vector<PlotLabel> xLabels;  // the first tick's label, then the last tick's
+
+    // An interval marked on the graph (see markInterval): under a density or
+    // mass, the curve points whose samples lie in it, each the top of a shaded
+    // column down to the baseline; on the other functions, the x positions of
+    // its ends that lie in the range, each a vertical line.
+    std::vector<PlotPoint> shadedColumns;
+    std::vector<int> intervalMarks;
 };
 
 using StopQuery = std::function<bool()>;
+
+// Marks [interval.low, interval.high] on a computed plot of `function`. A
+// discrete distribution's interval holds its whole ends: the samples from
+// ceil(low) up to, not including, floor(high) + 1 are shaded.
+void markInterval(FunctionPlot& plot, ShownFunction function, bool continuous, const PlotInterval& interval);
 
 // The graph of function f (0 density or mass, 1 distribution function,
 // 2 survival, 3 hazard) of the distribution over the distribution's own graph

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygonF>
 #include <QRect>
 #include <algorithm>
 #include <cstdlib>
@@ -22,8 +23,18 @@ constexpr int tickHalfLength = 4;
 constexpr int xTickTop = 212;
 constexpr int xTickBottom = 218;
 constexpr int maxPenWidth = 32;
+constexpr double shadeStrength = 0.3;  // of the function colour over the background
+constexpr int markDash = 3;            // the interval marks' dashes and gaps, in pixels
 
 QColor toColor(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+// The function colour laid lightly over the background: the shading's tint.
+QColor shadeColor(const GraphOptions& options)
+{
+    const QColor over = toColor(options.functionColor), under = toColor(options.backgroundColor);
+    const auto mix = [](int a, int b) { return static_cast<int>(b + (a - b) * shadeStrength + 0.5); };
+    return QColor(mix(over.red(), under.red()), mix(over.green(), under.green()), mix(over.blue(), under.blue()));
+}
 
 QRect toQRect(const PlotRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
@@ -36,11 +47,13 @@ QFont graphFont(QFont font)
 
 class GraphPainter {
 public:
-    GraphPainter(QImage& image, const GraphOptions& options)
-        : painter_(&image),
+    GraphPainter(QPainter& painter, const GraphOptions& options, GraphDrawing drawing)
+        : painter_(painter),
+          drawing_(drawing),
           textColor_(toColor(options.textColor)),
           functionColor_(toColor(options.functionColor)),
           gridColor_(toColor(options.gridColor)),
+          shadeColor_(shadeColor(options)),
           functionWidth_(std::clamp(options.lineWeight, 1, maxPenWidth)),
           labelFont_(graphFont(uiFont(labelFontCellHeight, FontHeight::Cell))),
           labelCell_(uiFontCellMetrics(labelFont_))
@@ -78,8 +91,36 @@ public:
         }
     }
 
-    void functionLine(PlotPoint a, PlotPoint b) { line(a, b, functionColor_, functionWidth_); }
-    void gridLine(PlotPoint a, PlotPoint b) { line(a, b, gridColor_, 1); }
+    // In a vector drawing a line is one stroke of the pen, not its pixels.
+    void strokedLine(PlotPoint a, PlotPoint b, const QColor& color, int penWidth)
+    {
+        if (drawing_ == GraphDrawing::Pixels) return line(a, b, color, penWidth);
+        painter_.setPen(QPen(color, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter_.drawLine(QPointF(a.x + 0.5, a.y + 0.5), QPointF(b.x + 0.5, b.y + 0.5));
+    }
+
+    void functionLine(PlotPoint a, PlotPoint b) { strokedLine(a, b, functionColor_, functionWidth_); }
+    void gridLine(PlotPoint a, PlotPoint b) { strokedLine(a, b, gridColor_, 1); }
+
+    // The whole curve as one path, for a vector drawing.
+    void functionCurve(const std::vector<PlotPoint>& curve)
+    {
+        QPolygonF points;
+        for (const PlotPoint& point : curve) points << QPointF(point.x + 0.5, point.y + 0.5);
+        painter_.setPen(QPen(functionColor_, functionWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter_.drawPolyline(points);
+    }
+
+    // A shaded column from the baseline up to a curve point.
+    void shadedColumn(PlotPoint top) { painter_.fillRect(top.x, top.y, 1, baseline - top.y + 1, shadeColor_); }
+
+    // A dashed vertical line across the plot at x, in the function colour.
+    void intervalMark(int x)
+    {
+        for (int y = yAxisTop; y < baseline; y += 2 * markDash) {
+            painter_.fillRect(x, y, 1, std::min(markDash, baseline - y), functionColor_);
+        }
+    }
 
     // Left- and top-aligned in the rectangle and clipped to it.
     void label(const PlotRect& rect, const std::string& text)
@@ -115,10 +156,12 @@ public:
     }
 
 private:
-    QPainter painter_;
+    QPainter& painter_;
+    GraphDrawing drawing_;
     QColor textColor_;
     QColor functionColor_;
     QColor gridColor_;
+    QColor shadeColor_;
     int functionWidth_;
     QFont labelFont_;
     CellMetrics labelCell_;
@@ -138,16 +181,29 @@ QImage newGraphImage(const GraphOptions& options)
 bool drawFunctionPlot(QImage& image, const FunctionPlot& plot, const GraphOptions& options,
                       const StopQuery& stopRequested)
 {
-    GraphPainter painter(image, options);
+    QPainter painter(&image);
+    return drawFunctionPlot(painter, plot, options, GraphDrawing::Pixels, stopRequested);
+}
+
+bool drawFunctionPlot(QPainter& target, const FunctionPlot& plot, const GraphOptions& options, GraphDrawing drawing,
+                      const StopQuery& stopRequested)
+{
+    GraphPainter painter(target, options, drawing);
     if (plot.parametersInvalid) {
         painter.invalidParameterMessage();
         return true;
     }
     if (plot.abandoned) return false;
 
-    for (std::size_t n = 1; n < plot.curve.size(); ++n) {
-        if (isStopRequested(stopRequested)) return false;
-        painter.functionLine(plot.curve[n - 1], plot.curve[n]);
+    for (const PlotPoint& top : plot.shadedColumns) painter.shadedColumn(top);
+    for (const int x : plot.intervalMarks) painter.intervalMark(x);
+    if (drawing == GraphDrawing::Vector) {
+        painter.functionCurve(plot.curve);
+    } else {
+        for (std::size_t n = 1; n < plot.curve.size(); ++n) {
+            if (isStopRequested(stopRequested)) return false;
+            painter.functionLine(plot.curve[n - 1], plot.curve[n]);
+        }
     }
 
     painter.gridLine({leftEdge, baseline}, {xAxisEnd, baseline});
@@ -178,18 +234,25 @@ Distribution* applyPlotRequest(DistributionSet& distributions, const PlotRequest
     return distribution;
 }
 
+FunctionPlot plotOfRequest(const PlotRequest& request, DistributionSet& distributions, const StopQuery& stopRequested)
+{
+    FunctionPlot plot;
+    if (Distribution* distribution = applyPlotRequest(distributions, request)) {
+        plot = computeFunctionPlot(*distribution, request.function, stopRequested);
+        if (request.interval) markInterval(plot, request.function, distribution->isContinuous(), *request.interval);
+    } else {
+        plot.parametersInvalid = true;
+    }
+    return plot;
+}
+
 QImage renderGraphImage(const PlotRequest& request, DistributionSet& distributions, const StopQuery& stopRequested)
 {
     QImage image = newGraphImage(request.options);
     // Filling the image leaves the vector registers' upper halves dirty,
     // which slows the plain-SSE sampling below several times over.
     clearUpperVectorRegisters();
-    FunctionPlot plot;
-    if (Distribution* distribution = applyPlotRequest(distributions, request)) {
-        plot = computeFunctionPlot(*distribution, request.function, stopRequested);
-    } else {
-        plot.parametersInvalid = true;
-    }
+    const FunctionPlot plot = plotOfRequest(request, distributions, stopRequested);
     if (!drawFunctionPlot(image, plot, request.options, stopRequested)) return QImage();
     return image;
 }

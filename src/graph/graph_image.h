@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 
 #include "graph/function_plot.h"
 #include "graph/plot_request.h"
@@ -19,6 +20,19 @@ QImage newGraphImage(const GraphOptions& options);
 // drawing early (or the plot itself was abandoned), leaving the rest undrawn.
 bool drawFunctionPlot(QImage& image, const FunctionPlot& plot, const GraphOptions& options,
                       const StopQuery& stopRequested = {});
+
+// How a graph is drawn: pixel by pixel, exactly as the window shows it, or as
+// strokes, fills and text for a vector file (SVG, PDF).
+enum class GraphDrawing { Pixels, Vector };
+
+// The same onto any painter whose device is at least 304 x 230 units, already
+// filled with the background colour.
+bool drawFunctionPlot(QPainter& painter, const FunctionPlot& plot, const GraphOptions& options, GraphDrawing drawing,
+                      const StopQuery& stopRequested = {});
+
+// The plot of the request, with its interval marked when it has one.
+FunctionPlot plotOfRequest(const PlotRequest& request, DistributionSet& distributions,
+                           const StopQuery& stopRequested = {});
 
 // Writes the request's four parameters into the set's instance of the requested
 // distribution and returns it; null when the index names no instance.

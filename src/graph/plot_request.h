@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "model/shown_function.h"
 
@@ -30,6 +31,13 @@ struct GraphOptions {
     friend bool operator==(const GraphOptions&, const GraphOptions&) = default;
 };
 
+// The interval [low, high] that the graph shades or marks.
+struct PlotInterval {
+    double low = 0.0;
+    double high = 0.0;
+    friend bool operator==(const PlotInterval&, const PlotInterval&) = default;
+};
+
 // Everything one graph depends on, copied out of the shell's state so that the
 // render thread evaluates it on distribution instances of its own.
 struct PlotRequest {
@@ -37,4 +45,5 @@ struct PlotRequest {
     double parameters[4] = {0.0, 1.0, 0.0, 0.0};
     ShownFunction function = ShownFunction::Density;
     GraphOptions options;
+    std::optional<PlotInterval> interval;  // while the interval panel is open
 };

@@ -1,5 +1,6 @@
 #include "model/value_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -43,5 +44,20 @@ std::string formatValue(double x)
 std::string formatResult(double x, ResultStatus status)
 {
     if (status == ResultStatus::Ok || status == ResultStatus::SingularPoint) return formatValue(x);
+    return resultStatusText(status);
+}
+
+std::string formatFullValue(double x)
+{
+    if (std::isnan(x)) return "-";
+    if (std::isinf(x)) return x > 0 ? "+inf" : "-inf";
+    char text[32];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, x);
+    return error == std::errc() ? std::string(text, end) : std::string("-");
+}
+
+std::string formatFullResult(double x, ResultStatus status)
+{
+    if (status == ResultStatus::Ok || status == ResultStatus::SingularPoint) return formatFullValue(x);
     return resultStatusText(status);
 }

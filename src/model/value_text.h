@@ -15,3 +15,11 @@ std::string formatValue(double x);
 // The display text of a result: the number for Ok and SingularPoint,
 // otherwise the status text ("-inf", "+inf", "div 0", "sqrt(-1)", "-").
 std::string formatResult(double x, ResultStatus status);
+
+// The shortest text that reads back to exactly x ("0.3989422804014327",
+// "1e-300"); infinities read "+inf" and "-inf", and NaN reads "-".
+std::string formatFullValue(double x);
+
+// formatFullValue of the number for Ok and SingularPoint, otherwise the
+// status text, as formatResult does for the shown texts.
+std::string formatFullResult(double x, ResultStatus status);

@@ -83,3 +83,29 @@ double parseNumber(std::string_view text)
     (void)end;
     return negative ? -value : value;
 }
+
+std::optional<double> parseCompleteNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    const auto skipDigits = [&] {
+        const std::size_t from = i;
+        while (i < text.size() && isDigit(text[i])) ++i;
+        return i - from;
+    };
+    while (i < text.size() && isBlank(text[i])) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digits = skipDigits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        digits += skipDigits();
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (skipDigits() == 0) return std::nullopt;
+    }
+    while (i < text.size() && isBlank(text[i])) ++i;
+    if (i != text.size()) return std::nullopt;
+    return parseNumber(text);
+}

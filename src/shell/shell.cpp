@@ -1,10 +1,13 @@
 #include "shell/shell.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "model/value_text.h"
+#include "graph/function_plot.h"
 #include "shell/number_text.h"
+#include "shell/symbol_text.h"
 
 namespace {
 
@@ -206,7 +209,135 @@ void Shell::refreshStatistics()
     showResult(Field::CoefficientOfVariation, distribution.coefficientOfVariation());
     showResult(Field::Skewness, distribution.skewness());
     showResult(Field::Kurtosis, distribution.kurtosis());
+    refreshIntervals();
     requestRedraw();  // how a parameter edit reaches the graph
+}
+
+void Shell::refreshIntervals()
+{
+    if (!intervalPanelOpen_) return;
+    const auto typed = [&](IntervalField field) { return parseCompleteNumber(intervalText(field)); };
+    const std::optional<double> a = typed(IntervalField::A), b = typed(IntervalField::B), p = typed(IntervalField::P);
+    constexpr Result missing{0.0, ResultStatus::Invalid};
+
+    IntervalProbabilities probabilities{missing, missing, missing};
+    if (a && b) probabilities = intervalProbabilities(selected(), *a, *b);
+    showIntervalResult(IntervalField::Below, probabilities.below);
+    showIntervalResult(IntervalField::Inside, probabilities.inside);
+    showIntervalResult(IntervalField::Above, probabilities.above);
+
+    CentralInterval central{missing, missing};
+    if (p) central = centralInterval(selected(), *p);
+    showIntervalResult(IntervalField::CentralLow, central.low);
+    showIntervalResult(IntervalField::CentralHigh, central.high);
+}
+
+void Shell::setIntervalPanelOpen(bool open)
+{
+    if (open == intervalPanelOpen_) return;
+    intervalPanelOpen_ = open;
+    refreshIntervals();
+    requestRedraw();  // the shading comes or goes
+}
+
+void Shell::editIntervalField(IntervalField field, std::string_view text)
+{
+    if (field != IntervalField::A && field != IntervalField::B && field != IntervalField::P) return;
+    intervalTexts_[intervalIndex(field)] = std::string(text);
+    refreshIntervals();
+    if (field != IntervalField::P && intervalPanelOpen_) requestRedraw();
+}
+
+std::string Shell::fullValueText(Field field) const
+{
+    if (const std::optional<Result> shown = result(field)) return formatFullResult(shown->value, shown->status);
+    return formatFullValue(fieldNumber(field));
+}
+
+std::string Shell::valuesForCopy() const
+{
+    std::string text;
+    const auto line = [&](std::string_view label, const std::string& value) {
+        text.append(label).append("\t").append(value).append("\n");
+    };
+    const Distribution& distribution = *distributions_[state_.selectedDistribution];
+    line("Distribution", distributionNames[state_.selectedDistribution]);
+    line(symbolTextToUtf8(labelText(Label::ParameterSymbol1)), formatFullValue(distribution.parameter1()));
+    if (distribution.parameterCount() > 1) {
+        line(symbolTextToUtf8(labelText(Label::ParameterSymbol2)), formatFullValue(distribution.parameter2()));
+    }
+    constexpr std::pair<Field, const char*> shownValues[] = {
+        {Field::X, "x"},
+        {Field::Pdf, "f(x)"},
+        {Field::Cdf, "F(x)"},
+        {Field::Survival, "S(x)"},
+        {Field::Hazard, "h(x)"},
+        {Field::Q, "q"},
+        {Field::Quantile, "Quantile"},
+        {Field::Mean, "Mean"},
+        {Field::StandardDeviation, "Standard Deviation"},
+        {Field::CoefficientOfVariation, "Coefficient of Variation"},
+        {Field::Skewness, "Skewness"},
+        {Field::Kurtosis, "Kurtosis"},
+    };
+    for (const auto& [field, label] : shownValues) line(label, fullValueText(field));
+    if (!intervalPanelOpen_) return text;
+
+    const auto typed = [&](IntervalField field) {
+        const std::optional<double> value = parseCompleteNumber(intervalText(field));
+        return value ? formatFullValue(*value) : std::string("-");
+    };
+    const auto computed = [&](IntervalField field) {
+        const std::optional<Result> value = intervalResult(field);
+        return value ? formatFullResult(value->value, value->status) : std::string("-");
+    };
+    line("a", typed(IntervalField::A));
+    line("b", typed(IntervalField::B));
+    line("P(X < a)", computed(IntervalField::Below));
+    line("P(a ≤ X ≤ b)", computed(IntervalField::Inside));
+    line("P(X > b)", computed(IntervalField::Above));
+    line("p", typed(IntervalField::P));
+    line("Central low", computed(IntervalField::CentralLow));
+    line("Central high", computed(IntervalField::CentralHigh));
+    return text;
+}
+
+std::optional<Shell::GraphReading> Shell::graphReadingAt(int column)
+{
+    const int i = column - plot_frame::leftEdge;
+    if (i < 0 || i >= plot_frame::sampleCount) return std::nullopt;
+    Distribution& distribution = selected();
+    const double low = distribution.graphLow();
+    const double high = distribution.graphHigh();
+    if (distribution.status() != ResultStatus::Ok || !std::isfinite(high - low)) return std::nullopt;
+
+    GraphReading reading;
+    reading.x = (high - low) * i / plot_frame::sampleIntervals + low;
+    switch (state_.selectedFunction) {
+        case ShownFunction::Density:
+            reading.value.value = distribution.pdf(reading.x);
+            break;
+        case ShownFunction::Distribution:
+            reading.value.value = distribution.cdf(reading.x);
+            break;
+        case ShownFunction::Survival:
+            reading.value.value = distribution.survival(reading.x);
+            break;
+        case ShownFunction::Hazard:
+            reading.value.value = distribution.hazard(reading.x);
+            break;
+    }
+    reading.value.status = distribution.status();
+    return reading;
+}
+
+std::optional<PlotInterval> Shell::shadedInterval() const
+{
+    if (!intervalPanelOpen_) return std::nullopt;
+    const std::optional<double> a = parseCompleteNumber(intervalText(IntervalField::A));
+    const std::optional<double> b = parseCompleteNumber(intervalText(IntervalField::B));
+    if (!a || !b || !(*a <= *b)) return std::nullopt;
+    return PlotInterval{*a, *b};
 }
 
 void Shell::refreshQuantile()
@@ -236,6 +367,7 @@ PlotRequest Shell::plotRequest() const
     request.parameters[3] = distribution.parameter4();
     request.function = state_.selectedFunction;
     request.options = state_.graphOptions();
+    request.interval = shadedInterval();
     return request;
 }
 
@@ -331,6 +463,17 @@ void Shell::showResult(Field field, double value)
     const ResultStatus status = selected().status();  // read right after the call
     results_[index(field)] = Result{value, status};
     setFieldText(field, formatResult(value, status));
+    if (view_) view_->resultChanged(field);
+}
+
+void Shell::showIntervalResult(IntervalField field, const Result& result)
+{
+    intervalResults_[intervalIndex(field)] = result;
+    std::string text = formatResult(result.value, result.status);
+    std::string& current = intervalTexts_[intervalIndex(field)];
+    if (current == text) return;
+    current = std::move(text);
+    if (view_) view_->intervalTextChanged(field, current);
 }
 
 void Shell::repaintFormula()

@@ -8,6 +8,7 @@
 
 #include "graph/plot_request.h"
 #include "model/catalogue.h"
+#include "model/interval_probability.h"
 #include "model/result_status.h"
 #include "shell/shell_state.h"
 #include "shell/shell_view.h"
@@ -25,12 +26,6 @@ struct ShellServices {
 // Where a selection command came from: the menu, or the list or selector
 // itself (which then already shows the new selection).
 enum class CommandSource { Menu, Control };
-
-// A computed value as the distribution returned it, with the status of its call.
-struct Result {
-    double value = 0.0;
-    ResultStatus status = ResultStatus::Ok;
-};
 
 // The headless application shell: the state of a run, the texts of every
 // field and label, the marks and selections, and the commands that change
@@ -60,12 +55,18 @@ public:
     void resetColors();
     void shutdown();
 
+    // The interval panel: while it is open its results follow every change
+    // and the graph shades [a, b].
+    void setIntervalPanelOpen(bool open);
+    void editIntervalField(IntervalField field, std::string_view text);  // a, b or p; others are ignored
+
     // The panel refreshes, each acting on the selected distribution.
     void refreshParameterLabels();
     void refreshParameterFields();
     void refreshStatistics();  // ends with a redraw request
     void refreshQuantile();
     void refreshFunctionValues();
+    void refreshIntervals();
 
     // What the window shows.
     using FieldTexts = std::array<std::string, fieldCount>;
@@ -75,6 +76,12 @@ public:
     const std::string& labelText(Label label) const { return labelTexts_[static_cast<int>(label)]; }
     int selection(Selection which) const { return selections_[static_cast<int>(which)]; }
     const std::string& graphTitle() const { return graphTitle_; }
+    bool isIntervalPanelOpen() const { return intervalPanelOpen_; }
+    const std::string& intervalText(IntervalField field) const { return intervalTexts_[intervalIndex(field)]; }
+    std::optional<Result> intervalResult(IntervalField field) const { return intervalResults_[intervalIndex(field)]; }
+    // [a, b] as the graph shades it: nothing while the panel is closed or the
+    // ends do not read as numbers with a <= b.
+    std::optional<PlotInterval> shadedInterval() const;
 
     // The value and status behind a result field; empty before its first refresh
     // and for fields that are not results.
@@ -84,11 +91,31 @@ public:
     const Distribution& distribution(int d) const { return *distributions_[d]; }
     bool isShutDown() const { return shutDown_; }
 
+    // A field's value with every digit: a result's shortest exact text (or its
+    // status text), or the number a typed field reads as.
+    std::string fullValueText(Field field) const;
+
+    // Every value shown, each with every digit, as `label<TAB>value` lines:
+    // the distribution, its parameters, x and the four functions there, q and
+    // its quantile, the statistics, and the interval panel's results while it
+    // is open.
+    std::string valuesForCopy() const;
+
+    // The graph's reading under pixel column `column` of the graph image: the
+    // x of that sample and the selected function there; nothing off the
+    // samples or when the parameters are unusable.
+    struct GraphReading {
+        double x = 0.0;
+        Result value;
+    };
+    std::optional<GraphReading> graphReadingAt(int column);
+
     // The snapshot that a redraw request hands to the renderer.
     PlotRequest plotRequest() const;
 
 private:
     static int index(Field field) { return static_cast<int>(field); }
+    static int intervalIndex(IntervalField field) { return static_cast<int>(field); }
     Distribution& selected() { return *distributions_[state_.selectedDistribution]; }
 
     // A text set by the shell: the view is told, then the field's text-changed
@@ -105,6 +132,7 @@ private:
     void setSelection(Selection which, int value);
     void setGraphTitle(std::string title);
     void showResult(Field field, double value);
+    void showIntervalResult(IntervalField field, const Result& result);
     void repaintFormula();
     void requestRedraw();
 
@@ -121,4 +149,8 @@ private:
     std::array<std::string, labelCount> labelTexts_;
     std::array<int, selectionCount> selections_{};
     std::string graphTitle_;
+
+    bool intervalPanelOpen_ = false;
+    std::array<std::string, intervalFieldCount> intervalTexts_{"-1", "1", "0.95"};
+    std::array<std::optional<Result>, intervalFieldCount> intervalResults_;
 };

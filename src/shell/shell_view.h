@@ -24,6 +24,11 @@ enum class Field {
 };
 inline constexpr int fieldCount = 14;
 
+// The fields of the interval panel: the ends a and b and the probability p
+// that the user types, then the results.
+enum class IntervalField { A, B, P, Below, Inside, Above, CentralLow, CentralHigh };
+inline constexpr int intervalFieldCount = 8;
+
 // The labels of the parameter rows; their texts are Symbol-typeface bytes
 // (see symbol_text.h).
 enum class Label { ParameterSymbol1, ParameterSymbol2, ParameterDomain1, ParameterDomain2 };
@@ -48,6 +53,12 @@ public:
     virtual void labelTextChanged(Label /*label*/, const std::string& /*symbolText*/) {}
     virtual void selectionChanged(Selection /*selection*/, int /*index*/) {}
     virtual void graphTitleChanged(const std::string& /*title*/) {}
+
+    // A result field's value was computed anew, whether or not its text changed.
+    virtual void resultChanged(Field /*field*/) {}
+
+    // A field of the interval panel shows a new text.
+    virtual void intervalTextChanged(IntervalField /*field*/, const std::string& /*text*/) {}
 
     // The formula picture of distribution d and function f is to be repainted.
     virtual void formulaChanged(int /*distribution*/, ShownFunction /*function*/) {}

@@ -10,6 +10,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QToolTip>
 
 #include "graph/formula_picture.h"
@@ -25,6 +31,9 @@
 #include "window/formula_box.h"
 #include "window/function_selector.h"
 #include "window/graph_area.h"
+#include "window/interval_panel.h"
+#include "graph/graph_export.h"
+#include "model/value_text.h"
 #include "window/menu_table.h"
 #include "window/numeric_field.h"
 #include "window/print_command.h"
@@ -64,6 +73,12 @@ ControlRole roleOf(Label label) { return labelControls[static_cast<int>(label)].
 QString fromUtf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool isResultField(Field field)
+{
+    const ControlKind kind = controlSpec(roleOf(field)).kind;
+    return kind == ControlKind::NumericResult || kind == ControlKind::ReadOnlyEdit;
 }
 
 QFont fontOf(ControlFont font) { return font == ControlFont::Symbol ? window_fonts::symbol() : window_fonts::ui(); }
@@ -298,6 +313,7 @@ void MainWindow::buildMenuBar()
                     action->setCheckable(true);
                     group->addAction(action);
                 }
+                if (row.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(row.shortcut)));
                 const int command = row.command;
                 connect(action, &QAction::triggered, this, [this, command] { runMenuCommand(command); });
                 actions_[command] = action;
@@ -325,6 +341,11 @@ void MainWindow::connectControls()
         connect(field(editable), &QLineEdit::textEdited, this,
                 [this, editable](const QString& text) { shell_->editField(editable, text.toStdString()); });
     }
+    for (int i = 0; i < fieldCount; ++i) {
+        if (isResultField(static_cast<Field>(i))) field(static_cast<Field>(i))->installEventFilter(this);
+    }
+    graphArea()->setMouseTracking(true);
+    graphArea()->installEventFilter(this);
 }
 
 void MainWindow::runMenuCommand(int command)
@@ -346,6 +367,14 @@ void MainWindow::runMenuCommand(int command)
         shell_->chooseColor(ColorTarget::Text);
     } else if (command == c::defaultColors) {
         shell_->resetColors();
+    } else if (command == c::intervalProbability) {
+        openIntervalPanel();
+    } else if (command == c::copyValues) {
+        QGuiApplication::clipboard()->setText(fromUtf8(shell_->valuesForCopy()));
+    } else if (command == c::copyGraph) {
+        QGuiApplication::clipboard()->setImage(graphArea()->image());
+    } else if (command == c::exportGraph) {
+        exportGraphToFile();
     } else if (command == c::print) {
         printReportWithDialog(this, reportContent());
     } else if (command == c::helpContent) {
@@ -378,13 +407,99 @@ void MainWindow::startGraph(const GraphOptions& storedOptions, SaveOptions saveO
     shell_ = std::make_unique<Shell>(storedOptions, std::move(services));
 }
 
+void MainWindow::openIntervalPanel()
+{
+    if (!intervalPanel_) {
+        intervalPanel_ = new IntervalPanel(*shell_, this);
+        intervalPanel_->adjustSize();
+        constexpr int gap = 8;
+        intervalPanel_->move(frameGeometry().topRight() + QPoint(gap, 0));
+    }
+    shell_->setIntervalPanelOpen(true);
+    intervalPanel_->show();
+    intervalPanel_->raise();
+    intervalPanel_->activateWindow();
+}
+
+void MainWindow::exportGraphToFile()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export Graph"), QStringLiteral("graph.png"),
+        QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+    if (path.isEmpty()) return;
+    QString error;
+    if (!exportGraph(shell_->plotRequest(), path, error)) {
+        QMessageBox::warning(this, QStringLiteral("Export Graph"),
+                             QStringLiteral("The graph could not be written to %1:\n%2").arg(path, error));
+    }
+}
+
+// A result field's tip adds its value with every digit and its status.
+void MainWindow::showResultTip(Field which)
+{
+    const std::optional<Result> result = shell_->result(which);
+    QString tip = QString::fromUtf8(controlSpec(roleOf(which)).tooltip);
+    if (result) {
+        tip += QStringLiteral("\n%1 (status: %2)")
+                   .arg(fromUtf8(shell_->fullValueText(which)), QString::fromUtf8(resultStatusName(result->status)));
+    }
+    field(which)->setToolTip(tip);
+}
+
+void MainWindow::showGraphReading(const QPoint& position)
+{
+    GraphArea* area = graphArea();
+    const std::optional<Shell::GraphReading> reading = shell_->graphReadingAt(position.x() - area->frameWidth());
+    if (!reading) {
+        QToolTip::hideText();
+        return;
+    }
+    const QString text = QStringLiteral("x: %1\n%2: %3")
+                             .arg(fromUtf8(formatValue(reading->x)),
+                                  QString::fromUtf8(functionSelectorItems[indexOf(shell_->state().selectedFunction)]),
+                                  fromUtf8(formatResult(reading->value.value, reading->value.status)));
+    QToolTip::showText(area->mapToGlobal(position), text, area);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == graphArea()) {
+        if (event->type() == QEvent::MouseMove) showGraphReading(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (event->type() == QEvent::ToolTip) return true;  // the reading stands in for the static tip
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // Ctrl+C in a result field copies the value it stands for, not its eight characters.
+    const bool copyKey = (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+                         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+    if (copyKey) {
+        for (int i = 0; i < fieldCount; ++i) {
+            const auto which = static_cast<Field>(i);
+            if (field(which) != watched) continue;
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                QGuiApplication::clipboard()->setText(fromUtf8(shell_->fullValueText(which)));
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!shell_->isShutDown()) shell_->shutdown();
     event->accept();
 }
 
-void MainWindow::fieldTextChanged(Field which, const std::string& text) { field(which)->setText(fromUtf8(text)); }
+void MainWindow::fieldTextChanged(Field which, const std::string& text)
+{
+    field(which)->setText(fromUtf8(text));
+}
+
+void MainWindow::intervalTextChanged(IntervalField which, const std::string& text)
+{
+    if (intervalPanel_) intervalPanel_->showText(which, text);
+}
 
 void MainWindow::fieldVisibilityChanged(Field which, bool visible) { field(which)->setVisible(visible); }
 

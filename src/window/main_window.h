@@ -18,6 +18,7 @@ class QLineEdit;
 class FunctionSelector;
 class GraphArea;
 class GraphRenderer;
+class IntervalPanel;
 struct ReportContent;
 
 // The main window "Probaview v1.0": a fixed-size view over the shell. The
@@ -47,12 +48,18 @@ public:
     // What the printed page shows: the shell's page with the graph area's image.
     ReportContent reportContent() const;
 
+    // The interval panel, once Function > Interval Probability... has opened it.
+    IntervalPanel* intervalPanel() const { return intervalPanel_; }
+
     // Waits until the renderer has finished every pass asked of it and shows
     // the images it handed over.
     void settleGraph();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Ctrl+C in a result field copies its full value; the graph reads out
+    // the function under the pointer.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -61,6 +68,10 @@ private:
     void connectControls();
     void runMenuCommand(int command);
     void startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions);
+    void openIntervalPanel();
+    void exportGraphToFile();
+    void showResultTip(Field field);
+    void showGraphReading(const QPoint& position);
 
     // ShellView
     void fieldTextChanged(Field field, const std::string& text) override;
@@ -69,10 +80,13 @@ private:
     void selectionChanged(Selection selection, int index) override;
     void graphTitleChanged(const std::string& title) override;
     void formulaChanged(int distribution, ShownFunction function) override;
+    void intervalTextChanged(IntervalField field, const std::string& text) override;
+    void resultChanged(Field field) override { showResultTip(field); }
     std::optional<Color> runColorDialog(ColorTarget target, CustomColors& customColors) override;
 
     std::map<ControlRole, QWidget*> controls_;
     std::map<int, QAction*> actions_;
     std::unique_ptr<GraphRenderer> renderer_;  // before the shell, whose services use it
     std::unique_ptr<Shell> shell_;
+    IntervalPanel* intervalPanel_ = nullptr;
 };

@@ -27,6 +27,13 @@ std::vector<MenuRow> buildMenuRows()
          G::Function},
         {K::Item, "Survival Function", functionCommandOf(ShownFunction::Survival), G::Function},
         {K::Item, "Hazard Function", functionCommandOf(ShownFunction::Hazard), G::Function},
+        {K::Separator, "", 0, G::None},
+        {K::Item, "Interval Probability...", c::intervalProbability, G::None, "Ctrl+I"},
+
+        {K::Menu, "Edit", 0, G::None},
+        {K::Item, "Copy Values", c::copyValues, G::None, "Ctrl+Shift+C"},
+        {K::Item, "Copy Graph", c::copyGraph, G::None},
+        {K::Item, "Export Graph...", c::exportGraph, G::None},
 
         {K::Menu, "Print", 0, G::None},
         {K::Item, "Print...", c::print, G::None},

@@ -17,12 +17,17 @@ struct MenuRow {
     const char* text;
     int command;  // 0 for rows without a command
     RadioGroup group;
+    const char* shortcut = nullptr;  // a QKeySequence text, "Ctrl+I"
 };
 
 namespace menu_command {
 inline constexpr int firstDistribution = 40100;  // + catalogue index d
 inline constexpr int firstFunction = 40200;      // + function index f
 inline constexpr int firstLineWeight = 40300;    // + line weight - 1
+inline constexpr int intervalProbability = 40210;
+inline constexpr int copyValues = 40600;
+inline constexpr int copyGraph = 40601;
+inline constexpr int exportGraph = 40602;
 inline constexpr int print = 40500;
 inline constexpr int functionColor = 40400;
 inline constexpr int gridColor = 40401;
