@@ -72,7 +72,8 @@ bool exportGraph(const PlotRequest& request, const QString& path, QString& error
     }
     if (!drawn) {
         file.cancelWriting();
-        error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the graph could not be drawn");
+        error =
+            file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the graph could not be drawn");
         return false;
     }
     if (!file.commit()) {

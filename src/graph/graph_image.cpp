@@ -23,8 +23,8 @@ constexpr int tickHalfLength = 4;
 constexpr int xTickTop = 212;
 constexpr int xTickBottom = 218;
 constexpr int maxPenWidth = 32;
-constexpr double shadeStrength = 0.3;  // of the function colour over the background
-constexpr int markDash = 3;            // the interval marks' dashes and gaps, in pixels
+constexpr double shadeStrength = 0.25;  // of the function colour over the background
+constexpr int markDash = 3;             // the interval marks' dashes and gaps, in pixels
 
 QColor toColor(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 

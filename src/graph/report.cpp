@@ -122,6 +122,15 @@ void paintReport(QPainter& painter, const QSize& page, const ReportContent& c)
     drawStretched(painter, c.functionFormula, formulaSource, QRect(at(page, {0.05, 0.465}), pictureSize));
     const QSize graphSize(truncated(0.25, page.width()), truncated(0.1891, page.width()));
     drawStretched(painter, c.graph, graphSource, QRect(at(page, {0.05, 0.505}), graphSize));
+    if (c.interval) {
+        const ReportInterval& i = *c.interval;
+        drawTextAt(painter, at(page, {0.05, 0.68}), QStringLiteral("Interval: a = %1, b = %2").arg(i.a, i.b));
+        drawTextAt(painter, at(page, {0.07, 0.70}), QStringLiteral("P(X < a) = ") + i.below);
+        drawTextAt(painter, at(page, {0.07, 0.72}), QStringLiteral("P(a ≤ X ≤ b) = ") + i.inside);
+        drawTextAt(painter, at(page, {0.07, 0.74}), QStringLiteral("P(X > b) = ") + i.above);
+        drawTextAt(painter, at(page, {0.07, 0.76}),
+                   QStringLiteral("Central interval holding p = %1: [%2, %3]").arg(i.p, i.centralLow, i.centralHigh));
+    }
     painter.restore();
 }
 

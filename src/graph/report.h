@@ -3,11 +3,18 @@
 #include <QImage>
 #include <QPageSize>
 #include <QString>
+#include <optional>
 
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QSize;
+
+// The interval panel's texts, printed below the graph while the panel is open.
+struct ReportInterval {
+    QString a, b, below, inside, above;
+    QString p, centralLow, centralHigh;
+};
 
 // Everything the printed page shows, copied from the window's controls as they
 // are displayed at that moment; nothing is computed anew.
@@ -32,6 +39,7 @@ struct ReportContent {
     QImage densityFormula;   // formula picture (d + 1) * 1000; null leaves its place empty
     QImage functionFormula;  // formula picture (d + 1) * 1000 + f of the selected function
     QImage graph;            // the graph area's current image, 304 x 230
+    std::optional<ReportInterval> interval;
 };
 
 // "Probaview: F-distribution", otherwise "Probaview: <name> Distribution".

@@ -48,5 +48,12 @@ ReportContent reportContent(const Shell& shell, const QImage& graph)
     c.densityFormula = loadFormulaPicture(formulaPictureNumber(d, ShownFunction::Density));
     c.functionFormula = loadFormulaPicture(formulaPictureNumber(d, f));
     c.graph = graph;
+    if (shell.isIntervalPanelOpen()) {
+        const auto text = [&](IntervalField which) { return shown(shell.intervalText(which)); };
+        c.interval =
+            ReportInterval{text(IntervalField::A),          text(IntervalField::B),          text(IntervalField::Below),
+                           text(IntervalField::Inside),     text(IntervalField::Above),      text(IntervalField::P),
+                           text(IntervalField::CentralLow), text(IntervalField::CentralHigh)};
+    }
     return c;
 }

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <utility>
 
-#include "model/value_text.h"
 #include "graph/function_plot.h"
+#include "model/value_text.h"
 #include "shell/number_text.h"
 #include "shell/symbol_text.h"
 

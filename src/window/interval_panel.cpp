@@ -41,7 +41,13 @@ IntervalPanel::IntervalPanel(Shell& shell, QWidget* parent) : QDialog(parent), s
         auto* field = new NumericField(this);
         field->setFixedWidth(fieldWidth);
         field->setText(QString::fromStdString(shell_.intervalText(which)));
-        field->setReadOnly(!typed);
+        if (!typed) {
+            // Results read like the main window's: read-only on the button face.
+            field->setReadOnly(true);
+            QPalette readOnly = field->palette();
+            readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Button));
+            field->setPalette(readOnly);
+        }
         if (typed) {
             connect(field, &QLineEdit::textEdited, this,
                     [this, which](const QString& text) { shell_.editIntervalField(which, text.toStdString()); });

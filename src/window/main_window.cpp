@@ -2,26 +2,28 @@
 
 #include <QAbstractItemView>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenuBar>
-#include <QShortcut>
-#include <QClipboard>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QToolTip>
 
 #include "graph/formula_picture.h"
+#include "graph/graph_export.h"
 #include "graph/graph_renderer.h"
 #include "graph/report.h"
 #include "model/catalogue.h"
+#include "model/value_text.h"
 #include "shell/help_services.h"
 #include "shell/product.h"
 #include "shell/report_content.h"
@@ -32,8 +34,6 @@
 #include "window/function_selector.h"
 #include "window/graph_area.h"
 #include "window/interval_panel.h"
-#include "graph/graph_export.h"
-#include "model/value_text.h"
 #include "window/menu_table.h"
 #include "window/numeric_field.h"
 #include "window/print_command.h"
@@ -423,9 +423,9 @@ void MainWindow::openIntervalPanel()
 
 void MainWindow::exportGraphToFile()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export Graph"), QStringLiteral("graph.png"),
-        QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export Graph"), QStringLiteral("graph.png"),
+                                     QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
     if (path.isEmpty()) return;
     QString error;
     if (!exportGraph(shell_->plotRequest(), path, error)) {
@@ -464,7 +464,8 @@ void MainWindow::showGraphReading(const QPoint& position)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == graphArea()) {
-        if (event->type() == QEvent::MouseMove) showGraphReading(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (event->type() == QEvent::MouseMove)
+            showGraphReading(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (event->type() == QEvent::ToolTip) return true;  // the reading stands in for the static tip
         return QMainWindow::eventFilter(watched, event);
     }
@@ -491,10 +492,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void MainWindow::fieldTextChanged(Field which, const std::string& text)
-{
-    field(which)->setText(fromUtf8(text));
-}
+void MainWindow::fieldTextChanged(Field which, const std::string& text) { field(which)->setText(fromUtf8(text)); }
 
 void MainWindow::intervalTextChanged(IntervalField which, const std::string& text)
 {

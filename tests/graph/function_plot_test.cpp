@@ -434,3 +434,39 @@ TEST(FunctionPlot, DiscreteXTicksAreWholeSteps)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FunctionPlot, AnIntervalShadesTheSamplesInsideItAndMarksItsEndsOnTheOtherFunctions)
+{
+    NormalDistribution normal(0.0, 1.0);
+    BinomialDistribution binomial(10, 0.5);
+    const struct {
+        Distribution* distribution;
+        PlotInterval interval;
+        bool (*inside)(double x);
+    } cases[] = {
+        {&normal, {-1.0, 1.0}, [](double x) { return x >= -1.0 && x <= 1.0; }},
+        // Both whole ends belong to a discrete interval: 3 to 7 shades [3, 8).
+        {&binomial, {2.5, 7.0}, [](double x) { return x >= 3.0 && x < 8.0; }},
+    };
+    for (const auto& c : cases) {
+        FunctionPlot density = computeFunctionPlot(*c.distribution, ShownFunction::Density);
+        markInterval(density, ShownFunction::Density, c.distribution->isContinuous(), c.interval);
+        int expected = 0;
+        for (int i = 0; i < plot_frame::sampleCount; ++i)
+            expected += density.samples[i] != gap && c.inside(sampleX(density, i));
+        EXPECT_EQ(static_cast<int>(density.shadedColumns.size()), expected);
+        for (const PlotPoint& top : density.shadedColumns) {
+            EXPECT_TRUE(c.inside(sampleX(density, top.x - plot_frame::leftEdge))) << top.x;
+        }
+        EXPECT_TRUE(density.intervalMarks.empty());
+
+        FunctionPlot cdf = computeFunctionPlot(*c.distribution, ShownFunction::Distribution);
+        markInterval(cdf, ShownFunction::Distribution, c.distribution->isContinuous(), c.interval);
+        EXPECT_TRUE(cdf.shadedColumns.empty());
+        EXPECT_EQ(cdf.intervalMarks.size(), 2u);
+    }
+}
+
+}  // namespace

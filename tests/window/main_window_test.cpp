@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -221,6 +222,21 @@ TEST_F(MainWindowTest, ThePrintedPageTakesTheTextsAsShown)
     typeInto(Field::X, QString(600, '1'));
     EXPECT_EQ(window->reportContent().x, reportContent(window->shell(), QImage()).x);
     EXPECT_EQ(window->reportContent().x.size(), 511);
+}
+
+TEST_F(MainWindowTest, ValuesAreCopiedWithAllTheirDigits)
+{
+    window->menuAction(menu_command::copyValues)->trigger();
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("Distribution\tNormal\n")) << copied.toStdString();
+    EXPECT_TRUE(copied.contains("f(x)\t0.3989422804014327\n")) << copied.toStdString();
+    EXPECT_TRUE(copied.contains("Quantile\t1.6448536269514722\n")) << copied.toStdString();
+
+    QLineEdit* density = window->field(Field::Pdf);
+    density->setFocus();
+    QTest::keyClick(density, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.3989422804014327");
+    EXPECT_TRUE(density->toolTip().contains("0.3989422804014327")) << density->toolTip().toStdString();
 }
 
 TEST_F(MainWindowTest, ClosingStopsTheShell)
