@@ -64,6 +64,8 @@ Record parseRecord(std::string line)
 
 int runBatch(const CliOptions& options, std::istream& in, std::ostream& out)
 {
+    // Read once: every record starts from the same stored options.
+    const GraphOptions stored = storedGraphOptions();
     int exitCode = exitSuccess;
     std::string line;
     for (long lineNumber = 1; std::getline(in, line); ++lineNumber) {
@@ -73,7 +75,7 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out)
             exitCode = exitFailure;
             continue;
         }
-        Shell shell(storedGraphOptions());
+        Shell shell(stored);
         typeEntry(shell, record.entry);
         writeShellJson(shell, options.full, out);
     }
