@@ -45,6 +45,14 @@ const char* const usageText =
     "Without --json every field the window shows is printed as one \"label: text\" line, in the\n"
     "window's order.\n"
     "\n"
+    "JSON output is UTF-8: bytes of a text that are not valid UTF-8 are written as U+FFFD, the\n"
+    "replacement character, so every input line gives exactly one valid JSON line.\n"
+    "\n"
+    "Each of --graph, --formula and --report is written on its own, via a temporary file beside\n"
+    "it that takes the name only when complete: one that fails (a full disk, a folder that cannot\n"
+    "be written, a device, a discrete hazard without a formula picture) is reported on standard\n"
+    "error naming its file, leaves nothing behind, and does not stop the others.\n"
+    "\n"
     "Exit codes: 0 done; 1 a batch line was malformed, or the graph, the formula picture or the\n"
     "report could not be written; 2 a wrong option or an unknown distribution.\n";
 

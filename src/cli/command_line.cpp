@@ -64,6 +64,8 @@ Record parseRecord(std::string line)
 
 int runBatch(const CliOptions& options, std::istream& in, std::ostream& out)
 {
+    // Read once: every record starts from the same stored options.
+    const GraphOptions stored = storedGraphOptions();
     int exitCode = exitSuccess;
     std::string line;
     for (long lineNumber = 1; std::getline(in, line); ++lineNumber) {
@@ -73,7 +75,7 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out)
             exitCode = exitFailure;
             continue;
         }
-        Shell shell(storedGraphOptions());
+        Shell shell(stored);
         typeEntry(shell, record.entry);
         writeShellJson(shell, options.full, out);
     }
@@ -103,28 +105,20 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     } else {
         writeShellText(shell, out);
     }
-    if (options.graphFile) {
-        const std::string error = writeGraphImage(shell.plotRequest(), *options.graphFile);
-        if (!error.empty()) {
-            err << "probaview-cli: " << error << '\n';
-            return exitFailure;
-        }
+    // Each output is attempted on its own: one that fails stops none of the others.
+    const ShellState& state = shell.state();
+    const std::string errors[] = {
+        options.graphFile ? writeGraphImage(shell.plotRequest(), *options.graphFile) : std::string(),
+        options.formulaFile
+            ? writeFormulaImage(state.selectedDistribution, state.selectedFunction, *options.formulaFile)
+            : std::string(),
+        options.reportFile ? writeReport(shell, *options.reportFile) : std::string(),
+    };
+    int exitCode = exitSuccess;
+    for (const std::string& error : errors) {
+        if (error.empty()) continue;
+        err << "probaview-cli: " << error << '\n';
+        exitCode = exitFailure;
     }
-    if (options.formulaFile) {
-        const ShellState& state = shell.state();
-        const std::string error =
-            writeFormulaImage(state.selectedDistribution, state.selectedFunction, *options.formulaFile);
-        if (!error.empty()) {
-            err << "probaview-cli: " << error << '\n';
-            return exitFailure;
-        }
-    }
-    if (options.reportFile) {
-        const std::string error = writeReport(shell, *options.reportFile);
-        if (!error.empty()) {
-            err << "probaview-cli: " << error << '\n';
-            return exitFailure;
-        }
-    }
-    return exitSuccess;
+    return exitCode;
 }

@@ -1,10 +1,9 @@
 #include "cli/graph_output.h"
 
-#include <QFile>
 #include <QImage>
-#include <QString>
 
 #include "cli/gui_application.h"
+#include "cli/image_file.h"
 #include "graph/graph_image.h"
 
 std::string writeGraphImage(const PlotRequest& request, const std::string& file)
@@ -13,7 +12,5 @@ std::string writeGraphImage(const PlotRequest& request, const std::string& file)
 
     const QImage image = renderGraphImage(request);
     if (image.isNull()) return "the graph could not be drawn";
-    if (!image.save(QFile::decodeName(QByteArray::fromStdString(file)), "PNG"))
-        return "cannot write the graph image to " + file;
-    return {};
+    return writeImageFile(image, file, "png", "graph image");
 }

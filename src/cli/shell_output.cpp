@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/cli_options.h"
+#include "cli/utf8_text.h"
 #include "shell/shell.h"
 #include "shell/symbol_text.h"
 
@@ -71,8 +72,9 @@ std::string jsonNumber(double value)
 
 std::string jsonString(std::string_view text)
 {
+    // JSON is UTF-8 text; a typed text or a file name may hold any bytes.
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : wellFormedUtf8(text)) {
         switch (c) {
             case '"':
                 quoted += "\\\"";

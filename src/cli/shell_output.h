@@ -17,5 +17,6 @@ void writeShellJson(const Shell& shell, bool full, std::ostream& out);
 // A JSON number with 17 significant digits, or the string "inf", "-inf" or "nan".
 std::string jsonNumber(double value);
 
-// A JSON string literal of the text.
+// A JSON string literal of the text: valid UTF-8, each ill-formed UTF-8
+// sequence replaced by U+FFFD (see wellFormedUtf8).
 std::string jsonString(std::string_view text);

@@ -1,16 +1,17 @@
 #include "graph/report.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QRectF>
-#include <QSaveFile>
 #include <QSize>
 #include <cmath>
 
 #include "graph/ui_font.h"
+#include "graph/whole_file.h"
 
 namespace {
 
@@ -151,20 +152,18 @@ bool printReport(QPrinter& printer, const ReportContent& content)
 
 bool printReportToPdf(const ReportContent& content, const QString& path, const QPageSize& pageSize, int dotsPerInch)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // The page is made in memory first, so that every byte's write to the file can be checked.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     bool printed = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setTitle(reportDocumentName(content.distributionName));
         writer.setCreator(QStringLiteral("Probaview"));
         writer.setResolution(dotsPerInch);
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         printed = printReport(writer, content);
     }
-    if (!printed) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return printed && writeWholeFile(path, pdf).isEmpty();
 }

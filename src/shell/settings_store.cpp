@@ -1,11 +1,20 @@
 #include "shell/settings_store.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <cerrno>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string>
 
 #include "shell/product.h"
 
@@ -86,18 +95,90 @@ void saveGraphOptions(QSettings& store, const GraphOptions& options)
     store.sync();
 }
 
+namespace {
+
+QString programFile(const QString& folder)
+{
+    return folder + QLatin1Char('/') + QString::fromLatin1(product::makerName) + QLatin1Char('/') +
+           QString::fromLatin1(product::applicationName) + QStringLiteral(".conf");
+}
+
+QString makerFile(const QString& folder)
+{
+    return folder + QLatin1Char('/') + QString::fromLatin1(product::makerName) + QStringLiteral(".conf");
+}
+
+// The settings files as QSettings places them for the maker and the program
+// on this platform, the user's own first: XDG_CONFIG_HOME (~/.config), then
+// every folder of XDG_CONFIG_DIRS (/etc/xdg); in each the program's file, then
+// the maker's.
+QStringList settingsFiles()
+{
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    folders.removeAll(user);
+    QStringList files{programFile(user), makerFile(user)};
+    for (const QString& folder : folders) files << programFile(folder);
+    for (const QString& folder : folders) files << makerFile(folder);
+    return files;
+}
+
+// The whole contents of a regular file, opened so that a pipe put there in
+// the meantime cannot block; nothing when it is not a regular file.
+std::optional<std::string> regularFileText(const std::string& path)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    std::optional<std::string> text;
+    struct stat status {};
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
+        text.emplace();
+        char buffer[65536];
+        ssize_t n = 0;
+        while ((n = ::read(descriptor, buffer, sizeof buffer)) > 0) text->append(buffer, static_cast<std::size_t>(n));
+        if (n < 0) text.reset();
+    }
+    ::close(descriptor);
+    return text;
+}
+
+// Whether QSettings may open the file. It opens files blocking and decodes
+// "@Variant(...)" and the other "@" forms of every value of a section (a huge
+// stored length makes it try to allocate that much), so only a missing file
+// or a regular file (a link to one is fine) holding neither "@" nor a backslash (by
+// which an escape could spell "@") is given to it. The options' own values
+// are plain numbers; a file with anything else is ignored as a whole.
+bool isPlainSettingsFile(const QString& file)
+{
+    const std::string path = QFile::encodeName(file).toStdString();
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return errno == ENOENT || errno == ENOTDIR;
+    if (!S_ISREG(status.st_mode)) return false;
+    const std::optional<std::string> text = regularFileText(path);
+    return text && text->find_first_of("@\\") == std::string::npos;
+}
+
+}  // namespace
+
 GraphOptions loadGraphOptions(GraphOptions options)
 {
-    // The user scope falls back to the machine-wide store for every value the
-    // user has not stored, so machine-wide values act as defaults.
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(product::makerName),
-                    QString::fromLatin1(product::applicationName));
-    return loadGraphOptions(store, options);
+    // The user's own file is read last, over the machine-wide ones: their
+    // values act as defaults for every option the user has not stored.
+    const QStringList files = settingsFiles();
+    for (auto file = files.crbegin(); file != files.crend(); ++file) {
+        if (!QFile::exists(*file) || !isPlainSettingsFile(*file)) continue;
+        QSettings store(*file, QSettings::IniFormat);
+        options = loadGraphOptions(store, options);
+    }
+    return options;
 }
 
 void saveGraphOptions(const GraphOptions& options)
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(product::makerName),
-                    QString::fromLatin1(product::applicationName));
+    // Only the user's own file is written; one that QSettings may not open
+    // (see isPlainSettingsFile) is left as it is, and nothing is stored.
+    const QString file = settingsFiles().front();
+    if (!isPlainSettingsFile(file)) return;
+    QSettings store(file, QSettings::IniFormat);
     saveGraphOptions(store, options);
 }

@@ -13,6 +13,14 @@ class QSettings;
 // is not a 32-bit unsigned number, or a line weight outside 1..3, is ignored
 // the same way. Nothing is reported: an unreadable or unwritable store simply
 // leaves the options as they were.
+//
+// The store is the INI files QSettings keeps for maker and program: the
+// user's in XDG_CONFIG_HOME (~/.config/Tessavan/Probaview.conf), the
+// machine-wide ones in XDG_CONFIG_DIRS (/etc/xdg). A file that is not a
+// regular file (a pipe, a device) or that holds an "@" or a backslash (the forms
+// by which Qt stores typed values, which it would decode) is ignored as a
+// whole: it is never opened blocking nor decoded, and the user's is not
+// written over.
 
 // Reads the stored options over `options` (normally the defaults).
 GraphOptions loadGraphOptions(GraphOptions options = {});

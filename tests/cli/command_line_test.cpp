@@ -249,4 +249,28 @@ TEST(CommandLine, WritesTheSelectedFunctionsFormulaPictureOrSaysThereIsNone)
     EXPECT_NE(unwritable.err.find("/nonexistent-folder/formula.png"), std::string::npos);
 }
 
+TEST(CommandLine, JsonLinesAreValidUtf8WhateverBytesComeIn)
+{
+    const std::string replacement = "\xEF\xBF\xBD";
+    struct Case {
+        std::string bytes;
+        std::string text;  // as written into JSON, unquoted
+    };
+    const Case cases[] = {
+        {"\xCE\xBC \xE2\x88\x88 \xF0\x9D\x84\x9E", "\xCE\xBC \xE2\x88\x88 \xF0\x9D\x84\x9E"},  // well formed
+        {"1\xff", "1" + replacement},
+        {"\xC0\xAF", replacement + replacement},                                      // overlong "/"
+        {"\xED\xA0\x80", replacement + replacement + replacement},                    // a surrogate
+        {"\xF4\x90\x80\x80", replacement + replacement + replacement + replacement},  // above U+10FFFF
+        {"\xE2\x88x\xF0\x9D\x84", replacement + "x" + replacement},                   // cut short
+    };
+    for (const Case& c : cases) EXPECT_EQ(jsonString(c.bytes), '"' + c.text + '"') << c.text;
+
+    const CliRun r = run({"--batch"}, "Normal\t1\xff\t1\t0\t0.5\nNorm\xe9\t1\t1\t0\t0.5\n");
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_NE(out[0].find("\"p1\": \"1" + replacement + "\""), std::string::npos) << out[0];
+    EXPECT_NE(out[1].find("Norm" + replacement + "\\\""), std::string::npos) << out[1];
+}
+
 }  // namespace

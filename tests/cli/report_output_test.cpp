@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QDir>
 #include <QFile>
-#include <QSettings>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <sstream>
@@ -20,8 +21,8 @@ public:
     void SetUp() override
     {
         ASSERT_TRUE(user_.isValid() && machine_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user_.path());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, machine_.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(user_.path()));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(machine_.path()));
     }
 
 private:
@@ -56,10 +57,11 @@ QString commandOutput(const QString& command)
     return QString::fromUtf8(output);
 }
 
-// Runs probaview-cli itself with an empty settings folder; returns its exit code.
-int runProgram(const std::vector<std::string>& arguments, const QString& configFolder)
+// Runs probaview-cli itself with an empty settings folder, after the shell
+// commands `before`; returns its exit code.
+int runProgram(const std::vector<std::string>& arguments, const QString& configFolder, const QString& before = {})
 {
-    QString command = "XDG_CONFIG_HOME='" + configFolder + "' '" + QString(PROBAVIEW_CLI) + "'";
+    QString command = before + "XDG_CONFIG_HOME='" + configFolder + "' '" + QString(PROBAVIEW_CLI) + "'";
     for (const std::string& argument : arguments) command += " '" + QString::fromStdString(argument) + "'";
     FILE* pipe = popen((command + " >/dev/null 2>&1").toLocal8Bit().constData(), "r");
     if (!pipe) return -1;
@@ -147,6 +149,46 @@ TEST(CommandLineReport, GraphIsDrawnWithTheStoredOptions)
     EXPECT_EQ(QImage(png).convertToFormat(expected.format()), expected);
     request.options = GraphOptions{};
     EXPECT_NE(QImage(png).convertToFormat(expected.format()), renderGraphImage(request));
+}
+
+TEST(CommandLineReport, EachOutputStandsOnItsOwnAndAFailedOneLeavesNothing)
+{
+    QTemporaryDir folder;
+    const std::string graph = folder.filePath("g.png").toStdString();
+    const std::string formula = folder.filePath("f.png").toStdString();
+    const std::string report = folder.filePath("r.pdf").toStdString();
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string failure;               // what the message names
+        std::vector<std::string> written;  // the outputs that must exist
+    };
+    const Case cases[] = {
+        {{"--distribution", "Poisson", "--function", "hazard", "--formula", formula, "--report", report, "--graph",
+          graph},
+         "no formula picture",
+         {graph, report}},
+        {{"--graph", "/dev/full", "--report", report}, "/dev/full", {report}},
+        {{"--graph", "/proc/version", "--formula", formula}, "/proc/version", {formula}},
+        {{"--formula", folder.path().toStdString()}, folder.path().toStdString(), {}},
+    };
+    for (const Case& c : cases) {
+        for (const std::string& file : {graph, formula, report}) QFile::remove(QString::fromStdString(file));
+        const ReportRun r = runCli(c.arguments);
+        EXPECT_EQ(r.exitCode, exitFailure) << c.failure;
+        EXPECT_NE(r.err.find(c.failure), std::string::npos) << r.err;
+        for (const std::string& file : c.written) EXPECT_TRUE(QFile::exists(QString::fromStdString(file))) << file;
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), c.written.size()) << c.failure;
+    }
+    EXPECT_TRUE(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
+
+    // A disk that fills up while the image is written: a file-size limit of
+    // one block makes every write past it fail.
+    for (const char* option : {"--graph", "--formula", "--report"}) {
+        const QString file = folder.filePath(QString("full") + option + ".out");
+        EXPECT_EQ(runProgram({option, file.toStdString()}, folder.path(), "trap '' XFSZ; ulimit -f 1; "), exitFailure)
+            << option;
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{}) << option;
+    }
 }
 
 }  // namespace

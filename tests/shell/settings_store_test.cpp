@@ -1,12 +1,16 @@
 #include "shell/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <cstdint>
+#include <functional>
 
 namespace {
 
@@ -17,15 +21,20 @@ protected:
     {
         ASSERT_TRUE(userFolder.isValid());
         ASSERT_TRUE(machineFolder.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userFolder.path());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, machineFolder.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(userFolder.path()));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(machineFolder.path()));
+    }
+
+    QString file(QSettings::Scope scope) const
+    {
+        return (scope == QSettings::UserScope ? userFolder : machineFolder).filePath("Tessavan/Probaview.conf");
     }
 
     // Writes raw values into one of the two stores, as another program or an
     // administrator might.
-    static void store(QSettings::Scope scope, const QList<std::pair<QString, QVariant>>& values)
+    void store(QSettings::Scope scope, const QList<std::pair<QString, QVariant>>& values) const
     {
-        QSettings settings(QSettings::NativeFormat, scope, "Tessavan", "Probaview");
+        QSettings settings(file(scope), QSettings::IniFormat);
         for (const auto& [name, value] : values) settings.setValue(name, value);
         settings.sync();
         ASSERT_EQ(settings.status(), QSettings::NoError);
@@ -53,8 +62,7 @@ TEST_F(SettingsStoreTest, StoredOptionsSurviveTheNextRunAndStayPerUser)
     EXPECT_EQ(loadGraphOptions(), chosen);
 
     // Written under the user's folder with the five names, the machine-wide one untouched.
-    QSettings user(QSettings::NativeFormat, QSettings::UserScope, "Tessavan", "Probaview");
-    user.setFallbacksEnabled(false);
+    QSettings user(file(QSettings::UserScope), QSettings::IniFormat);
     const QStringList names = user.allKeys();
     for (const char* name : {"[Function Color]", "[Grid Color]", "[Background Color]", "[Text Color]", "[Graph Bold]"})
         EXPECT_TRUE(names.contains(name)) << name;
@@ -114,9 +122,44 @@ TEST_F(SettingsStoreTest, AnUnwritableStoreLeavesTheOptionsAsTheyWere)
     QFile file(blocked);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocked);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocked));
     saveGraphOptions(GraphOptions{1, 2, 3, 4, 1});
     EXPECT_EQ(loadGraphOptions(), GraphOptions{});
+}
+
+TEST_F(SettingsStoreTest, AFileThatIsNotPlainTextIsNeitherWaitedForNorDecodedNorWrittenOver)
+{
+    const QString user = file(QSettings::UserScope);
+    const QString target = userFolder.filePath("elsewhere.conf");
+    const QByteArray plain = "[General]\n%5BFunction%20Color%5D=255\n";
+    // Qt would decode the stored variant to the unsigned number 255.
+    const QByteArray variant = "[General]\n%5BFunction%20Color%5D=@Variant(\\0\\0\\0\\x3\\0\\0\\0\\xff)\n";
+    const auto write = [](const QString& path, const QByteArray& text) {
+        QFile out(path);
+        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
+    };
+    struct Case {
+        const char* what;
+        std::function<bool()> make;
+        std::uint32_t functionColor;  // as loaded
+        bool written;                 // whether saving stores the options
+    };
+    const Case cases[] = {
+        {"a pipe", [&] { return ::mkfifo(QFile::encodeName(user).constData(), 0600) == 0; }, 0xD00000, false},
+        {"a stored variant", [&] { return write(user, variant); }, 0xD00000, false},
+        {"a link to a plain file", [&] { return write(target, plain) && QFile::link(target, user); }, 255, true},
+    };
+    const GraphOptions chosen{1, 2, 3, 4, 1};
+    for (const Case& c : cases) {
+        QFile::remove(user);
+        ASSERT_TRUE(QDir().mkpath(userFolder.filePath("Tessavan")) && c.make()) << c.what;
+        const QFileInfo before(user);
+        EXPECT_EQ(loadGraphOptions().functionColor, c.functionColor) << c.what;
+        saveGraphOptions(chosen);
+        EXPECT_EQ(loadGraphOptions() == chosen, c.written) << c.what;
+        EXPECT_EQ(QFileInfo(user).isSymLink(), before.isSymLink()) << c.what;
+        EXPECT_EQ(QFileInfo(user).isFile(), before.isFile()) << c.what;
+    }
 }
 
 }  // namespace
