@@ -9,8 +9,9 @@ const char* const functionOptionNames[4] = {"pdf", "cdf", "survival", "hazard"};
 
 const char* const usageText =
     "Usage: probaview-cli [--distribution NAME] [--p1 TEXT] [--p2 TEXT] [--x TEXT] [--q TEXT]\n"
-    "                     [--function pdf|cdf|survival|hazard] [--json] [--full] [--graph FILE.png]\n"
-    "                     [--formula FILE.png] [--report FILE.pdf] [--batch]\n"
+    "                     [--function pdf|cdf|survival|hazard] [--interval A B] [--central P]\n"
+    "                     [--json] [--full] [--graph FILE.png|.svg|.pdf] [--formula FILE.png]\n"
+    "                     [--report FILE.pdf] [--batch]\n"
     "\n"
     "Does what a user would do in the Probaview window and prints what the window shows.\n"
     "\n"
@@ -23,13 +24,22 @@ const char* const usageText =
     "  --x TEXT             type TEXT into the x field of the function values (default \"0\")\n"
     "  --q TEXT             type TEXT into the q field of the quantile (default \"0.95\")\n"
     "  --function NAME      select the function: pdf, cdf, survival or hazard (default pdf)\n"
+    "  --interval A B       type A and B into the interval panel's a and b fields (opening it, as\n"
+    "                       Function > Interval Probability... does): adds P(X < a), P(a <= X <= b) and\n"
+    "                       P(X > b), both ends included for a discrete distribution, and shades\n"
+    "                       [a, b] in the graph and the printed page\n"
+    "  --central P          type P into the panel's p field: adds the ends of the central interval\n"
+    "                       [q((1 - P)/2), q((1 + P)/2)] that holds probability P\n"
     "  --json               print one JSON object with the keys distribution, function, p1, p2, x, q,\n"
     "                       mean, standardDeviation, coefficientOfVariation, skewness, kurtosis, pdf,\n"
-    "                       cdf, survival, hazard and quantile, each the text the window shows\n"
+    "                       cdf, survival, hazard and quantile, each the text the window shows, and\n"
+    "                       with --interval intervalBelow, intervalInside, intervalAbove, with --central\n"
+    "                       centralLow, centralHigh\n"
     "  --full               with --json (which it implies): add \"values\", for each computed key its\n"
     "                       value (17 significant digits, or \"inf\", \"-inf\", \"nan\") and its status\n"
-    "  --graph FILE.png     also write the graph as the window's graph area shows it for this state,\n"
-    "                       drawn with the stored graph options (no display needed)\n"
+    "  --graph FILE         also write the graph as the window's graph area shows it for this state,\n"
+    "                       drawn with the stored graph options (no display needed): a PNG image, or\n"
+    "                       for a name ending in .svg or .pdf a vector drawing of paths and text\n"
     "  --formula FILE.png   also write the formula picture of the selected function (the discrete\n"
     "                       distributions have none for the hazard function)\n"
     "  --report FILE.pdf    also write the page that Print... prints for this state to a PDF file\n"
@@ -114,8 +124,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             continue;
         }
 
-        static const char* const textOptions[] = {"--distribution", "--p1",    "--p2",      "--x",     "--q",
-                                                  "--function",     "--graph", "--formula", "--report"};
+        static const char* const textOptions[] = {"--distribution", "--p1",      "--p2",     "--x",
+                                                  "--q",            "--function", "--graph",  "--formula",
+                                                  "--report",       "--interval", "--central"};
         if (std::find(std::begin(textOptions), std::end(textOptions), name) == std::end(textOptions)) {
             parsed.error = name.rfind("-", 0) == 0 ? "unknown option " + name : "unexpected argument \"" + name + "\"";
             return parsed;
@@ -140,7 +151,17 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
         }
         entryGiven = true;
 
-        if (name == "--distribution") {
+        if (name == "--interval") {
+            // The second end is the next argument, whatever it looks like.
+            if (i + 1 >= arguments.size()) {
+                parsed.error = "option --interval needs two values, A and B";
+                return parsed;
+            }
+            options.entry.intervalLow = *value;
+            options.entry.intervalHigh = arguments[++i];
+        } else if (name == "--central") {
+            options.entry.central = *value;
+        } else if (name == "--distribution") {
             const std::optional<int> d = findDistribution(*value);
             if (!d) {
                 parsed.error = "unknown distribution \"" + *value + "\"; the distributions are";

@@ -15,6 +15,9 @@ struct Entry {
     std::optional<std::string> x;
     std::optional<std::string> q;
     ShownFunction function = ShownFunction::Density;
+    std::optional<std::string> intervalLow;   // --interval A B: the interval panel's a ...
+    std::optional<std::string> intervalHigh;  // ... and b
+    std::optional<std::string> central;       // --central P: its p
 };
 
 struct CliOptions {
@@ -23,7 +26,7 @@ struct CliOptions {
     bool full = false;
     bool batch = false;
     bool help = false;
-    std::optional<std::string> graphFile;    // --graph FILE.png
+    std::optional<std::string> graphFile;    // --graph FILE.png, .svg or .pdf
     std::optional<std::string> formulaFile;  // --formula FILE.png
     std::optional<std::string> reportFile;   // --report FILE.pdf
 };

@@ -23,7 +23,16 @@ void typeEntry(Shell& shell, const Entry& entry)
     if (entry.x) shell.editX(*entry.x);
     if (entry.q) shell.editQ(*entry.q);
     shell.selectFunction(entry.function, CommandSource::Control);
+    if (entry.intervalLow || entry.central) {
+        shell.setIntervalPanelOpen(true);
+        // Without --interval the ends stay empty: no interval, no shading.
+        shell.editIntervalField(IntervalField::A, entry.intervalLow.value_or(""));
+        shell.editIntervalField(IntervalField::B, entry.intervalHigh.value_or(""));
+        if (entry.central) shell.editIntervalField(IntervalField::P, *entry.central);
+    }
 }
+
+PanelKeys panelKeysOf(const Entry& entry) { return {entry.intervalLow.has_value(), entry.central.has_value()}; }
 
 // One batch record: NAME, P1, P2, X, Q separated by tabs.
 struct Record {
@@ -101,9 +110,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     Shell shell(storedGraphOptions());
     typeEntry(shell, options.entry);
     if (options.json) {
-        writeShellJson(shell, options.full, out);
+        writeShellJson(shell, options.full, out, panelKeysOf(options.entry));
     } else {
-        writeShellText(shell, out);
+        writeShellText(shell, out, panelKeysOf(options.entry));
     }
     // Each output is attempted on its own: one that fails stops none of the others.
     const ShellState& state = shell.state();

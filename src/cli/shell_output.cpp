@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ostream>
+#include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/utf8_text.h"
@@ -54,6 +55,30 @@ constexpr JsonKey computedKeys[] = {
     {Field::Quantile, "quantile"},
 };
 
+struct IntervalKey {
+    IntervalField field;
+    const char* key;
+    const char* label;
+};
+constexpr IntervalKey intervalKeys[] = {
+    {IntervalField::Below, "intervalBelow", "P(X < a)"},
+    {IntervalField::Inside, "intervalInside", "P(a \xE2\x89\xA4 X \xE2\x89\xA4 b)"},
+    {IntervalField::Above, "intervalAbove", "P(X > b)"},
+};
+constexpr IntervalKey centralKeys[] = {
+    {IntervalField::CentralLow, "centralLow", "Central interval low"},
+    {IntervalField::CentralHigh, "centralHigh", "Central interval high"},
+};
+
+// The panel's results an output asks for, in order.
+std::vector<IntervalKey> panelKeys(PanelKeys panel)
+{
+    std::vector<IntervalKey> keys;
+    if (panel.interval) keys.insert(keys.end(), std::begin(intervalKeys), std::end(intervalKeys));
+    if (panel.central) keys.insert(keys.end(), std::begin(centralKeys), std::end(centralKeys));
+    return keys;
+}
+
 std::string parameterLabel(const Shell& shell, Label symbol, Label domain)
 {
     return symbolTextToUtf8(shell.labelText(symbol)) + " " + symbolTextToUtf8(shell.labelText(domain));
@@ -104,7 +129,7 @@ std::string jsonString(std::string_view text)
     return quoted + "\"";
 }
 
-void writeShellText(const Shell& shell, std::ostream& out)
+void writeShellText(const Shell& shell, std::ostream& out, PanelKeys panel)
 {
     out << "Distribution: " << distributionNames[shell.selection(Selection::DistributionList)] << '\n';
     out << "Function: " << shell.graphTitle() << '\n';
@@ -117,15 +142,20 @@ void writeShellText(const Shell& shell, std::ostream& out)
             << shell.fieldText(Field::Parameter2) << '\n';
     }
     for (const FieldLabel& line : resultLabels) out << line.label << ": " << shell.fieldText(line.field) << '\n';
+    for (const IntervalKey& key : panelKeys(panel)) out << key.label << ": " << shell.intervalText(key.field) << '\n';
 }
 
-void writeShellJson(const Shell& shell, bool full, std::ostream& out)
+void writeShellJson(const Shell& shell, bool full, std::ostream& out, PanelKeys panel)
 {
     out << "{\"distribution\": " << jsonString(distributionNames[shell.state().selectedDistribution])
         << ", \"function\": " << jsonString(functionOptionNames[indexOf(shell.state().selectedFunction)]);
     for (const JsonKey& key : inputKeys) out << ", \"" << key.key << "\": " << jsonString(shell.fieldText(key.field));
     for (const JsonKey& key : computedKeys) {
         out << ", \"" << key.key << "\": " << jsonString(shell.fieldText(key.field));
+    }
+    const std::vector<IntervalKey> intervalOutputs = panelKeys(panel);
+    for (const IntervalKey& key : intervalOutputs) {
+        out << ", \"" << key.key << "\": " << jsonString(shell.intervalText(key.field));
     }
     if (full) {
         out << ", \"values\": {";
@@ -135,6 +165,11 @@ void writeShellJson(const Shell& shell, bool full, std::ostream& out)
             out << separator << '"' << key.key << "\": {\"value\": " << jsonNumber(result.value)
                 << ", \"status\": " << jsonString(resultStatusName(result.status)) << '}';
             separator = ", ";
+        }
+        for (const IntervalKey& key : intervalOutputs) {
+            const Result result = shell.intervalResult(key.field).value_or(Result{});
+            out << ", \"" << key.key << "\": {\"value\": " << jsonNumber(result.value)
+                << ", \"status\": " << jsonString(resultStatusName(result.status)) << '}';
         }
         out << '}';
     }

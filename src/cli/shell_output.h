@@ -8,11 +8,17 @@ class Shell;
 
 // Every field the window shows, one "label: text" line each in the window's
 // order; the labels as the window shows them (Greek letters in UTF-8).
-void writeShellText(const Shell& shell, std::ostream& out);
+// Which of the interval panel's results an output adds.
+struct PanelKeys {
+    bool interval = false;  // P(X < a), P(a <= X <= b), P(X > b)
+    bool central = false;   // the central interval's ends
+};
+
+void writeShellText(const Shell& shell, std::ostream& out, PanelKeys panel = {});
 
 // One JSON object on one line: the texts of the fields, and with `full` the
 // value and status behind each computed one.
-void writeShellJson(const Shell& shell, bool full, std::ostream& out);
+void writeShellJson(const Shell& shell, bool full, std::ostream& out, PanelKeys panel = {});
 
 // A JSON number with 17 significant digits, or the string "inf", "-inf" or "nan".
 std::string jsonNumber(double value);

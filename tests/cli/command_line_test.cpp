@@ -274,3 +274,33 @@ TEST(CommandLine, JsonLinesAreValidUtf8WhateverBytesComeIn)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CommandLine, IntervalAndCentralAddTheirKeysAndTheGraphIsWrittenByExtension)
+{
+    const CliRun r = run({"--distribution", "binomial", "--interval", "3", "7", "--central", "0.5", "--full"});
+    EXPECT_EQ(r.exitCode, exitSuccess);
+    for (const char* expected :
+         {"\"intervalBelow\": \"0.054688\"", "\"intervalInside\": \"0.890625\"", "\"intervalAbove\": \"0.054688\"",
+          "\"centralLow\": \"4\"", "\"centralHigh\": \"6\"", "\"intervalInside\": {\"value\": 0.890625, \"status\": \"Ok\"}"}) {
+        EXPECT_NE(r.out.find(expected), std::string::npos) << expected << " in " << r.out;
+    }
+    EXPECT_NE(run({"--interval", "-1", "1"}).out.find("P(a \xE2\x89\xA4 X \xE2\x89\xA4 b): 0.682689\n"), std::string::npos);
+
+    // SVG and PDF are drawings of paths and text, not embedded pictures.
+    const std::string folder = testing::TempDir();
+    for (const char* name : {"graph.svg", "graph.pdf"}) {
+        const std::string file = folder + name;
+        EXPECT_EQ(run({"--interval", "-1", "1", "--graph", file}).exitCode, exitSuccess);
+        QFile written(QString::fromStdString(file));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << file;
+        const QByteArray bytes = written.readAll();
+        EXPECT_TRUE(bytes.startsWith(name[6] == 's' ? "<?xml" : "%PDF")) << file;
+        EXPECT_FALSE(bytes.contains("<image") || bytes.contains("/Subtype /Image")) << file;
+        std::remove(file.c_str());
+    }
+    EXPECT_EQ(run({"--graph", "/nonexistent-folder/graph.svg"}).exitCode, exitFailure);
+}
+
+}  // namespace
