@@ -6,7 +6,7 @@
 #include "graph/plot_vector_registers.h"
 #include "model/distribution.h"
 #include "model/value_text.h"
-#include "numeric/normal_integral.h"
+#include "numeric/arithmetic.h"
 
 using namespace plot_frame;
 

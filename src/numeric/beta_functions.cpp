@@ -8,18 +8,18 @@
 
 namespace {
 
-constexpr double machineEpsilon = 1.1102230246251565e-16;  // 2^-53
-constexpr double oneBelowOne = 1.0 - machineEpsilon;         // 0.9999999999999999
+constexpr double machineEpsilon = 1.1102230246251565e-16;     // 2^-53
+constexpr double oneBelowOne = 1.0 - machineEpsilon;          // 0.9999999999999999
 constexpr double fractionTolerance = 3.3306690738754696e-16;  // 3 epsilon
-constexpr double largestBound = 4503599627370496.0;          // 2^52
-constexpr double smallestBound = 2.220446049250313e-16;      // 2^-52
+constexpr double largestBound = 4503599627370496.0;           // 2^52
+constexpr double smallestBound = 2.220446049250313e-16;       // 2^-52
 constexpr double largestGammaArgument = 171.6243769563027;
 constexpr double largestExponent = 709.782712893384;
 constexpr double smallestExponent = -708.3964185322641;
 constexpr double seriesThreshold = 0.95;
-constexpr double newtonTolerance = 1.4210854715202004e-14;          // 128 epsilon
-constexpr double secondHalvingTolerance = 2.842170943040401e-14;    // 256 epsilon
-constexpr double wideHalvingTolerance = 1e-6;                       // a <= 1 or b <= 1
+constexpr double newtonTolerance = 1.4210854715202004e-14;        // 128 epsilon
+constexpr double secondHalvingTolerance = 2.842170943040401e-14;  // 256 epsilon
+constexpr double wideHalvingTolerance = 1e-6;                     // a <= 1 or b <= 1
 constexpr double narrowHalvingTolerance = 1e-4;
 constexpr double newtonAcceptance = 0.2;
 constexpr double reflectionPoint = 0.75;
@@ -119,9 +119,8 @@ double logPowerFactor(double a, double b, double x, double xc)
     if (a < stirlingRange || b < stirlingRange) return a * std::log(x) + b * std::log(xc) - logBeta(a, b);
     const double c = a + b;
     const double x0 = a / c, xc0 = b / c;
-    return a * logRatio(x, x0) + b * logRatio(xc, xc0) +
-           0.5 * (std::log(a) + std::log(b) - std::log(c)) - logSqrtTwoPi - logGammaRemainder(a) -
-           logGammaRemainder(b) + logGammaRemainder(c);
+    return a * logRatio(x, x0) + b * logRatio(xc, xc0) + 0.5 * (std::log(a) + std::log(b) - std::log(c)) -
+           logSqrtTwoPi - logGammaRemainder(a) - logGammaRemainder(b) + logGammaRemainder(c);
 }
 
 }  // namespace

@@ -2,14 +2,15 @@
 
 #include <cmath>
 
+#include "numeric/constants.h"
+#include "numeric/continued_fraction.h"
 #include "numeric/polynomial.h"
 
 namespace {
 
 constexpr double expMinusTwo = 0.1353352832366127;
-constexpr double sqrtTwoPi = 2.5066282746310007;
-constexpr double nearTailLimit = 8;  // switch between the two tail fits of inverseNormal
-constexpr int millsRatioDepth = 30;  // enough for full precision from z = 5 on
+constexpr double nearTailLimit = 8;    // switch between the two tail fits of inverseNormal
+constexpr int millsRatioRounds = 100;  // 40 suffice at z = 5
 
 // inverseNormal: central range in v = (p - 0.5)^2, then the two tails in 1 / r.
 constexpr double centralNumerator[] = {-59.96335010141079, 98.00107541859997, -56.67628574690703, 13.931260938727968,
@@ -68,7 +69,7 @@ double inverseNormal(double p)
         const double v = u * u;
         const double z =
             u + u * (v * evaluatePolynomial(centralNumerator, v) / evaluatePolynomial(centralDenominator, v));
-        return z * sqrtTwoPi;
+        return z * constants::sqrtTwoPi;
     }
 
     const double r = std::sqrt(-2.0 * std::log(y));
@@ -83,28 +84,8 @@ double inverseNormal(double p)
 
 double millsRatio(double z)
 {
-    // Q(z) / phi(z) = 1 / (z + 1 / (z + 2 / (z + 3 / (z + ...)))), evaluated from the bottom up.
-    double denominator = z;
-    for (int k = millsRatioDepth; k >= 1; --k) denominator = z + k / denominator;
-    return 1.0 / denominator;
-}
-
-double sign(double x)
-{
-    if (x > 0) return 1.0;
-    if (x < 0) return -1.0;
-    return 0.0;
-}
-
-double integerPower(double x, int n)
-{
-    double result = 1.0;
-    unsigned int m = n < 0 ? 0u - static_cast<unsigned int>(n) : static_cast<unsigned int>(n);
-    while (true) {
-        if (m & 1u) result *= x;
-        m >>= 1;
-        if (m == 0) break;
-        x *= x;
-    }
-    return n < 0 ? 1.0 / result : result;
+    if (z == constants::infinity) return 0.0;
+    // Q(z) / phi(z) = 1 / (z + 1 / (z + 2 / (z + 3 / (z + ...)))) (Laplace, 1805).
+    const auto terms = [z](int n) { return FractionTerm{n == 1 ? 1.0 : n - 1.0, z}; };
+    return evaluateContinuedFractionWithoutLead(terms, millsRatioRounds);
 }
