@@ -41,6 +41,7 @@ constexpr double largeShape = 1e5;
 // Beyond this a eta^2 / 2 the smaller tail is below 1e-320 (about e^-745 / 60).
 constexpr double largestExponent = 750;
 constexpr int logExcessRounds = 30;  // 13 suffice at |t| = 0.5
+constexpr double digammaSeriesStart = 10;
 // Halley rounds of the inverse: a handful from a good start; the bound covers
 // geometric bisection across the whole double range and then to full precision.
 constexpr int inverseRounds = 200;
@@ -205,8 +206,8 @@ TailPair smallShapePair(double a, double x, IterationCount* count)
     return {scale * (1.0 + a * s), -(g + e + g * e) - scale * a * s};
 }
 
-// t - ln(1 + t) >= 0 for t > -1, without the cancellation of the two near t = 0:
-// with u = t / (2 + t), ln(1 + t) = 2 (u + u^3/3 + u^5/5 + ...) and t - 2u = t u.
+}  // namespace
+
 double logExcess(double t)
 {
     if (!(std::fabs(t) < 0.5)) return t - std::log1p(t);
@@ -222,6 +223,8 @@ double logExcess(double t)
     }
     return t * u - 2.0 * u * sum;
 }
+
+namespace {
 
 // The smaller of P(a, x) and Q(a, x) for a >= largeShape by the uniform
 // expansion: Q where x >= a, P below. Tails past the underflow are 0.
@@ -298,6 +301,21 @@ double logGamma(double x)
     }
 
     return (x - 0.5) * std::log(x) - x + logSqrtTwoPi + logGammaRemainder(x);
+}
+
+double digamma(double x)
+{
+    if (!(x > 0)) return constants::infinity * -1.0;
+    // psi(x) = psi(x + n) - sum 1/(x + k), then the asymptotic series from 10 on:
+    // psi(x) = ln x - 1/(2x) - 1/(12x^2) + 1/(120x^4) - 1/(252x^6) + 1/(240x^8) - 1/(132x^10).
+    double shift = 0.0;
+    while (x < digammaSeriesStart) {
+        shift += 1.0 / x;
+        x += 1.0;
+    }
+    const double r = 1.0 / (x * x);
+    const double series = r * (1.0 / 12 - r * (1.0 / 120 - r * (1.0 / 252 - r * (1.0 / 240 - r / 132))));
+    return std::log(x) - 0.5 / x - series - shift;
 }
 
 double logGammaRemainder(double x)

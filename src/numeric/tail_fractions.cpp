@@ -22,7 +22,7 @@ double gammaTailFraction(double a, double x)
     return evaluateContinuedFractionWithoutLead(terms, maximumRounds);
 }
 
-double betaFraction(double a, double b, double x)
+double betaFraction(double a, double b, double x, IterationCount* count)
 {
     // 1 / (1 + d_1 / (1 + d_2 / (1 + ...))) with
     //   d_(2m+1) = -(a + m)(a + b + m) x / ((a + 2m)(a + 2m + 1)),
@@ -33,5 +33,5 @@ double betaFraction(double a, double b, double x)
                                     : m * (b - m) * x / ((a + 2 * m - 1) * (a + 2 * m));
         return FractionTerm{d, 1.0};
     };
-    return 1.0 / evaluateContinuedFraction(1.0, terms, 2 * maximumRounds);
+    return 1.0 / evaluateContinuedFraction(1.0, terms, 2 * maximumRounds, count);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numeric/iteration_count.h"
+
 // The continued fractions of the upper incomplete gamma integral and of the
 // incomplete beta integral, without their power prefactors. A tail divided by
 // its density is a ratio of these and never underflows, so hazards stay finite
@@ -13,4 +15,4 @@ double gammaTailFraction(double a, double x);
 // F with I(a, b; x) = x^a (1 - x)^b / (a B(a, b)) F, for a, b > 0 and
 // 0 <= x < (a + 1) / (a + b + 2), where it converges fast. F(a, b, 0) = 1.
 // Relative error below 2e-14 on the reference set (largest near the edge).
-double betaFraction(double a, double b, double x);
+double betaFraction(double a, double b, double x, IterationCount* count = nullptr);
