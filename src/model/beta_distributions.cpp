@@ -238,7 +238,11 @@ double StudentDistribution::quantile(double q)
     if (!floorAndTest(0) || !isProbability(q)) return fail(ResultStatus::Invalid);
     if (q == 0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    return ok(studentQuantile(parameters_[0], q));
+    // Finite wherever it is representable; only q within a few units of 0 or 1
+    // at one degree of freedom carries it beyond the double range.
+    const double t = studentQuantile(parameters_[0], q);
+    if (std::isinf(t)) return fail(t < 0 ? ResultStatus::MinusInfinity : ResultStatus::PlusInfinity);
+    return ok(t);
 }
 
 double StudentDistribution::graphLow() { return quantile(0.02); }
