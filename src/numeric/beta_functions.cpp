@@ -314,9 +314,9 @@ double inverseStart(double a, double b, double p)
 // density x^(a-1) y^(b-1) / B(a, b).
 double invertTail(double a, double b, double p, bool lower, IterationCount* count)
 {
-    const double x0 = lower ? inverseStart(a, b, p) : 1.0 - inverseStart(b, a, p);
-    if (!(x0 > 0)) return 0.0;
-    if (!(x0 < 1)) return 1.0;
+    double x0 = inverseStart(a, b, lower ? p : 1.0 - p);
+    if (lower && x0 == 0) return 0.0;  // the root lies below the double range
+    if (!(x0 > 0 && x0 < 1)) x0 = 0.5;
     const auto step = [&](double x) {
         const double y = 1.0 - x;
         const Tails tails = betaTails(a, b, x, y, count);
@@ -386,6 +386,22 @@ double studentDistribution(double k, double t, IterationCount* count)
                                           : 0.5 * complementaryIncompleteBeta(0.5, 0.5 * k, arguments.y, count);
     }
     return t < 0 ? tail : 1.0 - tail;
+}
+
+double studentDensity(double k, double t)
+{
+    k = std::floor(k);
+    if (!(k >= 1) || std::isnan(t)) return std::numeric_limits<double>::quiet_NaN();
+    const double magnitude = std::fabs(t);
+    // ln(1 + t^2 / k), also where t^2 overflows.
+    const double r = magnitude / std::sqrt(k);
+    const double logBase = r < 1e150 ? std::log1p(r * r) : 2.0 * std::log(r);
+    const double half = 0.5 * k;
+    if (half < stirlingRange) return std::exp(-(half + 0.5) * logBase - 0.5 * std::log(k) - logBeta(0.5, half));
+    // 1 / (sqrt(k) B(1/2, k/2)) = R / sqrt(2 pi), R = Gamma(k/2 + 1/2) / (Gamma(k/2) sqrt(k/2)),
+    // formed from Stirling's remainders so that it tends to 1 without rounding.
+    const double logRatio = half * std::log1p(1.0 / k) - 0.5 + logGammaRemainder(half + 0.5) - logGammaRemainder(half);
+    return std::exp(-(half + 0.5) * logBase + logRatio) / constants::sqrtTwoPi;
 }
 
 double studentQuantile(double k, double p, IterationCount* count)

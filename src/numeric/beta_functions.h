@@ -47,6 +47,12 @@ double inverseComplementaryIncompleteBeta(double a, double b, double q, Iteratio
 // argument is small, so it holds its digits at any k up to 1e300.
 double studentDistribution(double k, double t, IterationCount* count = nullptr);
 
+// The density of Student's t with floor(k) >= 1 degrees of freedom,
+// (1 + t^2/k)^(-(k+1)/2) / (sqrt(k) B(1/2, k/2)), with its normaliser formed
+// from Stirling's remainders from k = 26 on: it tends to the normal density
+// without rounding at any k up to 1e300.
+double studentDensity(double k, double t);
+
 // The t with P(T <= t) = p, for floor(k) >= 1 and 0 < p < 1; 0 exactly at
 // p = 0.5, -inf / +inf at p = 0 / 1 and nowhere else. Closed forms for one and
 // two degrees of freedom, elsewhere the inverse of the incomplete beta integral
