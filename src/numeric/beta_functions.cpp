@@ -200,8 +200,14 @@ Tails uniformExpansion(double a, double b, double x, double y)
     const double exponent = a * logExcess(t) + b * logExcess(s);  // r eta^2 / 2
     if (!(exponent <= largestTailExponent)) return {0.0, 1.0};
     const double eta = -std::sqrt(2.0 * exponent / r);
-    Series orders[expansionOrders];
-    expansionCoefficients(p, orders);
+    // The coefficients depend on the mean alone, and a graph or a table asks for
+    // many x at one pair of shapes: keep the last set (per thread, no allocation).
+    thread_local double cachedMean = -1.0;
+    thread_local Series orders[expansionOrders];
+    if (p != cachedMean) {
+        expansionCoefficients(p, orders);
+        cachedMean = p;
+    }
     const double sum =
         evaluateSeries(orders[0], eta) + (evaluateSeries(orders[1], eta) + evaluateSeries(orders[2], eta) / r) / r;
     const double epsilon = logGammaRemainder(a) + logGammaRemainder(b) - logGammaRemainder(r);
