@@ -48,6 +48,26 @@ struct Tails {
     double upper;
 };
 
+// u - ln(1 + u) for u = v / v0 - 1, given v, v0 and the difference v - v0
+// formed without rounding away what v keeps: logExcess near v0, and far from
+// it the logarithm of the quotient, which keeps a small v's digits.
+double excessOf(double v, double v0, double difference)
+{
+    const double u = difference / v0;
+    return std::fabs(u) < 0.5 ? logExcess(u) : u - std::log(v / v0);
+}
+
+// -(a ln(x / x0) + b ln(y / y0)) >= 0 about the mean x0 = a / (a + b), y0 = 1 - x0:
+// the sum a h(x / x0 - 1) + b h(y / y0 - 1) with h(u) = u - ln(1 + u), whose
+// linear parts cancel exactly.
+double meanDeviation(double a, double b, double x, double y)
+{
+    const double c = a + b;
+    const double x0 = a / c, y0 = b / c;
+    const double dx = x < y ? x - x0 : y0 - y;
+    return a * excessOf(x, x0, dx) + b * excessOf(y, y0, -dx);
+}
+
 // ln(x^a y^b / B(a, b)) with y = 1 - x given apart, so that neither loses its
 // digits to the other. Where both shapes reach Stirling's range the large terms
 // cancel by hand around the mean x0 = a / (a + b); where one alone does, its
@@ -58,10 +78,7 @@ double logPowerFactor(double a, double b, double x, double y)
     if (a >= stirlingRange && b >= stirlingRange) {
         // a ln(x / x0) + b ln(y / y0) = -(a h(t) + b h(s)) with h(t) = t - ln(1 + t),
         // t = (x - x0) / x0, s = (y - y0) / y0: the linear parts cancel exactly.
-        const double x0 = a / c, y0 = b / c;
-        const double t = x < y ? (x - x0) / x0 : (y0 - y) / x0;
-        const double s = x < y ? (x0 - x) / y0 : (y - y0) / y0;
-        return -(a * logExcess(t) + b * logExcess(s)) + 0.5 * (std::log(a) + std::log(b) - std::log(c)) - logSqrtTwoPi -
+        return -meanDeviation(a, b, x, y) + 0.5 * (std::log(a) + std::log(b) - std::log(c)) - logSqrtTwoPi -
                logGammaRemainder(a) - logGammaRemainder(b) + logGammaRemainder(c);
     }
     const double logX = x < 0.5 ? std::log(x) : std::log1p(-y);
@@ -118,7 +135,9 @@ Tails continuedFraction(double a, double b, double x, double y, IterationCount* 
 {
     const double logFactor = logPowerFactor(a, b, x, y) - std::log(a);
     if (logFactor < -constants::largestExponent - 36) return {0.0, 1.0};
-    const double lower = std::exp(logFactor) * betaFraction(a, b, x, count);
+    // Near x = 1 the fraction in z = x / y, whose terms keep the digits of y.
+    const double fraction = x < 0.5 ? betaFraction(a, b, x, count) : betaRatioFraction(a, b, x / y, count) / y;
+    const double lower = std::exp(logFactor) * fraction;
     return {lower, 1.0 - lower};
 }
 
@@ -194,10 +213,8 @@ double evaluateSeries(const Series& s, double eta)
 Tails uniformExpansion(double a, double b, double x, double y)
 {
     const double r = a + b;
-    const double p = a / r, q = b / r;
-    const double t = x < y ? (x - p) / p : (q - y) / p;
-    const double s = x < y ? (p - x) / q : (y - q) / q;
-    const double exponent = a * logExcess(t) + b * logExcess(s);  // r eta^2 / 2
+    const double p = a / r;
+    const double exponent = meanDeviation(a, b, x, y);  // r eta^2 / 2
     if (!(exponent <= largestTailExponent)) return {0.0, 1.0};
     const double eta = -std::sqrt(2.0 * exponent / r);
     // The coefficients depend on the mean alone, and a graph or a table asks for
@@ -323,12 +340,18 @@ double invertTail(double a, double b, double p, bool lower, IterationCount* coun
     double x0 = inverseStart(a, b, lower ? p : 1.0 - p);
     if (lower && x0 == 0) return 0.0;  // the root lies below the double range
     if (!(x0 > 0 && x0 < 1)) x0 = 0.5;
+    // The residual is ln(tail / p): a power-law or exponential tail is nearly
+    // linear in it, so Halley's steps stay long where the tail is steep.
+    const double logTarget = std::log(p);
     const auto step = [&](double x) {
         const double y = 1.0 - x;
         const Tails tails = betaTails(a, b, x, y, count);
+        const double tail = lower ? tails.lower : tails.upper;
         const double density = std::exp(logPowerFactor(a, b, x, y)) / (x * y);
-        const double residual = lower ? tails.lower - p : p - tails.upper;
-        return RootStep{residual, density, (a - 1.0) / x - (b - 1.0) / y};
+        const double ratio = density / tail;  // the slope of ln(tail)
+        const double curvature = (a - 1.0) / x - (b - 1.0) / y;
+        const double residual = std::log(tail) - logTarget;
+        return lower ? RootStep{residual, ratio, curvature - ratio} : RootStep{-residual, ratio, curvature + ratio};
     };
     return findRoot(step, x0, Bracket{0.0, 1.0}, inverseTolerance, inverseRounds, count);
 }

@@ -391,12 +391,16 @@ double invertIncompleteGamma(double a, double p, bool lower, IterationCount* cou
 {
     const double x0 = inverseStart(a, p, lower);
     if (x0 == 0) return 0.0;  // the root lies below the double range
+    // The residual is ln(tail / p): a power-law or exponential tail is nearly
+    // linear in it, so Halley's steps stay long where the tail is steep.
+    const double logTarget = std::log(p);
     const auto step = [&](double x) {
         const double tail = lower ? incompleteGamma(a, x, count) : complementaryIncompleteGamma(a, x, count);
-        // The density x^(a-1) e^-x / Gamma(a); its log derivative gives Halley's curvature.
-        const double density = incompleteGammaFactor(a, x) / x;
-        const double residual = lower ? tail - p : p - tail;
-        return RootStep{residual, density, (a - 1.0) / x - 1.0};
+        // The density x^(a-1) e^-x / Gamma(a) over the tail is the slope of ln(tail).
+        const double ratio = incompleteGammaFactor(a, x) / x / tail;
+        const double curvature = (a - 1.0) / x - 1.0;
+        const double residual = std::log(tail) - logTarget;
+        return lower ? RootStep{residual, ratio, curvature - ratio} : RootStep{-residual, ratio, curvature + ratio};
     };
     return findRoot(step, x0, Bracket{0.0, largestDouble}, inverseTolerance, inverseRounds, count);
 }

@@ -35,3 +35,17 @@ double betaFraction(double a, double b, double x, IterationCount* count)
     };
     return 1.0 / evaluateContinuedFraction(1.0, terms, 2 * maximumRounds, count);
 }
+
+double betaRatioFraction(double a, double b, double z, IterationCount* count)
+{
+    // 1 / (1 + e_1 / (1 + e_2 / (1 + ...))) with
+    //   e_(2m+1) = -z (a + m)(b - 1 - m) / ((a + 2m)(a + 2m + 1)),
+    //   e_(2m+2) = z (m + 1)(a + b + m) / ((a + 2m + 1)(a + 2m + 2)).
+    const auto terms = [a, b, z](int n) {
+        const double m = (n - 1) / 2;
+        const double e = n % 2 == 1 ? -z * (a + m) * (b - 1.0 - m) / ((a + 2 * m) * (a + 2 * m + 1))
+                                    : z * (m + 1.0) * (a + b + m) / ((a + 2 * m + 1) * (a + 2 * m + 2));
+        return FractionTerm{e, 1.0};
+    };
+    return 1.0 / evaluateContinuedFraction(1.0, terms, 2 * maximumRounds, count);
+}

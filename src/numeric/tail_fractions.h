@@ -18,3 +18,9 @@ double gammaTailFraction(double a, double x);
 // Lentz): a few sqrt(min(a, b)) rounds at most. F(a, b, 0) = 1.
 // Relative error below 2e-14 on the reference set (largest near the edge).
 double betaFraction(double a, double b, double x, IterationCount* count = nullptr);
+
+// G with I(a, b; x) = x^a y^b / (a B(a, b)) G / y, y = 1 - x, as a continued
+// fraction in z = x / y (after S. L. Moshier, 1989, "Methods and programs for
+// mathematical functions", incbd; modified Lentz). Its terms depend on x only
+// through z, so a y known to all its digits near x = 1 keeps them.
+double betaRatioFraction(double a, double b, double z, IterationCount* count = nullptr);
