@@ -170,10 +170,10 @@ double lowerSeries(double a, double x, IterationCount* count)
 }
 
 // Q(a, x) for x > max(1, a) by Legendre's continued fraction times its factor.
-double upperFraction(double a, double x)
+double upperFraction(double a, double x, IterationCount* count)
 {
     const double f = incompleteGammaFactor(a, x);
-    return f == 0 ? 0.0 : f * gammaTailFraction(a, x);
+    return f == 0 ? 0.0 : f * gammaTailFraction(a, x, count);
 }
 
 // P and Q for a < 1 and x < 1.5, each formed directly: with
@@ -347,7 +347,7 @@ double incompleteGamma(double a, double x, IterationCount* count)
         return tail.upper ? 1.0 - tail.value : tail.value;
     }
     if (a < smallShape && x < smallShapeReach) return smallShapePair(a, x, count).lower;
-    if (x > 1 && x > a) return 1.0 - upperFraction(a, x);
+    if (x > 1 && x > a) return 1.0 - upperFraction(a, x, count);
     return lowerSeries(a, x, count);
 }
 
@@ -359,7 +359,7 @@ double complementaryIncompleteGamma(double a, double x, IterationCount* count)
         return tail.upper ? tail.value : 1.0 - tail.value;
     }
     if (a < smallShape && x < smallShapeReach) return smallShapePair(a, x, count).upper;
-    if (x > 1 && x > a) return upperFraction(a, x);
+    if (x > 1 && x > a) return upperFraction(a, x, count);
     return 1.0 - lowerSeries(a, x, count);
 }
 

@@ -11,7 +11,7 @@ constexpr int maximumRounds = 10000;
 
 }  // namespace
 
-double gammaTailFraction(double a, double x)
+double gammaTailFraction(double a, double x, IterationCount* count)
 {
     // 1 / (x + 1 - a - 1 (1 - a) / (x + 3 - a - 2 (2 - a) / (x + 5 - a - ...)))
     const auto terms = [a, x](int n) {
@@ -19,7 +19,7 @@ double gammaTailFraction(double a, double x)
         const double m = n - 1;
         return FractionTerm{-m * (m - a), x + 2.0 * m + 1.0 - a};
     };
-    return evaluateContinuedFractionWithoutLead(terms, maximumRounds);
+    return evaluateContinuedFractionWithoutLead(terms, maximumRounds, count);
 }
 
 double betaFraction(double a, double b, double x, IterationCount* count)

@@ -11,7 +11,7 @@
 // converges fast (Legendre's fraction, A&S 6.5.31, by the modified Lentz
 // evaluator of numeric/continued_fraction.h). Close to 1 / (x + 1 - a)
 // far out. Relative error below 5e-15 on the reference set.
-double gammaTailFraction(double a, double x);
+double gammaTailFraction(double a, double x, IterationCount* count = nullptr);
 
 // F with I(a, b; x) = x^a (1 - x)^b / (a B(a, b)) F, for a, b > 0 and
 // 0 <= x < (a + 1) / (a + b + 2), where it converges fast (A&S 26.5.8, modified
