@@ -5,7 +5,7 @@
 
 #include "model/distribution.h"
 #include "model/value_text.h"
-#include "numeric/normal_integral.h"
+#include "numeric/arithmetic.h"
 
 using namespace plot_frame;
 

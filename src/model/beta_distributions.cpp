@@ -100,9 +100,9 @@ double BetaDistribution::survival(double x)
     if (!isValid() || !(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid, 1.0);
     const double a = parameters_[0], b = parameters_[1];
     if (x <= a / (a + b)) return 1.0 - cdf(x);
-    // Above the mean, I(b, a; 1 - x) keeps the digits that 1 - I(a, b; x) loses;
-    // 1 - x is exact wherever it matters, near 1.
-    return ok(incompleteBeta(b, a, 1.0 - x));
+    // Above the mean the complement, formed directly, keeps the digits that
+    // 1 - I(a, b; x) loses.
+    return ok(complementaryIncompleteBeta(a, b, x));
 }
 
 double BetaDistribution::hazard(double x)
@@ -185,15 +185,7 @@ double StudentDistribution::kurtosis()
 double StudentDistribution::pdf(double x)
 {
     if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
-    const double n = parameters_[0];
-    const double power = std::pow((x * x) / n + 1.0, -(n + 1.0) * 0.5);
-    const double norm = std::sqrt(n) * betaFunction(0.5, n * 0.5);
-    if (allOrdinary(power, norm)) {
-        const double density = power / norm;
-        if (std::isnormal(density)) return ok(density);
-    }
-    const double logPower = -(n + 1.0) * 0.5 * std::log1p((x * x) / n);
-    return ok(std::exp(logPower - 0.5 * std::log(n) - logBeta(0.5, n * 0.5)));
+    return ok(studentDensity(parameters_[0], x));
 }
 
 double StudentDistribution::cdf(double x)
@@ -238,7 +230,11 @@ double StudentDistribution::quantile(double q)
     if (!floorAndTest(0) || !isProbability(q)) return fail(ResultStatus::Invalid);
     if (q == 0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    return ok(studentQuantile(parameters_[0], q));
+    // Finite wherever it is representable; only q within a few units of 0 or 1
+    // at one degree of freedom carries it beyond the double range.
+    const double t = studentQuantile(parameters_[0], q);
+    if (std::isinf(t)) return fail(t < 0 ? ResultStatus::MinusInfinity : ResultStatus::PlusInfinity);
+    return ok(t);
 }
 
 double StudentDistribution::graphLow() { return quantile(0.02); }

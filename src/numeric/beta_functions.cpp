@@ -1,127 +1,283 @@
 #include "numeric/beta_functions.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
+#include "numeric/constants.h"
 #include "numeric/gamma_functions.h"
 #include "numeric/normal_integral.h"
+#include "numeric/polynomial.h"
+#include "numeric/root_finder.h"
+#include "numeric/scaled_error_function.h"
+#include "numeric/tail_fractions.h"
 
 namespace {
 
-constexpr double machineEpsilon = 1.1102230246251565e-16;  // 2^-53
-constexpr double oneBelowOne = 1.0 - machineEpsilon;         // 0.9999999999999999
-constexpr double fractionTolerance = 3.3306690738754696e-16;  // 3 epsilon
-constexpr double largestBound = 4503599627370496.0;          // 2^52
-constexpr double smallestBound = 2.220446049250313e-16;      // 2^-52
-constexpr double largestGammaArgument = 171.6243769563027;
-constexpr double largestExponent = 709.782712893384;
-constexpr double smallestExponent = -708.3964185322641;
-constexpr double seriesThreshold = 0.95;
-constexpr double newtonTolerance = 1.4210854715202004e-14;          // 128 epsilon
-constexpr double secondHalvingTolerance = 2.842170943040401e-14;    // 256 epsilon
-constexpr double wideHalvingTolerance = 1e-6;                       // a <= 1 or b <= 1
-constexpr double narrowHalvingTolerance = 1e-4;
-constexpr double newtonAcceptance = 0.2;
-constexpr double reflectionPoint = 0.75;
-constexpr double pi = 3.141592653589793;
-constexpr double logSqrtTwoPi = 0.9189385332046728;
-constexpr double stirlingRange = 13;  // from here on ln Gamma is Stirling's formula with its remainder
+using constants::logSqrtTwoPi;
 
-constexpr int fractionRounds = 300;
-constexpr int halvingRounds = 100;
-constexpr int newtonRounds = 7;
+constexpr double stirlingRange = 13;  // from here on ln Gamma is Stirling's formula with its remainder
+constexpr double seriesThreshold = 0.95;
+// From this smaller shape on, the integral comes from the uniform expansion;
+// below it the continued fraction needs at most a few thousand rounds.
+constexpr double largeShapes = 1e5;
+// From this ratio of the larger shape to the square of the smaller (at least 1)
+// the integral is the gamma limit below.
+constexpr double gammaLimitRatio = 1e5;
+// The limit's relative error also grows like v^2 / 50 in the small shape's
+// variable v; up to here it stays below 1e-16.
+constexpr double gammaLimitReach = 7e-8;
+// Beyond this r eta^2 / 2 the smaller tail is below 1e-320.
+constexpr double largestTailExponent = 745;
 // The power series shrinks each term by at least 0.95 where it is used, so it
 // settles within about 800 terms; the bound only guards against non-finite input.
 constexpr int seriesRounds = 5000;
-// The inverse may switch to the complementary problem when its search passes
-// 0.75; a few switches settle every case, more would be a ping-pong.
-constexpr int reflectionSwitches = 4;
-// Student's sums take up to (k - 2) / 2 terms; above this many degrees of
-// freedom the distribution function uses the incomplete beta integral instead.
-constexpr double studentSumLimit = 1e4;
-// Above this t the distribution function is 1 to rounding for every k >= 1, and
-// t * t would overflow in the sums.
-constexpr double studentCertainty = 1e150;
+// Below this shape the complement of a power-series value is formed directly.
+constexpr double tinyShape = 1e-13;
+// Coefficients kept of the series in eta of the uniform expansion's terms; with
+// |eta| below an eighth of their radius where the expansion is used, 24 reach
+// well below a rounding.
+constexpr int expansionTerms = 24;
+constexpr int expansionOrders = 3;  // c_0, c_1, c_2: c_3 / r^3 < 1e-17 from r = 2e5 on
+constexpr int inverseRounds = 200;
+constexpr double inverseTolerance = 4 * constants::epsilon;
 
-// One continued fraction: z and the eight running coefficients with their steps.
-struct FractionCoefficients {
-    double z;
-    double k[8];
-    double step[8];
+struct Tails {
+    double lower;
+    double upper;
 };
 
-double evaluateFraction(const FractionCoefficients& c, IterationCount* count)
+// u - ln(1 + u) for u = v / v0 - 1, given v, v0 and the difference v - v0
+// formed without rounding away what v keeps: logExcess near v0, and far from
+// it the logarithm of the quotient, which keeps a small v's digits.
+double excessOf(double v, double v0, double difference)
 {
-    double k[8];
-    for (int i = 0; i < 8; ++i) k[i] = c.k[i];
-    double p2 = 0.0;
-    double q2 = 1.0;
-    double p1 = 1.0;
-    double q1 = 1.0;
-    double h = 1.0;
-    double r = 1.0;
-    for (int round = 0; round < fractionRounds; ++round) {
-        countRound(count);
-        double e = -(c.z * k[0] * k[1]) / (k[2] * k[3]);
-        double p = p1 + p2 * e;
-        double q = q1 + q2 * e;
-        p2 = p1;
-        p1 = p;
-        q2 = q1;
-        q1 = q;
-
-        e = (c.z * k[4] * k[5]) / (k[6] * k[7]);
-        p = p1 + p2 * e;
-        q = q1 + q2 * e;
-        p2 = p1;
-        p1 = p;
-        q2 = q1;
-        q1 = q;
-
-        if (q != 0) r = p / q;
-        double t = 1.0;
-        if (r != 0) {
-            t = std::fabs((h - r) / r);
-            h = r;
-        }
-        if (t < fractionTolerance) return h;
-
-        for (int i = 0; i < 8; ++i) k[i] += c.step[i];
-
-        if (std::fabs(q) + std::fabs(p) > largestBound) {
-            p2 *= smallestBound;
-            p1 *= smallestBound;
-            q2 *= smallestBound;
-            q1 *= smallestBound;
-        }
-        if (std::fabs(q) < smallestBound || std::fabs(p) < smallestBound) {
-            p2 *= largestBound;
-            p1 *= largestBound;
-            q2 *= largestBound;
-            q1 *= largestBound;
-        }
-    }
-    return h;
+    const double u = difference / v0;
+    return std::fabs(u) < 0.5 ? logExcess(u) : u - std::log(v / v0);
 }
 
-// ln(x / x0) for x, x0 > 0, through log1p near 1 where the plain quotient rounds.
-double logRatio(double x, double x0)
+// -(a ln(x / x0) + b ln(y / y0)) >= 0 about the mean x0 = a / (a + b), y0 = 1 - x0:
+// the sum a h(x / x0 - 1) + b h(y / y0 - 1) with h(u) = u - ln(1 + u), whose
+// linear parts cancel exactly.
+double meanDeviation(double a, double b, double x, double y)
 {
-    const double t = (x - x0) / x0;
-    return std::fabs(t) < 0.5 ? std::log1p(t) : std::log(x / x0);
-}
-
-// ln(x^a xc^b / B(a, b)) with xc = 1 - x. Where both shapes reach Stirling's
-// range the large terms cancel by hand around the mean x0 = a / (a + b), so
-// the result keeps its digits for shapes of any size.
-double logPowerFactor(double a, double b, double x, double xc)
-{
-    if (a < stirlingRange || b < stirlingRange) return a * std::log(x) + b * std::log(xc) - logBeta(a, b);
     const double c = a + b;
-    const double x0 = a / c, xc0 = b / c;
-    return a * logRatio(x, x0) + b * logRatio(xc, xc0) +
-           0.5 * (std::log(a) + std::log(b) - std::log(c)) - logSqrtTwoPi - logGammaRemainder(a) -
-           logGammaRemainder(b) + logGammaRemainder(c);
+    const double x0 = a / c, y0 = b / c;
+    const double dx = x < y ? x - x0 : y0 - y;
+    return a * excessOf(x, x0, dx) + b * excessOf(y, y0, -dx);
+}
+
+// ln(x^a y^b / B(a, b)) with y = 1 - x given apart, so that neither loses its
+// digits to the other. Where both shapes reach Stirling's range the large terms
+// cancel by hand around the mean x0 = a / (a + b); where one alone does, its
+// ratio Gamma(a + b) / (Gamma(b) b^a) is formed without them.
+double logPowerFactor(double a, double b, double x, double y)
+{
+    const double c = a + b;
+    if (a >= stirlingRange && b >= stirlingRange) {
+        // a ln(x / x0) + b ln(y / y0) = -(a h(t) + b h(s)) with h(t) = t - ln(1 + t),
+        // t = (x - x0) / x0, s = (y - y0) / y0: the linear parts cancel exactly.
+        return -meanDeviation(a, b, x, y) + 0.5 * (std::log(a) + std::log(b) - std::log(c)) - logSqrtTwoPi -
+               logGammaRemainder(a) - logGammaRemainder(b) + logGammaRemainder(c);
+    }
+    const double logX = x < 0.5 ? std::log(x) : std::log1p(-y);
+    const double logY = y < 0.5 ? std::log(y) : std::log1p(-x);
+    if (b >= stirlingRange && a < stirlingRange) {
+        // x^a y^b / B(a, b) = (b x)^a y^b / Gamma(a) * Gamma(a + b) / (Gamma(b) b^a).
+        return a * (std::log(b) + logX) + b * logY - logGamma(a) + (c - 0.5) * std::log1p(a / b) - a +
+               logGammaRemainder(c) - logGammaRemainder(b);
+    }
+    if (a >= stirlingRange && b < stirlingRange) {
+        return b * (std::log(a) + logY) + a * logX - logGamma(b) + (c - 0.5) * std::log1p(b / a) - b +
+               logGammaRemainder(c) - logGammaRemainder(a);
+    }
+    return a * logX + b * logY - logBeta(a, b);
+}
+
+// Gamma(a + b) / (Gamma(1 + a) Gamma(b)) - 1 for a tiny shape a <= 1e-13: a
+// (psi(b) - psi(1)) to within a relative a.
+double tinyShapeNormaliserExcess(double a, double b) { return std::expm1(a * (digamma(b) + constants::eulerGamma)); }
+
+// I(a, b; x) and its complement by the power series (A&S 26.5.4 rearranged)
+//   I = x^a / (a B(a, b)) (1 + a sum_{n >= 1} (1 - b)_n / n! x^n / (a + n)),
+// for b x <= 1 and x <= 0.95, where its terms shrink at once. For a tiny shape
+// the value is all but 1, and the complement comes directly from
+//   1 - I = -(x^a - 1) - x^a (G + (1 + G) a S),  G = 1 / (a B(a, b)) - 1.
+Tails powerSeries(double a, double b, double x, double y, IterationCount* count)
+{
+    double term = 1.0;
+    double sum = 0.0;
+    for (int n = 1; n <= seriesRounds; ++n) {
+        countRound(count);
+        term *= (n - b) * x / n;
+        const double next = term / (a + n);
+        sum += next;
+        if (!(std::fabs(next) > 1e-17 * std::fabs(sum) + 1e-300)) break;
+    }
+    if (a <= tinyShape) {
+        const double g = tinyShapeNormaliserExcess(a, b);
+        const double logX = std::log(x);
+        const double power = std::exp(a * logX);
+        const double upper = -std::expm1(a * logX) - power * (g + (1.0 + g) * a * sum);
+        return {1.0 - upper, upper};
+    }
+    // ln(x^a / B(a, b)): the factor without its y^b, which is near 1 here (b x <= 1).
+    const double logY = y < 0.5 ? std::log(y) : std::log1p(-x);
+    const double logValue = logPowerFactor(a, b, x, y) - b * logY - std::log(a) + std::log1p(a * sum);
+    const double lower = logValue < -constants::largestExponent - 36 ? 0.0 : std::exp(logValue);
+    return {lower, 1.0 - lower};
+}
+
+// I(a, b; x) by its continued fraction (A&S 26.5.8) for x below about the mean,
+// times x^a y^b / (a B(a, b)); a few sqrt(min(a, b)) rounds.
+Tails continuedFraction(double a, double b, double x, double y, IterationCount* count)
+{
+    const double logFactor = logPowerFactor(a, b, x, y) - std::log(a);
+    if (logFactor < -constants::largestExponent - 36) return {0.0, 1.0};
+    // Near x = 1 the fraction in z = x / y, whose terms keep the digits of y.
+    const double fraction = x < 0.5 ? betaFraction(a, b, x, count) : betaRatioFraction(a, b, x / y, count) / y;
+    const double lower = std::exp(logFactor) * fraction;
+    return {lower, 1.0 - lower};
+}
+
+// Truncated power series in eta, lowest power first.
+struct Series {
+    double c[expansionTerms] = {};
+};
+
+// The coefficients c_0, c_1, c_2 of the uniform expansion for mean p = a / r,
+// as power series in eta. With w = (x - p) / sqrt(p q) and
+//   eta^2 / 2 = -(p ln(x / p) + q ln(y / q)) = sum_{n >= 2} phi_n w^n,
+//   phi_n = (-1)^n sigma^n / n (p^(1-n) + (-1)^n q^(1-n)),  sigma = sqrt(p q),
+// c_0 = 1/w - 1/eta and c_(k+1) = (c_k' - c_k'(0)) / eta.
+void expansionCoefficients(double p, Series (&orders)[expansionOrders])
+{
+    const double q = 1.0 - p;
+    const double sigma = std::sqrt(p * q);
+    // eta = w sqrt(1 + u(w)), u(w) = 2 sum_{n >= 3} phi_n w^(n-2).
+    double u[expansionTerms + 1] = {};
+    double sigmaPower = sigma * sigma, pPower = 1.0 / p, qPower = 1.0 / q;
+    for (int n = 3; n <= expansionTerms + 1; ++n) {
+        sigmaPower *= sigma;
+        pPower /= p;
+        qPower /= q;
+        const double sign = n % 2 == 0 ? 1.0 : -1.0;
+        u[n - 2] = 2.0 * sign * sigmaPower / n * (pPower + sign * qPower);
+    }
+    // h = sqrt(1 + u) as a series: h_0 = 1, 2 h_n = u_n - sum_{k=1}^{n-1} h_k h_(n-k).
+    double h[expansionTerms + 1] = {1.0};
+    for (int n = 1; n <= expansionTerms; ++n) {
+        double sum = u[n];
+        for (int k = 1; k < n; ++k) sum -= h[k] * h[n - k];
+        h[n] = 0.5 * sum;
+    }
+    // w = eta / h(w), so by the Lagrange-Buermann formula the coefficients of
+    // eta / w = h(w(eta)) are f_n = (1/n) [w^(n-1)] h'(w) h(w)^-n.
+    double reciprocal[expansionTerms + 1] = {1.0};  // 1 / h
+    for (int n = 1; n <= expansionTerms; ++n) {
+        double sum = 0.0;
+        for (int k = 1; k <= n; ++k) sum -= h[k] * reciprocal[n - k];
+        reciprocal[n] = sum;
+    }
+    double power[expansionTerms + 1] = {1.0};  // h^-n, truncated
+    double f[expansionTerms + 1] = {1.0};
+    for (int n = 1; n <= expansionTerms; ++n) {
+        double next[expansionTerms + 1] = {};
+        for (int i = 0; i <= expansionTerms; ++i)
+            for (int j = 0; i + j <= expansionTerms; ++j) next[i + j] += power[i] * reciprocal[j];
+        for (int i = 0; i <= expansionTerms; ++i) power[i] = next[i];
+        double sum = 0.0;
+        for (int j = 0; j < n; ++j) sum += (j + 1) * h[j + 1] * power[n - 1 - j];
+        f[n] = sum / n;
+    }
+    // c_0 = 1/w - 1/eta = (f - 1) / eta.
+    for (int i = 0; i < expansionTerms; ++i) orders[0].c[i] = f[i + 1];
+    for (int k = 1; k < expansionOrders; ++k)
+        for (int i = 0; i + 2 < expansionTerms; ++i) orders[k].c[i] = (i + 2) * orders[k - 1].c[i + 2];
+}
+
+double evaluateSeries(const Series& s, double eta)
+{
+    double sum = 0.0;
+    for (int i = expansionTerms - 1; i >= 0; --i) sum = sum * eta + s.c[i];
+    return sum;
+}
+
+// I(a, b; x) for x at or below the mean and min(a, b) >= 1e5, by the uniform
+// expansion of N. M. Temme (1992), "Incomplete Laplace integrals: uniform
+// asymptotic expansion with application to the incomplete beta function":
+//   I = erfc(-eta sqrt(r/2)) / 2 - e^-eps e^(-r eta^2/2) / sqrt(2 pi r) sum_k c_k(eta) / r^k,
+// r = a + b, eps = mu(a) + mu(b) - mu(r) the Stirling remainders. A fixed
+// number of operations at any shape.
+Tails uniformExpansion(double a, double b, double x, double y)
+{
+    const double r = a + b;
+    const double p = a / r;
+    const double exponent = meanDeviation(a, b, x, y);  // r eta^2 / 2
+    if (!(exponent <= largestTailExponent)) return {0.0, 1.0};
+    const double eta = -std::sqrt(2.0 * exponent / r);
+    // The coefficients depend on the mean alone, and a graph or a table asks for
+    // many x at one pair of shapes: keep the last set (per thread, no allocation).
+    thread_local double cachedMean = -1.0;
+    thread_local Series orders[expansionOrders];
+    if (p != cachedMean) {
+        expansionCoefficients(p, orders);
+        cachedMean = p;
+    }
+    const double sum =
+        evaluateSeries(orders[0], eta) + (evaluateSeries(orders[1], eta) + evaluateSeries(orders[2], eta) / r) / r;
+    const double epsilon = logGammaRemainder(a) + logGammaRemainder(b) - logGammaRemainder(r);
+    const double remainder = std::exp(-epsilon) * sum / (constants::sqrtTwoPi * std::sqrt(r));
+    const double scaled = 0.5 * scaledComplementaryErrorFunction(std::sqrt(exponent)) - remainder;
+    const double lower = scaled * std::exp(-exponent);
+    return {lower, 1.0 - lower};
+}
+
+// I(s, L; v) and its complement for a huge shape L beside a small one s, by
+// the gamma limit with the midpoint scale of A. R. DiDonato and A. H. Morris
+// (1992), "Algorithm 708: significant digit computation of the incomplete beta
+// function ratios": u = -(L + (s - 1)/2) ln(1 - v) gives P(s, u) and Q(s, u),
+// whose relative error is of order s^3 / L^2 + v^2 / 50 (measured; below 1e-14
+// where it is used).
+Tails gammaLimit(double s, double large, double v, double w, IterationCount* count)
+{
+    const double scale = large + 0.5 * (s - 1.0);
+    const double u = scale * (v < 0.5 ? -std::log1p(-v) : -std::log(w));
+    return {incompleteGamma(s, u, count), complementaryIncompleteGamma(s, u, count)};
+}
+
+// The smaller tail first: the lower one for x at or below the mean, where the
+// expansions converge; above it, the same for the mirrored shapes.
+Tails betaTails(double a, double b, double x, double y, IterationCount* count)
+{
+    if (!(a > 0) || !(b > 0) || !(x >= 0) || !(y >= 0)) return {0.0, 1.0};
+    if (x == 0) return {0.0, 1.0};
+    if (y == 0) return {1.0, 0.0};
+    // The power series on whichever side it converges at once; a tiny shape puts
+    // all but a sliver of the mass at its end, and the series then gives the
+    // sliver directly, on whichever side it lies.
+    if (b * x <= 1 && x <= seriesThreshold) return powerSeries(a, b, x, y, count);
+    if (a * y <= 1 && y <= seriesThreshold) {
+        const Tails mirror = powerSeries(b, a, y, x, count);
+        return {mirror.upper, mirror.lower};
+    }
+    const double small = std::fmin(a, b);
+    if (small < largeShapes && std::fmax(a, b) >= gammaLimitRatio * std::fmax(1.0, small * small) &&
+        (a <= b ? x : y) <= gammaLimitReach) {
+        if (a <= b) return gammaLimit(a, b, x, y, count);
+        const Tails mirror = gammaLimit(b, a, y, x, count);
+        return {mirror.upper, mirror.lower};
+    }
+    const bool mirrored = x < y ? x * (a + b) > a : y * (a + b) < b;
+    if (mirrored) {
+        std::swap(a, b);
+        std::swap(x, y);
+    }
+    const Tails tails =
+        std::fmin(a, b) >= largeShapes ? uniformExpansion(a, b, x, y) : continuedFraction(a, b, x, y, count);
+    const Tails clamped = {std::clamp(tails.lower, 0.0, 1.0), std::clamp(tails.upper, 0.0, 1.0)};
+    return mirrored ? Tails{clamped.upper, clamped.lower} : clamped;
 }
 
 }  // namespace
@@ -144,344 +300,159 @@ double betaFunction(double a, double b) { return std::exp(logBeta(a, b)); }
 
 double incompleteBeta(double a, double b, double x, IterationCount* count)
 {
-    if (!(a > 0) || !(b > 0)) return 0.0;
     if (!(x > 0) || x > 1) return 0.0;
-    if (x == 1) return 1.0;
-
-    if (b * x <= 1 && x <= seriesThreshold) return betaPowerSeries(a, b, x, count);
-
-    // Reflect so that the expansion works on the side where it converges.
-    const double w = 1.0 - x;
-    const bool reflected = x > a / (a + b);
-    const double ar = reflected ? b : a;
-    const double br = reflected ? a : b;
-    const double xr = reflected ? w : x;
-    const double xc = reflected ? x : w;
-
-    double t = 0.0;
-    if (reflected && br * xr <= 1 && xr <= seriesThreshold) {
-        t = betaPowerSeries(ar, br, xr, count);
-    } else {
-        const double f = xr * (ar + br - 2.0) - (ar - 1.0) < 0 ? betaContinuedFraction(ar, br, xr, count)
-                                                               : betaContinuedFractionRatio(ar, br, xr, count) / xc;
-        const double u = ar * std::log(xr);
-        const double v = br * std::log(xc);
-        if (ar + br < largestGammaArgument && std::fabs(u) < largestExponent && std::fabs(v) < largestExponent) {
-            t = std::pow(xc, br) * std::pow(xr, ar) / ar * f * gammaFunction(ar + br) /
-                (gammaFunction(ar) * gammaFunction(br));
-        } else {
-            const double s = logPowerFactor(ar, br, xr, xc) + std::log(f / ar);
-            t = s < smallestExponent ? 0.0 : std::exp(s);
-        }
-    }
-
-    if (reflected) return t < machineEpsilon ? oneBelowOne : 1.0 - t;
-    return t;
+    if (!(a > 0) || !(b > 0)) return 0.0;
+    return betaTails(a, b, x, 1.0 - x, count).lower;
 }
 
-double betaPowerSeries(double a, double b, double x, IterationCount* count)
+double complementaryIncompleteBeta(double a, double b, double x, IterationCount* count)
 {
-    const double r = 1.0 / a;
-    double u = (1.0 - b) * x;
-    double v = u / (a + 1.0);
-    const double first = v;
-    double term = u;
-    double n = 2.0;
-    double s = 0.0;
-    const double limit = machineEpsilon * r;
-    for (int round = 0; round < seriesRounds && std::fabs(v) > limit; ++round) {
-        countRound(count);
-        u = (n - b) * x / n;
-        term *= u;
-        v = term / (a + n);
-        s += v;
-        n += 1.0;
-    }
-    s += first;
-    s += r;
-
-    u = a * std::log(x);
-    if (a + b < largestGammaArgument && std::fabs(u) < largestExponent) {
-        return s * gammaFunction(a + b) / (gammaFunction(a) * gammaFunction(b)) * std::pow(x, a);
-    }
-    const double e = u - logBeta(a, b) + std::log(s);
-    return e < smallestExponent ? 0.0 : std::exp(e);
+    if (!(x > 0)) return 1.0;
+    if (!(x < 1) || !(a > 0) || !(b > 0)) return 0.0;
+    return betaTails(a, b, x, 1.0 - x, count).upper;
 }
 
-double betaContinuedFraction(double a, double b, double x, IterationCount* count)
+namespace {
+
+// A start for the x with I(a, b; x) = p <= 1/2: near 0, I is about
+// x^a / (a B(a, b)); for shapes above 1 the normal approximation of
+// A&S 26.5.22 (after H. E. Carter, 1947) where it lands inside (0, 1).
+double inverseStart(double a, double b, double p)
 {
-    const FractionCoefficients c = {
-        x,
-        {a, a + b, a, a + 1.0, 1.0, b - 1.0, a + 1.0, a + 2.0},
-        {1.0, 1.0, 2.0, 2.0, 1.0, -1.0, 2.0, 2.0},
-    };
-    return evaluateFraction(c, count);
-}
-
-double betaContinuedFractionRatio(double a, double b, double x, IterationCount* count)
-{
-    const FractionCoefficients c = {
-        x / (1.0 - x),
-        {a, b - 1.0, a, a + 1.0, 1.0, a + b, a + 1.0, a + 2.0},
-        {1.0, -1.0, 2.0, 2.0, 1.0, 1.0, 2.0, 2.0},
-    };
-    return evaluateFraction(c, count);
-}
-
-double inverseIncompleteBeta(double aa, double bb, double y0, IterationCount* count)
-{
-    if (!(y0 > 0)) return 0.0;
-    if (!(y0 < 1)) return 1.0;
-
-    // The working problem is (aa, bb, y0), or its reflection (bb, aa, 1 - y0).
-    double a = aa;
-    double b = bb;
-    double yt = y0;
-    bool reflected = false;
-    const auto reflect = [&](bool on) {
-        reflected = on;
-        a = on ? bb : aa;
-        b = on ? aa : bb;
-        yt = on ? 1.0 - y0 : y0;
-    };
-    const auto finish = [&](double x) {
-        if (!reflected) return x;
-        return x <= machineEpsilon ? oneBelowOne : 1.0 - x;
-    };
-
-    double xLow = 0.0;
-    double yLow = 0.0;
-    double xHigh = 1.0;
-    double yHigh = 1.0;
-    bool newtonUsed = false;
-    double tolerance = 0.0;
-    double x = 0.0;
-    double y = 0.0;
-    bool startWithNewton = false;
-
-    if (aa <= 1 || bb <= 1) {
-        // Aim at the smaller tail: 1 - y0 is exact there, while a target near 1
-        // would leave the search no digits to tell its points apart.
-        tolerance = wideHalvingTolerance;
-        if (y0 > 0.5) reflect(true);
-        x = a / (a + b);
-        y = incompleteBeta(a, b, x, count);
-    } else {
-        // An estimate from the normal quantile.
-        tolerance = narrowHalvingTolerance;
-        double g = -inverseNormal(y0);
-        if (y0 > 0.5) {
-            reflect(true);
-            g = -g;
-        }
+    const double power = std::exp((std::log(p) + std::log(a) + logBeta(a, b)) / a);
+    if (a > 1 && b > 1) {
+        const double g = -inverseNormal(p);
         const double lambda = (g * g - 3.0) / 6.0;
         const double h = 2.0 / (1.0 / (2.0 * a - 1.0) + 1.0 / (2.0 * b - 1.0));
-        double d = g * std::sqrt(h + lambda) / h -
-                   (1.0 / (2.0 * b - 1.0) - 1.0 / (2.0 * a - 1.0)) * (lambda + 0.8333333333333334 - 2.0 / (3.0 * h));
-        d = 2.0 * d;
-        if (d < smallestExponent) return finish(1.0);
-        x = a / (a + b * std::exp(d));
-        y = incompleteBeta(a, b, x, count);
-        startWithNewton = std::fabs((y - yt) / yt) < newtonAcceptance;
+        const double w = g * std::sqrt(h + lambda) / h -
+                         (1.0 / (2.0 * b - 1.0) - 1.0 / (2.0 * a - 1.0)) * (lambda + 5.0 / 6.0 - 2.0 / (3.0 * h));
+        const double x = a / (a + b * std::exp(2.0 * w));
+        if (x > 0 && x < 1 && !(power < 0.1 * x)) return x;
     }
-
-    // The search alternates: halving hands over to Newton; a failed Newton phase
-    // comes back to halving with a finer tolerance; the second Newton visit ends it.
-    int switchesLeft = reflectionSwitches;
-    bool inNewton = startWithNewton;
-    while (true) {
-        if (!inNewton) {
-            int direction = 0;
-            double f = 0.5;
-            bool restart = false;
-            bool converged = false;
-            for (int round = 0; round < halvingRounds; ++round) {
-                countRound(count);
-                if (round != 0) {
-                    x = xLow + f * (xHigh - xLow);
-                    if (x == 1) x = oneBelowOne;
-                    if (x == 0) {
-                        f = 0.5;
-                        x = xLow + f * (xHigh - xLow);
-                        if (x == 0) return finish(0.0);
-                    }
-                    y = incompleteBeta(a, b, x, count);
-                    // The miss is measured against the smaller tail, so a target near 1
-                    // (after a switch) is not met by every y that rounds near it.
-                    if (std::fabs((xHigh - xLow) / (xHigh + xLow)) < tolerance ||
-                        std::fabs(y - yt) < tolerance * std::fmin(yt, 1.0 - yt)) {
-                        converged = true;
-                        break;
-                    }
-                }
-                if (y < yt) {
-                    xLow = x;
-                    yLow = y;
-                    if (direction < 0) {
-                        direction = 0;
-                        f = 0.5;
-                    } else if (direction > 3) {
-                        f = 1.0 - (1.0 - f) * (1.0 - f);
-                    } else if (direction > 1) {
-                        f = 0.5 * f + 0.5;
-                    } else {
-                        f = (yt - y) / (yHigh - yLow);
-                    }
-                    direction += 1;
-                    // Past 0.75 the complementary problem resolves x near 1 better, but
-                    // only while its target 1 - yt keeps more digits than 1 - x does.
-                    if (x > reflectionPoint && 1.0 - x < std::fmin(yt, 1.0 - yt) && switchesLeft > 0) {
-                        --switchesLeft;
-                        reflect(!reflected);
-                        x = 1.0 - x;
-                        y = incompleteBeta(a, b, x, count);
-                        xLow = 0.0;
-                        yLow = 0.0;
-                        xHigh = 1.0;
-                        yHigh = 1.0;
-                        restart = true;
-                        break;
-                    }
-                } else {
-                    xHigh = x;
-                    if (reflected && xHigh < machineEpsilon) return finish(0.0);
-                    yHigh = y;
-                    if (direction > 0) {
-                        direction = 0;
-                        f = 0.5;
-                    } else if (direction < -3) {
-                        f = f * f;
-                    } else if (direction < -1) {
-                        f = 0.5 * f;
-                    } else {
-                        f = (y - yt) / (yHigh - yLow);
-                    }
-                    direction -= 1;
-                }
-                // Equal values at both ends of the bracket give no false position.
-                if (!(f > 0 && f < 1)) f = 0.5;
-            }
-            if (restart) continue;
-            if (!converged) {
-                if (xLow >= 1) return finish(oneBelowOne);
-                if (x < 0) return finish(0.0);
-            }
-            inNewton = true;
-        }
-
-        // Newton refinement inside the bracket.
-        if (newtonUsed) return finish(x);
-        newtonUsed = true;
-        const double logNorm = -logBeta(a, b);
-        for (int round = 0; round < newtonRounds; ++round) {
-            countRound(count);
-            if (round != 0) y = incompleteBeta(a, b, x, count);
-            if (y < yLow) {
-                x = xLow;
-                y = yLow;
-            } else if (y > yHigh) {
-                x = xHigh;
-                y = yHigh;
-            } else if (y < yt) {
-                xLow = x;
-                yLow = y;
-            } else {
-                xHigh = x;
-                yHigh = y;
-            }
-            if (x == 1 || x == 0) break;
-            const double g = (a - 1.0) * std::log(x) + (b - 1.0) * std::log(1.0 - x) + logNorm;
-            if (std::isnan(g)) break;
-            if (g < smallestExponent) return finish(x);
-            if (g > largestExponent) break;
-            const double step = (y - yt) / std::exp(g);
-            double xt = x - step;
-            if (xt <= xLow) {
-                xt = xLow + 0.5 * ((x - xLow) / (xHigh - xLow)) * (x - xLow);
-                if (xt <= 0) break;
-            }
-            if (xt >= xHigh) {
-                xt = xHigh - 0.5 * ((xHigh - x) / (xHigh - xLow)) * (xHigh - x);
-                if (xt >= 1) break;
-            }
-            x = xt;
-            if (std::fabs(step / x) < newtonTolerance) return finish(x);
-        }
-        tolerance = secondHalvingTolerance;
-        inNewton = false;
-    }
+    return std::fmin(power, a / (a + b));
 }
+
+// The x with I(a, b; x) = p (lower) or 1 - I(a, b; x) = p (upper), p <= 1/2,
+// by the bracketed Halley iteration on that tail itself; the slope is the
+// density x^(a-1) y^(b-1) / B(a, b).
+double invertTail(double a, double b, double p, bool lower, IterationCount* count)
+{
+    double x0 = inverseStart(a, b, lower ? p : 1.0 - p);
+    if (lower && x0 == 0) return 0.0;  // the root lies below the double range
+    if (!(x0 > 0 && x0 < 1)) x0 = 0.5;
+    // The residual is ln(tail / p): a power-law or exponential tail is nearly
+    // linear in it, so Halley's steps stay long where the tail is steep.
+    const double logTarget = std::log(p);
+    const auto step = [&](double x) {
+        const double y = 1.0 - x;
+        const Tails tails = betaTails(a, b, x, y, count);
+        const double tail = lower ? tails.lower : tails.upper;
+        const double density = std::exp(logPowerFactor(a, b, x, y)) / (x * y);
+        const double ratio = density / tail;  // the slope of ln(tail)
+        const double curvature = (a - 1.0) / x - (b - 1.0) / y;
+        const double residual = std::log(tail) - logTarget;
+        return lower ? RootStep{residual, ratio, curvature - ratio} : RootStep{-residual, ratio, curvature + ratio};
+    };
+    return findRoot(step, x0, Bracket{0.0, 1.0}, inverseTolerance, inverseRounds, count);
+}
+
+}  // namespace
+
+double inverseIncompleteBeta(double a, double b, double p, IterationCount* count)
+{
+    if (!(p > 0)) return 0.0;
+    if (!(p < 1)) return 1.0;
+    return p <= 0.5 ? invertTail(a, b, p, true, count) : invertTail(a, b, 1.0 - p, false, count);
+}
+
+double inverseComplementaryIncompleteBeta(double a, double b, double q, IterationCount* count)
+{
+    if (!(q > 0)) return 1.0;
+    if (!(q < 1)) return 0.0;
+    return q <= 0.5 ? invertTail(a, b, q, false, count) : invertTail(a, b, 1.0 - q, true, count);
+}
+
+namespace {
+
+// x = k / (k + t^2) and y = t^2 / (k + t^2), each without the rounding of the other.
+struct StudentArguments {
+    double x;
+    double y;
+};
+
+StudentArguments studentArguments(double k, double t)
+{
+    const double r = std::fabs(t) / std::sqrt(k);
+    if (r < 1) {
+        const double r2 = r * r;
+        return {1.0 / (1.0 + r2), r2 / (1.0 + r2)};
+    }
+    const double s = 1.0 / r;
+    const double s2 = s * s;
+    return {s2 / (1.0 + s2), 1.0 / (1.0 + s2)};
+}
+
+}  // namespace
 
 double studentDistribution(double k, double t, IterationCount* count)
 {
     k = std::floor(k);
+    if (!(k >= 1) || std::isnan(t)) return std::numeric_limits<double>::quiet_NaN();
     if (t == 0) return 0.5;
-
-    // The left tail, and every t once the sums below would grow long; near 0 the
-    // central form, whose argument t^2 / (k + t^2) keeps its digits there.
-    if (t < -2 || k > studentSumLimit) {
-        const double t2 = t * t;
-        if (t >= -2 && t2 < k) {
-            const double half = 0.5 * incompleteBeta(0.5, 0.5 * k, t2 / (k + t2), count);
-            return t < 0 ? 0.5 - half : 0.5 + half;
-        }
-        const double tail = 0.5 * incompleteBeta(0.5 * k, 0.5, k / (k + t2), count);
-        return t < 0 ? tail : 1.0 - tail;
-    }
-
-    if (t > studentCertainty) return 1.0;
-    const double x = std::fabs(t);
-    const double z = 1.0 + x * x / k;
-    double p = 0.0;
-    if (std::fmod(k, 2.0) != 0) {
-        const double s = x / std::sqrt(k);
-        p = std::atan(s);
-        if (k > 1) {
-            double f = 1.0;
-            double c = 1.0;
-            for (double j = 3; j <= k - 2 && c / f > machineEpsilon; j += 2) {
-                countRound(count);
-                c = (j - 1) * c / (j * z);
-                f += c;
-            }
-            p += f * s / z;
-        }
-        p = p * 2.0 / pi;
+    const double magnitude = std::fabs(t);
+    double tail = 0.0;
+    if (k == 1) {
+        // The Cauchy tail atan(1 / |t|) / pi, exact far beyond where 1 / t^2 underflows.
+        tail = std::atan2(1.0, magnitude) / constants::pi;
+    } else if (k == 2) {
+        // (1 - |t| / sqrt(2 + t^2)) / 2 written without the cancellation.
+        const double root = std::hypot(std::sqrt(2.0), magnitude);
+        tail = 1.0 / (root * (root + magnitude));
     } else {
-        double f = 1.0;
-        double c = 1.0;
-        for (double j = 2; j <= k - 2 && c / f > machineEpsilon; j += 2) {
-            countRound(count);
-            c = (j - 1) * c / (j * z);
-            f += c;
-        }
-        p = f * x / std::sqrt(z * k);
+        // (1/2) I(k/2, 1/2; x) = (1/2) (1 - I(1/2, k/2; y)): the form whose argument is small.
+        const StudentArguments arguments = studentArguments(k, t);
+        tail = arguments.x <= arguments.y ? 0.5 * incompleteBeta(0.5 * k, 0.5, arguments.x, count)
+                                          : 0.5 * complementaryIncompleteBeta(0.5, 0.5 * k, arguments.y, count);
     }
-    // Rounding can carry the sums a unit past 1 far out in the tail.
-    p = std::fmin(p, 1.0);
-    if (t < 0) p = -p;
-    return 0.5 * p + 0.5;
+    return t < 0 ? tail : 1.0 - tail;
+}
+
+double studentDensity(double k, double t)
+{
+    k = std::floor(k);
+    if (!(k >= 1) || std::isnan(t)) return std::numeric_limits<double>::quiet_NaN();
+    const double magnitude = std::fabs(t);
+    // ln(1 + t^2 / k), also where t^2 overflows.
+    const double r = magnitude / std::sqrt(k);
+    const double logBase = r < 1e150 ? std::log1p(r * r) : 2.0 * std::log(r);
+    const double half = 0.5 * k;
+    if (half < stirlingRange) return std::exp(-(half + 0.5) * logBase - 0.5 * std::log(k) - logBeta(0.5, half));
+    // 1 / (sqrt(k) B(1/2, k/2)) = R / sqrt(2 pi), R = Gamma(k/2 + 1/2) / (Gamma(k/2) sqrt(k/2)),
+    // formed from Stirling's remainders so that it tends to 1 without rounding.
+    const double logRatio = half * std::log1p(1.0 / k) - 0.5 + logGammaRemainder(half + 0.5) - logGammaRemainder(half);
+    return std::exp(-(half + 0.5) * logBase + logRatio) / constants::sqrtTwoPi;
 }
 
 double studentQuantile(double k, double p, IterationCount* count)
 {
     k = std::floor(k);
-
-    if (p > 0.25 && p < 0.75) {
-        if (p == 0.5) return 0.0;
-        const double z = inverseIncompleteBeta(0.5, 0.5 * k, std::fabs(1.0 - 2.0 * p), count);
-        const double t = std::sqrt(k * z / (1.0 - z));
-        return p < 0.5 ? -t : t;
+    if (!(p > 0)) return -constants::infinity;
+    if (!(p < 1)) return constants::infinity;
+    if (p == 0.5) return 0.0;
+    const double side = p < 0.5 ? -1.0 : 1.0;
+    const double tail = p < 0.5 ? p : 1.0 - p;  // exact for p >= 1/2
+    if (k == 1) return side / std::tan(constants::pi * tail);
+    if (k == 2) return side * (1.0 - 2.0 * tail) / std::sqrt(2.0 * tail * (1.0 - tail));
+    // I(k/2, 1/2; x) = 2 tail: solve for x where it lies below 1/2, else for y = 1 - x.
+    const double twice = 2.0 * tail;
+    const double halfway = incompleteBeta(0.5 * k, 0.5, 0.5, count);
+    double x = 0.0, y = 0.0;
+    if (twice <= halfway) {
+        x = inverseIncompleteBeta(0.5 * k, 0.5, twice, count);
+        y = 1.0 - x;
+    } else {
+        y = inverseComplementaryIncompleteBeta(0.5, 0.5 * k, twice, count);
+        x = 1.0 - y;
     }
-
-    double sign = -1.0;
-    if (p >= 0.5) {
-        p = 1.0 - p;
-        sign = 1.0;
-    }
-    const double z = inverseIncompleteBeta(0.5 * k, 0.5, 2.0 * p, count);
-    // Beyond 2^52 the quantile reads as that stand-in for infinity.
-    const double t = std::sqrt(k / z - k);
-    if (!(t < largestBound)) return sign * largestBound;
-    return sign * t;
+    return side * std::sqrt(k) * std::sqrt(y / x);
 }

@@ -2,8 +2,9 @@
 
 #include "numeric/iteration_count.h"
 
-// The beta function, the regularised incomplete beta integral with its inverse,
-// and Student's t distribution function and quantile built on them.
+// The beta function, the regularised incomplete beta integral with its
+// complement and inverses, and Student's t distribution function and quantile
+// built on them.
 
 // ln B(a, b) = ln Gamma(a) + ln Gamma(b) - ln Gamma(a + b) for a, b > 0. Where a
 // shape reaches 13 the large terms of Stirling's formula cancel by hand, so it
@@ -15,31 +16,45 @@ double logBeta(double a, double b);
 double betaFunction(double a, double b);
 
 // I(a, b; x) in [0, 1]: 0 for a <= 0, b <= 0, x <= 0 or x > 1; exactly 1 at x = 1.
-// Relative error below 4e-12 for shapes up to 2e4; near the mean of a shape of
-// 5e5 the continued fraction's 300 rounds leave 1.3e-10.
+// The smaller tail is computed directly, the other as its complement, by one of:
+// the power series (b x <= 1), with the complement formed directly for a shape
+// below 1e-13; the continued fraction (A&S 26.5.8, modified Lentz) below the
+// mean; N. M. Temme's (1992) uniform expansion in erfc from both shapes at 1e5
+// on; and, where one shape exceeds 1e5 times the square of the other and the
+// small shape's variable is below 7e-8, the gamma limit of A. R. DiDonato and
+// A. H. Morris (1992). Every method has a bound on
+// its rounds set by the smaller shape, below 1e5: the work is bounded at any
+// shape up to the largest doubles.
 double incompleteBeta(double a, double b, double x, IterationCount* count = nullptr);
 
-// The series of I(a, b; x) for small x (x <= 0.95 and b x <= 1), normalised.
-double betaPowerSeries(double a, double b, double x, IterationCount* count = nullptr);
+// 1 - I(a, b; x), computed directly where it is the smaller tail, so it keeps
+// its digits where I is near 1: also I(b, a; 1 - x) for a y = 1 - x known better
+// than x itself.
+double complementaryIncompleteBeta(double a, double b, double x, IterationCount* count = nullptr);
 
-// The two continued fractions of I(a, b; x); at most 300 rounds each. The first
-// suits x < (a - 1) / (a + b - 2), the second (in x / (1 - x)) the rest.
-double betaContinuedFraction(double a, double b, double x, IterationCount* count = nullptr);
-double betaContinuedFractionRatio(double a, double b, double x, IterationCount* count = nullptr);
+// The x in [0, 1] with I(a, b; x) = p, for a, b > 0 and 0 < p < 1 (p <= 0 gives
+// 0, p >= 1 gives 1): a bracketed Halley iteration (numeric/root_finder.h) on
+// the smaller tail, from the power-law start x^a / (a B(a, b)) near 0 or the
+// normal approximation of A&S 26.5.22.
+double inverseIncompleteBeta(double a, double b, double p, IterationCount* count = nullptr);
 
-// The x in [0, 1] with I(a, b; x) = y, for a, b > 0 and 0 < y < 1 (y <= 0
-// gives 0, y >= 1 gives 1): an estimate, a halving search, a Newton refinement.
-// Relative error below 1e-12 for shapes up to 2e4 and y from 1e-300 to 0.99;
-// 1.5e-11 for a shape of 5e5 or y = 1 - 1e-6.
-double inverseIncompleteBeta(double a, double b, double y, IterationCount* count = nullptr);
+// The x with 1 - I(a, b; x) = q, the same way; it keeps the digits of a small q.
+double inverseComplementaryIncompleteBeta(double a, double b, double q, IterationCount* count = nullptr);
 
 // P(T <= t) for Student's t with floor(k) >= 1 degrees of freedom; 0.5 at t = 0.
-// Closed sums up to 1e4 degrees of freedom, the incomplete beta integral above
-// and in the left tail. Relative error below 2.5e-12 up to 1e4 degrees of
-// freedom, 3.4e-11 at 1e6.
+// Closed forms for one and two degrees of freedom, elsewhere
+// (1/2) I(k/2, 1/2; k / (k + t^2)) or its complement in t^2 / (k + t^2), whichever
+// argument is small, so it holds its digits at any k up to 1e300.
 double studentDistribution(double k, double t, IterationCount* count = nullptr);
 
-// The t with P(T <= t) = p, for floor(k) >= 1 and 0 < p < 1; 0 exactly at p = 0.5.
-// A quantile of magnitude 2^52 or more is returned as +-4503599627370496.
-// Relative error below 2e-11 from p = 1e-300 up.
+// The density of Student's t with floor(k) >= 1 degrees of freedom,
+// (1 + t^2/k)^(-(k+1)/2) / (sqrt(k) B(1/2, k/2)), with its normaliser formed
+// from Stirling's remainders from k = 26 on: it tends to the normal density
+// without rounding at any k up to 1e300.
+double studentDensity(double k, double t);
+
+// The t with P(T <= t) = p, for floor(k) >= 1 and 0 < p < 1; 0 exactly at
+// p = 0.5, -inf / +inf at p = 0 / 1 and nowhere else. Closed forms for one and
+// two degrees of freedom, elsewhere the inverse of the incomplete beta integral
+// in whichever of x and 1 - x is small.
 double studentQuantile(double k, double p, IterationCount* count = nullptr);

@@ -3,7 +3,9 @@
 // Probability masses of the binomial and Poisson distributions evaluated as
 // saddle-point expansions: one exp of a sum of small, well-conditioned terms,
 // so the result keeps about 12 significant digits wherever it is a normal
-// double, far into the tails and for counts up to the largest doubles.
+// double, far into the tails and for counts up to the largest doubles. The
+// method is C. Loader (2000), "Fast and accurate computation of binomial
+// probabilities".
 
 // log(n!) - ((n + 1/2) log n - n + log(2 pi) / 2) for a whole number n >= 1;
 // 0 for n = 0 by convention. Absolute error below 1e-17.

@@ -3,29 +3,33 @@
 #include <cmath>
 #include <limits>
 
+#include "numeric/constants.h"
 #include "numeric/normal_integral.h"
 #include "numeric/polynomial.h"
+#include "numeric/root_finder.h"
 #include "numeric/scaled_error_function.h"
+#include "numeric/tail_fractions.h"
 
 namespace {
 
-constexpr double infinity = std::numeric_limits<double>::infinity();
-constexpr double largestDouble = std::numeric_limits<double>::max();
+using constants::eulerGamma;
+using constants::infinity;
+using constants::largestDouble;
+using constants::logSqrtTwoPi;
+using constants::sqrtTwoPi;
 
-constexpr double sqrtTwoPi = 2.5066282746310007;
-constexpr double logSqrtTwoPi = 0.9189385332046728;
-constexpr double eulerGamma = 0.5772156649015329;
 constexpr double stirlingSwitch = 33;
 constexpr double powerSplit = 143.01608;
-constexpr double recurrenceLimit = 13;      // logGamma recurs below it
+constexpr double recurrenceLimit = 13;     // logGamma recurs below it
 constexpr double shortSeriesLimit = 1000;  // logGamma's two-term series from here
 constexpr double noSeriesLimit = 1e8;      // logGamma drops the series above it
 constexpr double tinyArgument = 1e-300;    // below it 1/x may overflow; ln Gamma(x) = -ln x - eulerGamma x
 constexpr double convergenceTolerance = 1e-15;
-constexpr double halvingTolerance = 5e-15;
-constexpr double largestBound = 4503599627370496.0;  // 2^52
-constexpr double rescalingFactor = 2.220446049250313e-16;  // 2^-52
-constexpr double underflowLimit = -709.782712893384;
+constexpr double underflowLimit = -constants::largestExponent;
+// Below this shape and x the integrals come from the small-shape forms, which
+// keep Q's digits when P is all but 1.
+constexpr double smallShape = 1;
+constexpr double smallShapeReach = 1.5;
 
 // The series and the continued fraction need about 8.3 sqrt(a) rounds where they
 // converge most slowly (x near a); they run only below largeShape, well within
@@ -37,17 +41,34 @@ constexpr double largeShape = 1e5;
 // Beyond this a eta^2 / 2 the smaller tail is below 1e-320 (about e^-745 / 60).
 constexpr double largestExponent = 750;
 constexpr int logExcessRounds = 30;  // 13 suffice at |t| = 0.5
-constexpr int newtonRounds = 10;
-constexpr int growthRounds = 2000;
-constexpr int halvingRounds = 400;
+constexpr double digammaSeriesStart = 10;
+// Halley rounds of the inverse: a handful from a good start; the bound covers
+// geometric bisection across the whole double range and then to full precision.
+constexpr int inverseRounds = 200;
+constexpr double inverseTolerance = 4 * constants::epsilon;
 
 // Gamma(x + 2) on 0 <= x < 1 as P(x) / Q(x).
-constexpr double gammaNumerator[] = {0.00016011952247675185, 0.0011913514700658638, 0.010421379756176156,
-                                     0.04763678004571372,    0.20744822764843596,   0.4942148268014971,
+constexpr double gammaNumerator[] = {0.00016011952247675185,
+                                     0.0011913514700658638,
+                                     0.010421379756176156,
+                                     0.04763678004571372,
+                                     0.20744822764843596,
+                                     0.4942148268014971,
                                      1};
-constexpr double gammaDenominator[] = {-2.3158187332412014e-05, 0.0005396055804933034, -0.004456419138517973,
-                                       0.011813978522206043,    0.035823639860549865,  -0.23459179571824335,
-                                       0.0714304917030273,      1};
+constexpr double gammaDenominator[] = {
+    -2.3158187332412014e-05, 0.0005396055804933034, -0.004456419138517973, 0.011813978522206043,
+    0.035823639860549865,    -0.23459179571824335,  0.0714304917030273,    1};
+// 1/Gamma(1 + a) - 1 = a (c_1 + c_2 a + ... + c_26 a^25), highest first; within
+// 2e-18 for |a| <= 1 (tools/derive_reciprocal_gamma_series.py).
+constexpr double reciprocalGammaSeries[] = {
+    1.1866922547516004e-18,  -1.1812593016974588e-16, 1.2267786282382608e-15,  -5.348122539423018e-15,
+    -2.0583260535665066e-14, 5.100370287454476e-13,   -3.696805618642206e-12,  7.782263439905071e-12,
+    1.0434267116911005e-10,  -1.18127457048702e-09,   5.002007644469223e-09,   6.116095104481416e-09,
+    -2.056338416977607e-07,  1.133027231981696e-06,   -1.2504934821426706e-06, -2.013485478078824e-05,
+    0.0001280502823881162,   -0.00021524167411495098, -0.0011651675918590652,  0.0072189432466631,
+    -0.009621971527876973,   -0.04219773455554433,    0.16653861138229148,     -0.04200263503409524,
+    -0.6558780715202539,     0.5772156649015329};
+
 // Stirling's correction series in 1/x.
 constexpr double stirlingCorrection[] = {0.0007873113957930937, -0.00022954996161337815, -0.0026813261780578124,
                                          0.0034722222160545866, 0.08333333333334823};
@@ -112,16 +133,81 @@ double stirlingGamma(double x)
 }
 
 // x^a e^-x / Gamma(a), the factor both expansions share; 0 when it underflows
-// (or cannot be formed, as at x = +inf).
+// (or cannot be formed, as at x = +inf). Below shape 1 it is a x^a e^-x /
+// Gamma(1 + a), so a tiny shape's large ln Gamma(a) never passes through exp.
 double incompleteGammaFactor(double a, double x)
 {
+    if (a < smallShape) {
+        const double e = a * std::log(x) - x - logGamma(1.0 + a);
+        return e >= underflowLimit ? a * std::exp(e) : 0.0;
+    }
     const double e = logGammaFactor(a, x);
     if (!(e >= underflowLimit)) return 0.0;
     return std::exp(e);
 }
 
-// t - ln(1 + t) >= 0 for t > -1, without the cancellation of the two near t = 0:
-// with u = t / (2 + t), ln(1 + t) = 2 (u + u^3/3 + u^5/5 + ...) and t - 2u = t u.
+// 1/Gamma(1 + a) - 1 for |a| <= 1, without the cancellation of the difference.
+double reciprocalGammaExcess(double a) { return a * evaluatePolynomial(reciprocalGammaSeries, a); }
+
+// P(a, x) for x <= max(1, a) by its power series
+//   P = x^a e^-x / Gamma(a + 1) (1 + x / (a + 1) + x^2 / ((a + 1)(a + 2)) + ...),
+// all terms positive (A&S 6.5.29); about 8 sqrt(a) rounds at x = a.
+double lowerSeries(double a, double x, IterationCount* count)
+{
+    const double f = incompleteGammaFactor(a, x);
+    if (f == 0) return 0.0;
+    double r = a;
+    double c = 1.0;
+    double s = 1.0;
+    for (int round = 0; round < expansionRounds; ++round) {
+        countRound(count);
+        r += 1.0;
+        c = c * x / r;
+        s += c;
+        if (!(c / s > convergenceTolerance)) break;
+    }
+    return s * f / a;
+}
+
+// Q(a, x) for x > max(1, a) by Legendre's continued fraction times its factor.
+double upperFraction(double a, double x, IterationCount* count)
+{
+    const double f = incompleteGammaFactor(a, x);
+    return f == 0 ? 0.0 : f * gammaTailFraction(a, x, count);
+}
+
+// P and Q for a < 1 and x < 1.5, each formed directly: with
+//   S = sum_{n >= 1} (-x)^n / (n! (a + n)), g = 1/Gamma(1 + a) - 1, e = x^a - 1,
+//   P = x^a / Gamma(1 + a) (1 + a S), Q = -(g + e + g e) - (1 + g)(1 + e) a S,
+// the small-shape forms of W. Gautschi (1979), "A computational procedure for
+// incomplete gamma functions", as N. M. Temme (1994) recasts them in "A set of
+// algorithms for the incomplete gamma functions". Q keeps its digits where P
+// rounds to 1 (Q is about a E1(x) for a tiny shape).
+struct TailPair {
+    double lower;
+    double upper;
+};
+
+TailPair smallShapePair(double a, double x, IterationCount* count)
+{
+    double term = 1.0;
+    double s = 0.0;
+    for (int n = 1; n <= expansionRounds; ++n) {
+        countRound(count);
+        term *= -x / n;
+        const double next = term / (a + n);
+        s += next;
+        if (!(std::fabs(next) > 1e-17 * std::fabs(s))) break;
+    }
+    const double g = reciprocalGammaExcess(a);
+    const double e = std::expm1(a * std::log(x));
+    // x^a / Gamma(1 + a), from the power itself: 1 + e would lose a small x^a.
+    const double scale = (1.0 + g) * std::exp(a * std::log(x));
+    return {scale * (1.0 + a * s), -(g + e + g * e) - scale * a * s};
+}
+
+}  // namespace
+
 double logExcess(double t)
 {
     if (!(std::fabs(t) < 0.5)) return t - std::log1p(t);
@@ -137,6 +223,8 @@ double logExcess(double t)
     }
     return t * u - 2.0 * u * sum;
 }
+
+namespace {
 
 // The smaller of P(a, x) and Q(a, x) for a >= largeShape by the uniform
 // expansion: Q where x >= a, P below. Tails past the underflow are 0.
@@ -215,6 +303,21 @@ double logGamma(double x)
     return (x - 0.5) * std::log(x) - x + logSqrtTwoPi + logGammaRemainder(x);
 }
 
+double digamma(double x)
+{
+    if (!(x > 0)) return constants::infinity * -1.0;
+    // psi(x) = psi(x + n) - sum 1/(x + k), then the asymptotic series from 10 on:
+    // psi(x) = ln x - 1/(2x) - 1/(12x^2) + 1/(120x^4) - 1/(252x^6) + 1/(240x^8) - 1/(132x^10).
+    double shift = 0.0;
+    while (x < digammaSeriesStart) {
+        shift += 1.0 / x;
+        x += 1.0;
+    }
+    const double r = 1.0 / (x * x);
+    const double series = r * (1.0 / 12 - r * (1.0 / 120 - r * (1.0 / 252 - r * (1.0 / 240 - r / 132))));
+    return std::log(x) - 0.5 / x - series - shift;
+}
+
 double logGammaRemainder(double x)
 {
     if (x < recurrenceLimit) return logGamma(x) - ((x - 0.5) * std::log(x) - x + logSqrtTwoPi);
@@ -243,23 +346,9 @@ double incompleteGamma(double a, double x, IterationCount* count)
         const SmallerTail tail = largeShapeTail(a, x, count);
         return tail.upper ? 1.0 - tail.value : tail.value;
     }
-    if (x > 1 && x > a) return 1.0 - complementaryIncompleteGamma(a, x, count);
-
-    const double f = incompleteGammaFactor(a, x);
-    if (f == 0) return 0.0;
-
-    // Power series; a non-finite term ends it through the failed comparison.
-    double r = a;
-    double c = 1.0;
-    double s = 1.0;
-    for (int round = 0; round < expansionRounds; ++round) {
-        countRound(count);
-        r += 1.0;
-        c = c * x / r;
-        s += c;
-        if (!(c / s > convergenceTolerance)) break;
-    }
-    return s * f / a;
+    if (a < smallShape && x < smallShapeReach) return smallShapePair(a, x, count).lower;
+    if (x > 1 && x > a) return 1.0 - upperFraction(a, x, count);
+    return lowerSeries(a, x, count);
 }
 
 double complementaryIncompleteGamma(double a, double x, IterationCount* count)
@@ -269,152 +358,51 @@ double complementaryIncompleteGamma(double a, double x, IterationCount* count)
         const SmallerTail tail = largeShapeTail(a, x, count);
         return tail.upper ? tail.value : 1.0 - tail.value;
     }
-    if (x < 1 || x < a) return 1.0 - incompleteGamma(a, x, count);
-
-    const double f = incompleteGammaFactor(a, x);
-    if (f == 0) return 0.0;
-
-    // Continued fraction, with its convergents rescaled before they overflow.
-    double y = 1.0 - a;
-    double z = x + y + 1.0;
-    double c = 0.0;
-    double p2 = 1.0;
-    double q2 = x;
-    double p1 = x + 1.0;
-    double q1 = z * x;
-    double h = p1 / q1;
-    for (int round = 0; round < expansionRounds; ++round) {
-        countRound(count);
-        c += 1.0;
-        y += 1.0;
-        z += 2.0;
-        const double w = y * c;
-        const double p = p1 * z - p2 * w;
-        const double q = q1 * z - q2 * w;
-        double t = 1.0;
-        if (q != 0) {
-            const double r = p / q;
-            t = std::fabs((h - r) / r);
-            h = r;
-        }
-        p2 = p1;
-        p1 = p;
-        q2 = q1;
-        q1 = q;
-        if (std::fabs(p) > largestBound) {
-            p2 *= rescalingFactor;
-            p1 *= rescalingFactor;
-            q2 *= rescalingFactor;
-            q1 *= rescalingFactor;
-        }
-        if (!(t > convergenceTolerance)) break;
-    }
-    return h * f;
+    if (a < smallShape && x < smallShapeReach) return smallShapePair(a, x, count).upper;
+    if (x > 1 && x > a) return upperFraction(a, x, count);
+    return 1.0 - lowerSeries(a, x, count);
 }
 
 namespace {
 
-// The x >= 0 where the tail P(a, x) (lower) or Q(a, x) (upper) equals y0. The
-// search runs on s(x) = Q(a, x), or -P(a, x) for the lower tail: both fall as x
-// grows, both have the slope -x^(a-1) e^-x / Gamma(a), and each keeps the digits
-// of a small tail that 1 - y0 would round away.
-double invertIncompleteGamma(double a, double y0, bool lower, IterationCount* count)
+// A start for the x with P(a, x) = p (lower) or Q(a, x) = p (upper), p <= 1/2.
+// Near the lower end, P is about x^a / Gamma(a + 1); elsewhere the cube of a
+// normal deviate: E. B. Wilson and M. M. Hilferty (1931), "The distribution of
+// chi-square".
+double inverseStart(double a, double p, bool lower)
 {
-    const double sign = lower ? -1.0 : 1.0;
-    const auto tail = [&](double x) {
-        return lower ? -incompleteGamma(a, x, count) : complementaryIncompleteGamma(a, x, count);
+    if (lower) {
+        const double power = std::exp((std::log(p) + logGamma(a + 1.0)) / a);
+        if (a < smallShape || power < 0.1 * a) return power;
+    }
+    const double d = 1.0 / (9.0 * a);
+    const double z = inverseNormal(p);
+    const double v = 1.0 - d + (lower ? z : -z) * std::sqrt(d);
+    if (v > 0) return std::fmin(a * v * v * v, largestDouble);
+    // Wilson-Hilferty fails in a far upper tail of a small shape: there
+    // Q is about x^(a-1) e^-x / Gamma(a), so x is about -ln(p Gamma(a)).
+    return std::fmax(-std::log(p) - logGamma(a), 1.0);
+}
+
+// The x >= 0 where the smaller tail P(a, x) (lower) or Q(a, x) (upper) equals
+// p <= 1/2, by the bracketed Halley iteration on that tail itself, so a small
+// tail keeps the digits that 1 - p would round away.
+double invertIncompleteGamma(double a, double p, bool lower, IterationCount* count)
+{
+    const double x0 = inverseStart(a, p, lower);
+    if (x0 == 0) return 0.0;  // the root lies below the double range
+    // The residual is ln(tail / p): a power-law or exponential tail is nearly
+    // linear in it, so Halley's steps stay long where the tail is steep.
+    const double logTarget = std::log(p);
+    const auto step = [&](double x) {
+        const double tail = lower ? incompleteGamma(a, x, count) : complementaryIncompleteGamma(a, x, count);
+        // The density x^(a-1) e^-x / Gamma(a) over the tail is the slope of ln(tail).
+        const double ratio = incompleteGammaFactor(a, x) / x / tail;
+        const double curvature = (a - 1.0) / x - 1.0;
+        const double residual = std::log(tail) - logTarget;
+        return lower ? RootStep{residual, ratio, curvature - ratio} : RootStep{-residual, ratio, curvature + ratio};
     };
-    const double target = sign * y0;
-
-    // Bracket: s falls from its value at x = 0 towards its value at infinity.
-    double xHigh = largestBound;
-    double yLow = lower ? -1.0 : 0.0;
-    double xLow = 0.0;
-    double yHigh = lower ? 0.0 : 1.0;
-
-    // Wilson-Hilferty start, then Newton steps inside the bracket.
-    double d = 1.0 / (9.0 * a);
-    const double v = 1.0 - d - sign * inverseNormal(y0) * std::sqrt(d);
-    double x = a * v * v * v;
-    const double logGammaA = logGamma(a);
-    for (int round = 0; round < newtonRounds; ++round) {
-        countRound(count);
-        if (!(x >= xLow && x <= xHigh)) break;
-        const double y = tail(x);
-        if (y < yLow || y > yHigh) break;
-        if (y < target) {
-            xHigh = x;
-            yLow = y;
-        } else {
-            xLow = x;
-            yHigh = y;
-        }
-        // ln of the density; for large shapes without the cancellation of a ln x - x
-        // against ln Gamma(a), which at a = 1e15 would leave it wrong by several units.
-        const double g =
-            a >= largeShape ? logGammaFactor(a, x) - std::log(x) : (a - 1.0) * std::log(x) - x - logGammaA;
-        if (!(g >= underflowLimit)) break;
-        const double step = (y - target) / -std::exp(g);
-        if (std::fabs(step / x) < convergenceTolerance) return x;
-        x -= step;
-    }
-
-    // No upper bracket yet: grow x by factors 1 + d with d doubling until s falls below the target.
-    d = 0.0625;
-    if (xHigh == largestBound) {
-        if (!(x > xLow && x < largestBound)) x = xLow > 0 ? xLow : 1.0;
-        for (int round = 0; round < growthRounds; ++round) {
-            countRound(count);
-            x = std::fmin((1.0 + d) * x, largestDouble);
-            const double y = tail(x);
-            if (y < target || x == largestDouble) {
-                xHigh = x;
-                yLow = y;
-                break;
-            }
-            d += d;
-        }
-    }
-
-    // Halving with false-position steps; direction counts the moves to one side.
-    d = 0.5;
-    int direction = 0;
-    for (int round = 0; round < halvingRounds; ++round) {
-        countRound(count);
-        x = xLow + d * (xHigh - xLow);
-        const double y = tail(x);
-        if (std::fabs((xHigh - xLow) / (xLow + xHigh)) < halvingTolerance) break;
-        if (std::fabs((y - target) / target) < halvingTolerance) break;
-        if (x <= 0) break;
-        if (y >= target) {
-            xLow = x;
-            yHigh = y;
-            if (direction < 0) {
-                direction = 0;
-                d = 0.5;
-            } else if (direction > 1) {
-                d = 0.5 * d + 0.5;
-            } else {
-                d = (target - yLow) / (yHigh - yLow);
-            }
-            direction += 1;
-        } else {
-            xHigh = x;
-            yLow = y;
-            if (direction > 0) {
-                direction = 0;
-                d = 0.5;
-            } else if (direction < -1) {
-                d = 0.5 * d;
-            } else {
-                d = (target - yLow) / (yHigh - yLow);
-            }
-            direction -= 1;
-        }
-        // A flat stretch of s (equal values at both ends) gives no false position.
-        if (!(d > 0 && d < 1)) d = 0.5;
-    }
-    return x;
+    return findRoot(step, x0, Bracket{0.0, largestDouble}, inverseTolerance, inverseRounds, count);
 }
 
 }  // namespace
@@ -423,12 +411,12 @@ double inverseComplementaryIncompleteGamma(double a, double y0, IterationCount* 
 {
     if (!(y0 < 1)) return 0.0;
     if (!(y0 > 0)) return infinity;
-    return invertIncompleteGamma(a, y0, false, count);
+    return y0 < 0.5 ? invertIncompleteGamma(a, y0, false, count) : invertIncompleteGamma(a, 1.0 - y0, true, count);
 }
 
 double inverseIncompleteGamma(double a, double p, IterationCount* count)
 {
     if (!(p > 0)) return 0.0;
     if (!(p < 1)) return infinity;
-    return invertIncompleteGamma(a, p, true, count);
+    return p <= 0.5 ? invertIncompleteGamma(a, p, true, count) : invertIncompleteGamma(a, 1.0 - p, false, count);
 }

@@ -2,36 +2,15 @@
 
 #include <cmath>
 
+#include "numeric/constants.h"
+#include "numeric/continued_fraction.h"
 #include "numeric/polynomial.h"
 
 namespace {
 
-constexpr double twoOverSqrtPi = 1.1283791670955126;
 constexpr double expMinusTwo = 0.1353352832366127;
-constexpr double sqrtTwoPi = 2.5066282746310007;
-constexpr double centralLimit = 0.5;    // erf's own rational range ends here
-constexpr double saturationLimit = 10;  // erf is +-1 and erfc 0 from here on
-constexpr double nearTailLimit = 8;     // switch between the two tail fits of inverseNormal
-constexpr int millsRatioDepth = 30;     // enough for full precision from z = 5 on
-
-// erf on |x| < 0.5, as a rational function of x^2.
-constexpr double erfNumerator[] = {0.007547728033418632, 0.2888051372075941, 14.33838421917482, 38.0140318123903,
-                                   3017.827885365076,    7404.071427101515,  80437.36309608402};
-constexpr double erfDenominator[] = {
-    1, 38.01907139519394, 658.0701554592405, 6379.600173244283, 34216.52579246285, 80437.36309608402};
-
-// erfc on 0.5 <= x < 10, as exp(-x^2) times a rational function of x.
-constexpr double erfcNumerator[] = {0.5641877825507398, 9.675807882987266,  77.08161730368428,  368.5196154710011,
-                                    1143.2620707038861, 2320.4395902516353, 2898.0293292167657, 1826.3348842295113};
-constexpr double erfcDenominator[] = {1,
-                                      17.14980943627608,
-                                      137.12559605006223,
-                                      661.7361207107654,
-                                      2094.3843677895397,
-                                      4429.612803883682,
-                                      6089.542423272444,
-                                      4958.82756472114,
-                                      1826.3348842295113};
+constexpr double nearTailLimit = 8;    // switch between the two tail fits of inverseNormal
+constexpr int millsRatioRounds = 100;  // 40 suffice at z = 5
 
 // inverseNormal: central range in v = (p - 0.5)^2, then the two tails in 1 / r.
 constexpr double centralNumerator[] = {-59.96335010141079, 98.00107541859997, -56.67628574690703, 13.931260938727968,
@@ -72,25 +51,9 @@ constexpr double farTailDenominator[] = {1,
 
 }  // namespace
 
-double errorFunction(double x)
-{
-    const double s = sign(x);
-    const double a = std::fabs(x);
-    if (a < centralLimit) {
-        const double t = a * a;
-        return s * twoOverSqrtPi * a * evaluatePolynomial(erfNumerator, t) / evaluatePolynomial(erfDenominator, t);
-    }
-    if (a < saturationLimit) return s * (1.0 - complementaryErrorFunction(a));
-    return s;
-}
+double errorFunction(double x) { return std::erf(x); }
 
-double complementaryErrorFunction(double x)
-{
-    if (x < 0) return 2.0 - complementaryErrorFunction(-x);
-    if (x < centralLimit) return 1.0 - errorFunction(x);
-    if (x >= saturationLimit) return 0.0;
-    return std::exp(-x * x) * evaluatePolynomial(erfcNumerator, x) / evaluatePolynomial(erfcDenominator, x);
-}
+double complementaryErrorFunction(double x) { return std::erfc(x); }
 
 double inverseNormal(double p)
 {
@@ -106,7 +69,7 @@ double inverseNormal(double p)
         const double v = u * u;
         const double z =
             u + u * (v * evaluatePolynomial(centralNumerator, v) / evaluatePolynomial(centralDenominator, v));
-        return z * sqrtTwoPi;
+        return z * constants::sqrtTwoPi;
     }
 
     const double r = std::sqrt(-2.0 * std::log(y));
@@ -121,28 +84,8 @@ double inverseNormal(double p)
 
 double millsRatio(double z)
 {
-    // Q(z) / phi(z) = 1 / (z + 1 / (z + 2 / (z + 3 / (z + ...)))), evaluated from the bottom up.
-    double denominator = z;
-    for (int k = millsRatioDepth; k >= 1; --k) denominator = z + k / denominator;
-    return 1.0 / denominator;
-}
-
-double sign(double x)
-{
-    if (x > 0) return 1.0;
-    if (x < 0) return -1.0;
-    return 0.0;
-}
-
-double integerPower(double x, int n)
-{
-    double result = 1.0;
-    unsigned int m = n < 0 ? 0u - static_cast<unsigned int>(n) : static_cast<unsigned int>(n);
-    while (true) {
-        if (m & 1u) result *= x;
-        m >>= 1;
-        if (m == 0) break;
-        x *= x;
-    }
-    return n < 0 ? 1.0 / result : result;
+    if (z == constants::infinity) return 0.0;
+    // Q(z) / phi(z) = 1 / (z + 1 / (z + 2 / (z + 3 / (z + ...)))) (Laplace, 1805).
+    const auto terms = [z](int n) { return FractionTerm{n == 1 ? 1.0 : n - 1.0, z}; };
+    return evaluateContinuedFractionWithoutLead(terms, millsRatioRounds);
 }

@@ -1,30 +1,31 @@
 #pragma once
 
 // The error function, its complement and the inverse of the standard normal
-// distribution function, as rational approximations with no iteration.
+// distribution function.
 
-// erf(x) for any finite x; exactly +-1 from |x| = 10 on. Relative error below
-// 7e-9 on |x| < 0.5, growing toward 0.5 (3.6e-9 too high just below it);
-// absolute error about 1e-16 beyond.
+// erf(x) for any x: the C library's erf (ISO C 7.12.8.1; with glibc, the
+// minimax rational approximations on five intervals of Sun Microsystems' fdlibm,
+// 1993). Relative error below 1.3e-16, measured against 40-digit values at
+// 22,000 points of -6..27 and 1e-300..1.
 double errorFunction(double x);
 
-// erfc(x) = 1 - erf(x) in [0, 2]; exactly 0 from x = 10 on, 2 from x = -10 down.
-// Relative error below 2e-8 on 0.5 <= x < 10 (largest near 10), 8e-9 below.
+// erfc(x) = 1 - erf(x) in [0, 2], computed directly (never as 1 - erf), so it
+// keeps its digits in the upper tail down to the smallest normal double (x about
+// 26.5), falls through the subnormals and is 0 from x = 27.3 on. The C
+// library's erfc (ISO C 7.12.8.2, fdlibm's approximations as above): relative
+// error below 4.2e-16, measured as for erf.
 double complementaryErrorFunction(double x);
 
-// z with Phi(z) = p, for 0 < p < 1 (callers settle 0, 1 and outside values).
+// z with Phi(z) = p, for 0 < p < 1 (callers settle 0, 1 and outside values):
+// rational approximations in (p - 1/2)^2 on the centre and in 1 / sqrt(-2 ln p)
+// on two tail ranges, after S. L. Moshier (1989), "Methods and programs for
+// mathematical functions" (ndtri); no iteration.
 // Within 2 units in the last place of the true z from p = 5e-324 up, so the
 // round trip through Phi is exact to 8e-15 relative for |z| < 8.
 double inverseNormal(double p);
 
 // Mills' ratio Q(z) / phi(z): the standard normal upper tail over the density,
-// for z >= 5, by its continued fraction cut at a fixed depth. Relative error
+// for z >= 5, by Laplace's continued fraction (modified Lentz). Relative error
 // below 3e-16 there; it never underflows, so tails beyond the reach of erfc
 // (z >= 10 sqrt(2)) keep their digits. Close to 1/z for large z.
 double millsRatio(double z);
-
-// 1 for x > 0, -1 for x < 0, 0 otherwise (also for NaN).
-double sign(double x);
-
-// x^n by repeated squaring; n = 0 gives 1, negative n gives 1 / x^|n|.
-double integerPower(double x, int n);

@@ -2,54 +2,50 @@
 
 #include <cmath>
 
+#include "numeric/continued_fraction.h"
+
 namespace {
 
-constexpr double tolerance = 1e-16;   // relative size of the last factor
-constexpr int maximumRounds = 10000;  // about 3 sqrt(max(a, b)) rounds are needed
-constexpr double tiny = 1e-300;       // keeps Lentz's partial quotients off zero
-
-double awayFromZero(double v) { return std::fabs(v) < tiny ? tiny : v; }
+// About 3 sqrt(max(a, b)) rounds are needed where the fractions are used.
+constexpr int maximumRounds = 10000;
 
 }  // namespace
 
-double gammaTailFraction(double a, double x)
+double gammaTailFraction(double a, double x, IterationCount* count)
 {
     // 1 / (x + 1 - a - 1 (1 - a) / (x + 3 - a - 2 (2 - a) / (x + 5 - a - ...)))
-    double b = x + 1 - a;
-    double c = 1 / tiny;
-    double d = 1 / awayFromZero(b);
-    double fraction = d;
-    for (int i = 1; i <= maximumRounds; ++i) {
-        const double an = -i * (i - a);
-        b += 2;
-        d = 1 / awayFromZero(an * d + b);
-        c = awayFromZero(b + an / c);
-        const double factor = d * c;
-        fraction *= factor;
-        if (std::fabs(factor - 1) < tolerance) break;
-    }
-    return fraction;
+    const auto terms = [a, x](int n) {
+        if (n == 1) return FractionTerm{1.0, x + 1.0 - a};
+        const double m = n - 1;
+        return FractionTerm{-m * (m - a), x + 2.0 * m + 1.0 - a};
+    };
+    return evaluateContinuedFractionWithoutLead(terms, maximumRounds, count);
 }
 
-double betaFraction(double a, double b, double x)
+double betaFraction(double a, double b, double x, IterationCount* count)
 {
-    const double sum = a + b;
-    double c = 1;
-    double d = 1 / awayFromZero(1 - sum * x / (a + 1));
-    double fraction = d;
-    for (int m = 1; m <= maximumRounds; ++m) {
-        const double m2 = 2.0 * m;
-        // The even step, then the odd one.
-        double an = m * (b - m) * x / ((a - 1 + m2) * (a + m2));
-        d = 1 / awayFromZero(1 + an * d);
-        c = awayFromZero(1 + an / c);
-        fraction *= d * c;
-        an = -(a + m) * (sum + m) * x / ((a + m2) * (a + 1 + m2));
-        d = 1 / awayFromZero(1 + an * d);
-        c = awayFromZero(1 + an / c);
-        const double factor = d * c;
-        fraction *= factor;
-        if (std::fabs(factor - 1) < tolerance) break;
-    }
-    return fraction;
+    // 1 / (1 + d_1 / (1 + d_2 / (1 + ...))) with
+    //   d_(2m+1) = -(a + m)(a + b + m) x / ((a + 2m)(a + 2m + 1)),
+    //   d_(2m) = m (b - m) x / ((a + 2m - 1)(a + 2m)).
+    const auto terms = [a, b, x](int n) {
+        const double m = n / 2;
+        const double d = n % 2 == 1 ? -(a + m) * (a + b + m) * x / ((a + 2 * m) * (a + 2 * m + 1))
+                                    : m * (b - m) * x / ((a + 2 * m - 1) * (a + 2 * m));
+        return FractionTerm{d, 1.0};
+    };
+    return 1.0 / evaluateContinuedFraction(1.0, terms, 2 * maximumRounds, count);
+}
+
+double betaRatioFraction(double a, double b, double z, IterationCount* count)
+{
+    // 1 / (1 + e_1 / (1 + e_2 / (1 + ...))) with
+    //   e_(2m+1) = -z (a + m)(b - 1 - m) / ((a + 2m)(a + 2m + 1)),
+    //   e_(2m+2) = z (m + 1)(a + b + m) / ((a + 2m + 1)(a + 2m + 2)).
+    const auto terms = [a, b, z](int n) {
+        const double m = (n - 1) / 2;
+        const double e = n % 2 == 1 ? -z * (a + m) * (b - 1.0 - m) / ((a + 2 * m) * (a + 2 * m + 1))
+                                    : z * (m + 1.0) * (a + b + m) / ((a + 2 * m + 1) * (a + 2 * m + 2));
+        return FractionTerm{e, 1.0};
+    };
+    return 1.0 / evaluateContinuedFraction(1.0, terms, 2 * maximumRounds, count);
 }

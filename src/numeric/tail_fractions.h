@@ -1,16 +1,26 @@
 #pragma once
 
+#include "numeric/iteration_count.h"
+
 // The continued fractions of the upper incomplete gamma integral and of the
 // incomplete beta integral, without their power prefactors. A tail divided by
 // its density is a ratio of these and never underflows, so hazards stay finite
 // where the tails themselves have vanished from the double range.
 
 // F with Gamma(a, x) = x^a exp(-x) F, for a > 0 and x > max(1, a), where it
-// converges fast (Legendre's fraction, modified Lentz). Close to 1 / (x + 1 - a)
+// converges fast (Legendre's fraction, A&S 6.5.31, by the modified Lentz
+// evaluator of numeric/continued_fraction.h). Close to 1 / (x + 1 - a)
 // far out. Relative error below 5e-15 on the reference set.
-double gammaTailFraction(double a, double x);
+double gammaTailFraction(double a, double x, IterationCount* count = nullptr);
 
 // F with I(a, b; x) = x^a (1 - x)^b / (a B(a, b)) F, for a, b > 0 and
-// 0 <= x < (a + 1) / (a + b + 2), where it converges fast. F(a, b, 0) = 1.
+// 0 <= x < (a + 1) / (a + b + 2), where it converges fast (A&S 26.5.8, modified
+// Lentz): a few sqrt(min(a, b)) rounds at most. F(a, b, 0) = 1.
 // Relative error below 2e-14 on the reference set (largest near the edge).
-double betaFraction(double a, double b, double x);
+double betaFraction(double a, double b, double x, IterationCount* count = nullptr);
+
+// G with I(a, b; x) = x^a y^b / (a B(a, b)) G / y, y = 1 - x, as a continued
+// fraction in z = x / y (after S. L. Moshier, 1989, "Methods and programs for
+// mathematical functions", incbd; modified Lentz). Its terms depend on x only
+// through z, so a y known to all its digits near x = 1 keeps them.
+double betaRatioFraction(double a, double b, double z, IterationCount* count = nullptr);

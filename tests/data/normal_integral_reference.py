@@ -48,6 +48,9 @@ erfc_args = set()
 for x in spread(-10.0, 0.5, 106) + spread(0.5, 10.0, 381) + [0.4999999999999999, 9.999999999999998, 10.0, 12.0,
                                                                -12.0, 27.0]:
     erfc_args.add(x)
+# The upper tail down to the smallest normal double and through the subnormals.
+for x in spread(10.0, 26.5, 34) + [26.54, 26.55, 27.2, 27.3]:
+    erfc_args.add(x)
 for x in sorted(erfc_args):
     lines.append(f"erfc {double_text(x)} {text(mp.erfc(mp.mpf(x)))}")
 

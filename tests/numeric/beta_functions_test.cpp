@@ -43,12 +43,12 @@ TEST(BetaFunctions, MatchHighPrecisionValues)
                            [](const ReferenceRecord& l) {
                                return incompleteBeta(argument(l, 0), argument(l, 1), argument(l, 2));
                            }),
-              5e-10);  // the 300 rounds of a continued fraction fall short near the mean of shapes near 1e6
+              2e-13);
     EXPECT_LT(largestError("inverseBeta",
                            [](const ReferenceRecord& l) {
                                return inverseIncompleteBeta(argument(l, 0), argument(l, 1), argument(l, 2));
                            }),
-              5e-10);
+              2e-13);
 }
 
 TEST(BetaFunctions, KeepTheirEdgeValues)
@@ -90,12 +90,13 @@ TEST(InverseIncompleteBeta, RoundTripsThroughTheIntegral)
 
 TEST(StudentFunctions, MatchHighPrecisionValues)
 {
-    EXPECT_LT(largestError("studentDistribution",
-                           [](const ReferenceRecord& l) { return studentDistribution(argument(l, 0), argument(l, 1)); }),
-              1e-10);
+    EXPECT_LT(
+        largestError("studentDistribution",
+                     [](const ReferenceRecord& l) { return studentDistribution(argument(l, 0), argument(l, 1)); }),
+        1e-10);
     EXPECT_LT(largestError("studentQuantile",
                            [](const ReferenceRecord& l) { return studentQuantile(argument(l, 0), argument(l, 1)); }),
-              1e-10);
+              1e-13);
 }
 
 TEST(StudentFunctions, KeepTheirEdgeValues)
@@ -113,38 +114,41 @@ TEST(StudentFunctions, KeepTheirEdgeValues)
     EXPECT_NEAR(studentQuantile(1, 0.975), 12.706204736, 1e-8);
     EXPECT_NEAR(studentQuantile(10, 0.975), 2.228138852, 1e-9);
     EXPECT_NEAR(studentQuantile(10, 0.3), -0.541528039, 1e-9);
-    EXPECT_EQ(studentQuantile(1, 1e-17), -4503599627370496.0);
+    EXPECT_LT(relativeError(studentQuantile(1, 1e-20), -3.1830988618379067e19), 1e-15);
     // A large but representable quantile keeps its value: t = -cot(pi p) for one degree.
     EXPECT_LT(relativeError(studentQuantile(1, 1e-9), -1 / std::tan(pi * 1e-9)), 1e-9);
     // Far out in the right tail the distribution function is 1, not the 0.5 of an overflowed t * t.
     EXPECT_EQ(studentDistribution(2, 1e200), 1.0);
 }
 
-// Shapes from 1e-3 to 1e5, degrees of freedom up to 1e6 and probabilities down
-// to 1e-300, chosen at random with a fixed seed: every result is a number in
-// its range and every call ends within a bounded number of loop rounds.
+// Shapes and degrees of freedom from 1e-300 (1 for degrees) to 1e300 and
+// probabilities down to 1e-300, chosen at random with a fixed seed: I and its
+// complement lie in [0, 1] and sum to 1, every result is a number in its range
+// and every call ends within a bounded number of loop rounds.
 TEST(BetaFamilySweep, EndsWithFiniteResultsEverywhere)
 {
     std::mt19937_64 random(7122026);
-    std::uniform_real_distribution<double> exponent(-3, 5);
+    std::uniform_real_distribution<double> exponent(-300, 300);
     std::uniform_real_distribution<double> probabilityExponent(-300, 0);
     std::uniform_real_distribution<double> unit(0, 1);
     long long mostRounds = 0;
     for (int i = 0; i < 3000; ++i) {
-        const double a = std::pow(10, exponent(random));
-        const double b = std::pow(10, exponent(random));
+        const bool wide = i % 2 == 0;
+        const double a = std::pow(10, wide ? exponent(random) : 8 * unit(random) - 3);
+        const double b = std::pow(10, wide ? exponent(random) : 8 * unit(random) - 3);
         double x = unit(random);
         if (i % 5 == 0) x = std::pow(10, probabilityExponent(random));
         if (i % 5 == 1) x = 1 - std::pow(10, -16 * unit(random));
         double y = std::pow(10, probabilityExponent(random));
         if (i % 3 == 0) y = 1 - y;
         if (i % 7 == 0) y = unit(random);
-        const double k = std::floor(std::pow(10, 6 * unit(random)));
+        const double k = std::floor(std::pow(10, (wide ? 300 : 6) * unit(random)));
         const double t = (unit(random) - 0.5) * std::pow(10, 8 * unit(random) - 2);
 
         IterationCount count;
         const double integral = incompleteBeta(a, b, x, &count);
         ASSERT_TRUE(integral >= 0 && integral <= 1) << a << " " << b << " " << x;
+        EXPECT_NEAR(integral + complementaryIncompleteBeta(a, b, x, &count), 1.0, 4e-16) << a << " " << b << " " << x;
         mostRounds = std::max(mostRounds, count.rounds);
 
         if (y > 0 && y < 1) {

@@ -1,0 +1,26 @@
+#pragma once
+
+// Small exact helpers of double arithmetic.
+
+// 1 for x > 0, -1 for x < 0, 0 otherwise (also for NaN).
+constexpr double sign(double x)
+{
+    if (x > 0) return 1.0;
+    if (x < 0) return -1.0;
+    return 0.0;
+}
+
+// x^n by repeated squaring; n = 0 gives 1, negative n gives 1 / x^|n|. Exact
+// while the intermediate powers are; otherwise within about log2(n) roundings.
+constexpr double integerPower(double x, int n)
+{
+    double result = 1.0;
+    unsigned int m = n < 0 ? 0u - static_cast<unsigned int>(n) : static_cast<unsigned int>(n);
+    while (true) {
+        if (m & 1u) result *= x;
+        m >>= 1;
+        if (m == 0) break;
+        x *= x;
+    }
+    return n < 0 ? 1.0 / result : result;
+}
