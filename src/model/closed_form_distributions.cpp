@@ -12,78 +12,64 @@ constexpr double pi = 3.141592653589793;
 
 bool UniformDistribution::isValid() const { return parameters_[0] < parameters_[1]; }
 
-double UniformDistribution::mean()
+double UniformDistribution::validMean()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
     return ok((a + b) * 0.5);
 }
 
-double UniformDistribution::standardDeviation()
+double UniformDistribution::validStandardDeviation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
     return ok(std::sqrt((b - a) * (b - a) / 12));
 }
 
-double UniformDistribution::coefficientOfVariation()
+double UniformDistribution::validCoefficientOfVariation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
     // A zero mean has no finite ratio, as for the normal distribution.
     if (b + a == 0.0) return fail(ResultStatus::DivisionByZero);
     return ok((b - a) / (std::sqrt(3.0) * (b + a)));
 }
 
-double UniformDistribution::skewness()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(0.0);
-}
+double UniformDistribution::validSkewness() { return ok(0.0); }
 
-double UniformDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(1.8);
-}
+double UniformDistribution::validKurtosis() { return ok(1.8); }
 
-double UniformDistribution::pdf(double x)
+double UniformDistribution::validPdf(double x)
 {
     const double a = parameters_[0], b = parameters_[1];
-    if (!isValid() || x < a || x > b) return fail(ResultStatus::Invalid);
+    if (x < a || x > b) return fail(ResultStatus::Invalid);
     return ok(1 / (b - a));
 }
 
-double UniformDistribution::cdf(double x)
+double UniformDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
     if (x < a) return ok(0.0);
     if (x > b) return ok(1.0);
     return ok((x - a) / (b - a));
 }
 
-double UniformDistribution::survival(double x)
+double UniformDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
     const double a = parameters_[0], b = parameters_[1];
     if (x > b) return ok(0.0);
     if (x < a || x - a <= b - x) return 1 - cdf(x);
     return ok((b - x) / (b - a));  // the upper part, without cancelling against 1
 }
 
-double UniformDistribution::hazard(double x)
+double UniformDistribution::validHazard(double x)
 {
     const double a = parameters_[0], b = parameters_[1];
     // Outside the support there is no density to divide, as in pdf.
-    if (!isValid() || x < a || x > b) return fail(ResultStatus::Invalid);
+    if (x < a || x > b) return fail(ResultStatus::Invalid);
     if (x == b) return fail(ResultStatus::SingularPoint);
     return ok(1 / (b - x));
 }
 
-double UniformDistribution::quantile(double q)
+double UniformDistribution::validQuantile(double q)
 {
-    if (q < 0 || q > 1 || !isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
     return ok((b - a) * q + a);
 }
@@ -101,65 +87,44 @@ const char* UniformDistribution::parameterDomain2() const { return parameter_dom
 
 bool ExponentialDistribution::isValid() const { return parameters_[0] > 0; }
 
-double ExponentialDistribution::mean()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(1 / parameters_[0]);
-}
+double ExponentialDistribution::validMean() { return ok(1 / parameters_[0]); }
 
-double ExponentialDistribution::standardDeviation()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(1 / parameters_[0]);
-}
+double ExponentialDistribution::validStandardDeviation() { return ok(1 / parameters_[0]); }
 
-double ExponentialDistribution::coefficientOfVariation()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(1.0);
-}
+double ExponentialDistribution::validCoefficientOfVariation() { return ok(1.0); }
 
-double ExponentialDistribution::skewness()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(2.0);
-}
+double ExponentialDistribution::validSkewness() { return ok(2.0); }
 
-double ExponentialDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(9.0);
-}
+double ExponentialDistribution::validKurtosis() { return ok(9.0); }
 
-double ExponentialDistribution::pdf(double x)
+double ExponentialDistribution::validPdf(double x)
 {
-    if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
+    if (x < 0) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
     return ok(std::exp((-lambda) * x) * lambda);
 }
 
-double ExponentialDistribution::cdf(double x)
+double ExponentialDistribution::validCdf(double x)
 {
-    if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
+    if (x < 0) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
     return ok(1 - std::exp((-lambda) * x));
 }
 
-double ExponentialDistribution::survival(double x)
+double ExponentialDistribution::validSurvival(double x)
 {
-    if (!isValid() || x < 0) return fail(ResultStatus::Invalid, 1.0);
+    if (x < 0) return fail(ResultStatus::Invalid, 1.0);
     return ok(std::exp((-parameters_[0]) * x));
 }
 
-double ExponentialDistribution::hazard(double x)
+double ExponentialDistribution::validHazard(double x)
 {
-    if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
+    if (x < 0) return fail(ResultStatus::Invalid);
     return ok(parameters_[0]);
 }
 
-double ExponentialDistribution::quantile(double q)
+double ExponentialDistribution::validQuantile(double q)
 {
-    if (q < 0 || q > 1 || !isValid()) return fail(ResultStatus::Invalid);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     return ok(std::log(1 - q) * (-1 / parameters_[0]));
 }
@@ -174,29 +139,22 @@ const char* ExponentialDistribution::parameterDomain1() const { return parameter
 bool CauchyDistribution::isValid() const { return parameters_[1] > 0; }
 
 // The Cauchy distribution has no moments.
-double CauchyDistribution::mean() { return fail(ResultStatus::Invalid); }
-double CauchyDistribution::standardDeviation() { return fail(ResultStatus::Invalid); }
-double CauchyDistribution::coefficientOfVariation() { return fail(ResultStatus::Invalid); }
-double CauchyDistribution::skewness() { return fail(ResultStatus::Invalid); }
-double CauchyDistribution::kurtosis() { return fail(ResultStatus::Invalid); }
+bool CauchyDistribution::defines(Statistic) const { return false; }
 
-double CauchyDistribution::pdf(double x)
+double CauchyDistribution::validPdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
     return ok(1 / ((sigma * pi) * ((x - mu) * (x - mu) / (sigma * sigma) + 1)));
 }
 
-double CauchyDistribution::cdf(double x)
+double CauchyDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
     return ok(std::atan((x - mu) / sigma) / pi + 0.5);
 }
 
-double CauchyDistribution::survival(double x)
+double CauchyDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
     const double mu = parameters_[0], sigma = parameters_[1];
     const double d = x - mu;
     if (d <= sigma) return 1 - cdf(x);
@@ -204,9 +162,8 @@ double CauchyDistribution::survival(double x)
     return ok(std::atan(sigma / d) / pi);
 }
 
-double CauchyDistribution::hazard(double x)
+double CauchyDistribution::validHazard(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
     const double d = x - mu;
     const double z = d / sigma;
@@ -224,10 +181,9 @@ double CauchyDistribution::hazard(double x)
     return ok(density / (1 + std::atan(u) / pi));
 }
 
-double CauchyDistribution::quantile(double q)
+double CauchyDistribution::validQuantile(double q)
 {
     // The tangent of -pi/2 and pi/2 in doubles is finite; the ends are infinite.
-    if (!isValid() || q < 0 || q > 1) return fail(ResultStatus::Invalid);
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     const double mu = parameters_[0], sigma = parameters_[1];
@@ -247,70 +203,52 @@ const char* CauchyDistribution::parameterDomain2() const { return parameter_doma
 
 bool DoubleExponentialDistribution::isValid() const { return parameters_[0] > 0; }
 
-double DoubleExponentialDistribution::mean()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(0.0);
-}
+double DoubleExponentialDistribution::validMean() { return ok(0.0); }
 
-double DoubleExponentialDistribution::standardDeviation()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(std::sqrt(2.0) / parameters_[0]);
-}
+double DoubleExponentialDistribution::validStandardDeviation() { return ok(std::sqrt(2.0) / parameters_[0]); }
 
 // The mean is 0, so the ratio is never defined.
-double DoubleExponentialDistribution::coefficientOfVariation() { return fail(ResultStatus::Invalid); }
-
-double DoubleExponentialDistribution::skewness()
+bool DoubleExponentialDistribution::defines(Statistic which) const
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(0.0);
+    return which != Statistic::CoefficientOfVariation;
 }
 
-double DoubleExponentialDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(6.0);
-}
+double DoubleExponentialDistribution::validSkewness() { return ok(0.0); }
 
-double DoubleExponentialDistribution::pdf(double x)
+double DoubleExponentialDistribution::validKurtosis() { return ok(6.0); }
+
+double DoubleExponentialDistribution::validPdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
     return ok(std::exp(std::fabs(x) * (-lambda)) * lambda / 2);
 }
 
-double DoubleExponentialDistribution::cdf(double x)
+double DoubleExponentialDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
     if (x < 0) return ok(std::exp(x * lambda) * 0.5);
     return ok(1 - std::exp((-lambda) * x) * 0.5);
 }
 
-double DoubleExponentialDistribution::survival(double x)
+double DoubleExponentialDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
     if (x < 0) return 1 - cdf(x);
     return ok(std::exp((-parameters_[0]) * x) * 0.5);
 }
 
 // Shown without the factor lambda, as the hazard's formula picture has it.
-double DoubleExponentialDistribution::hazard(double x)
+double DoubleExponentialDistribution::validHazard(double x)
 {
     // The density over the survival: lambda on the right half, where both are
     // the same exponential, and lambda e / (2 - e) with e = exp(lambda x) on the left.
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
     if (x >= 0) return ok(lambda);
     const double e = std::exp(x * lambda);
     return ok(lambda * e / (2 - e));
 }
 
-double DoubleExponentialDistribution::quantile(double q)
+double DoubleExponentialDistribution::validQuantile(double q)
 {
-    if (q < 0 || q > 1 || !isValid()) return fail(ResultStatus::Invalid);
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     const double lambda = parameters_[0];

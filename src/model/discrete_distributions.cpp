@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+// The masses by their saddle-point expansion: Loader (2000), "Fast and
+// accurate computation of binomial probabilities".
 #include "numeric/discrete_masses.h"
 #include "numeric/normal_integral.h"
 
@@ -31,10 +33,6 @@ constexpr double underflowExponent = -746.0;
 // The negative binomial mass keeps its plain sums of logarithms up to this count.
 constexpr double plainLogSumLimit = 1024.0;
 
-// The quantiles of the graph's x-range.
-constexpr double graphLowProbability = 0.001;
-constexpr double graphHighProbability = 0.999;
-
 // k = floor(x) when that is a count; false for negative x and NaN.
 bool takeCount(double x, double& k)
 {
@@ -42,17 +40,12 @@ bool takeCount(double x, double& k)
     return k >= 0.0;
 }
 
-bool isProbability(double p) { return p > 0.0 && p < 1.0; }
-
-bool isQuantileArgument(double q) { return q >= 0.0 && q <= 1.0; }
+// A success probability lies strictly between 0 and 1.
+bool isSuccessProbability(double p) { return p > 0.0 && p < 1.0; }
 
 // A sum of rounded masses can pass 1 by an ulp, which would make the survival
 // function read -0.
 double atMostOne(double sum) { return std::min(sum, 1.0); }
-
-double lowerGraphEnd(double lowQuantile) { return std::max(0.0, std::floor(lowQuantile - 0.5)); }
-
-double upperGraphEnd(double highQuantile) { return std::floor(highQuantile + 1.5); }
 
 // One step of each mass walk: P(X = k) from previous = P(X = k - 1).
 double binomialStep(double n, double p, double k, double previous)
@@ -224,41 +217,17 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
 
 // --- Poisson ---------------------------------------------------------------
 
-bool PoissonDistribution::takeParameters()
-{
-    parameters_[0] = std::floor(parameters_[0]);
-    return parameters_[0] > 0.0 && parameters_[0] <= maximumPoissonMean;
-}
+bool PoissonDistribution::isValid() const { return parameters_[0] > 0.0 && parameters_[0] <= maximumPoissonMean; }
 
-double PoissonDistribution::mean()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(parameters_[0]);
-}
+double PoissonDistribution::validMean() { return ok(parameters_[0]); }
 
-double PoissonDistribution::standardDeviation()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(std::sqrt(parameters_[0]));
-}
+double PoissonDistribution::validStandardDeviation() { return ok(std::sqrt(parameters_[0])); }
 
-double PoissonDistribution::coefficientOfVariation()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(1.0 / std::sqrt(parameters_[0]));
-}
+double PoissonDistribution::validCoefficientOfVariation() { return ok(1.0 / std::sqrt(parameters_[0])); }
 
-double PoissonDistribution::skewness()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(1.0 / std::sqrt(parameters_[0]));
-}
+double PoissonDistribution::validSkewness() { return ok(1.0 / std::sqrt(parameters_[0])); }
 
-double PoissonDistribution::kurtosis()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(1.0 / parameters_[0] + 3.0);
-}
+double PoissonDistribution::validKurtosis() { return ok(1.0 / parameters_[0] + 3.0); }
 
 namespace {
 
@@ -289,10 +258,10 @@ private:
 
 }  // namespace
 
-double PoissonDistribution::pdf(double x)
+double PoissonDistribution::validPdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     PoissonTerms terms(parameters_[0]);
     while (terms.count() < k) {
         terms.advance();
@@ -301,10 +270,10 @@ double PoissonDistribution::pdf(double x)
     return ok(terms.term());
 }
 
-double PoissonDistribution::cdf(double x)
+double PoissonDistribution::validCdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     // The masses k, k - 1, ..., 0 added in that order; masses that are 0 in
     // double add nothing, so the walk ends where they begin.
     PoissonTerms terms(parameters_[0]);
@@ -321,15 +290,8 @@ double PoissonDistribution::cdf(double x)
     return ok(atMostOne(sum));
 }
 
-double PoissonDistribution::hazard(double)
+double PoissonDistribution::validQuantile(double q)
 {
-    takeParameters();
-    return fail(ResultStatus::Invalid);
-}
-
-double PoissonDistribution::quantile(double q)
-{
-    if (!takeParameters() || !isQuantileArgument(q)) return fail(ResultStatus::Invalid);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     PoissonTerms terms(parameters_[0]);
     double sum = 0.0;
@@ -344,10 +306,10 @@ double PoissonDistribution::quantile(double q)
     return ok(terms.count());
 }
 
-double PoissonDistribution::pmfStep(double k, double previous)
+double PoissonDistribution::validPmfStep(double k, double previous)
 {
     double count;
-    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
     if (count == 0.0) return ok(std::exp(-lambda));
     // A previous mass that underflowed carries nothing: take the mass directly.
@@ -355,60 +317,47 @@ double PoissonDistribution::pmfStep(double k, double previous)
     return ok((previous * lambda) / count);
 }
 
-double PoissonDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
-
-double PoissonDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
-
 const char* PoissonDistribution::parameterSymbol1() const { return "l"; }
 
 const char* PoissonDistribution::parameterDomain1() const { return parameter_domain::positiveWhole; }
 
 // --- Binomial --------------------------------------------------------------
 
-bool BinomialDistribution::takeParameters()
+bool BinomialDistribution::isValid() const
 {
-    parameters_[0] = std::floor(parameters_[0]);
-    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isProbability(parameters_[1]);
+    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isSuccessProbability(parameters_[1]);
 }
 
-double BinomialDistribution::mean()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(parameters_[0] * parameters_[1]);
-}
+double BinomialDistribution::validMean() { return ok(parameters_[0] * parameters_[1]); }
 
-double BinomialDistribution::standardDeviation()
+double BinomialDistribution::validStandardDeviation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok(std::sqrt((n * p) * (1.0 - p)));
 }
 
-double BinomialDistribution::coefficientOfVariation()
+double BinomialDistribution::validCoefficientOfVariation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
-    return statistic(std::sqrt((1.0 - p) / (n * p)));
+    return okUnlessInfinite(std::sqrt((1.0 - p) / (n * p)));
 }
 
-double BinomialDistribution::skewness()
+double BinomialDistribution::validSkewness()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok((1.0 - 2.0 * p) / std::sqrt((n * p) * (1.0 - p)));
 }
 
-double BinomialDistribution::kurtosis()
+double BinomialDistribution::validKurtosis()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
-    return statistic((3.0 - 6.0 / n) + 1.0 / ((n * p) * (1.0 - p)));
+    return okUnlessInfinite((3.0 - 6.0 / n) + 1.0 / ((n * p) * (1.0 - p)));
 }
 
-double BinomialDistribution::pdf(double x)
+double BinomialDistribution::validPdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (k > n) return fail(ResultStatus::SingularPoint);
     double upper = 0.0;
@@ -419,10 +368,10 @@ double BinomialDistribution::pdf(double x)
     return ok(std::exp(std::log1p(-p) * (n - k) + (std::log(p) * k + s)));
 }
 
-double BinomialDistribution::cdf(double x)
+double BinomialDistribution::validCdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (k > n) return fail(ResultStatus::SingularPoint, 1.0);
     const double first = std::pow(1.0 - p, n);
@@ -433,16 +382,8 @@ double BinomialDistribution::cdf(double x)
     return ok(atMostOne(sum));
 }
 
-double BinomialDistribution::hazard(double)
+double BinomialDistribution::validQuantile(double q)
 {
-    takeParameters();
-    return fail(ResultStatus::Invalid);
-}
-
-double BinomialDistribution::quantile(double q)
-{
-    const bool valid = takeParameters();
-    if (!isQuantileArgument(q) || !valid) return fail(ResultStatus::Invalid);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     const double n = parameters_[0], p = parameters_[1];
     const double first = std::pow(1.0 - p, n);
@@ -457,20 +398,16 @@ double BinomialDistribution::quantile(double q)
     return ok(k);
 }
 
-double BinomialDistribution::pmfStep(double k, double previous)
+double BinomialDistribution::validPmfStep(double k, double previous)
 {
     double count;
-    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (count > n) return fail(ResultStatus::SingularPoint);
     if (count == 0.0) return ok(std::pow(1.0 - p, n));
     if (!(previous >= DBL_MIN)) return ok(binomialMass(count, n, p));
     return ok(binomialStep(n, p, count, previous));
 }
-
-double BinomialDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
-
-double BinomialDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
 
 const char* BinomialDistribution::parameterSymbol1() const { return "N"; }
 
@@ -482,54 +419,48 @@ const char* BinomialDistribution::parameterDomain2() const { return parameter_do
 
 // --- Negative binomial -----------------------------------------------------
 
-bool NegativeBinomialDistribution::takeParameters()
+bool NegativeBinomialDistribution::isValid() const
 {
-    parameters_[0] = std::floor(parameters_[0]);
-    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isProbability(parameters_[1]);
+    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isSuccessProbability(parameters_[1]);
 }
 
-double NegativeBinomialDistribution::mean()
+double NegativeBinomialDistribution::validMean()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     const double value = ((1.0 - p) * n) / p;
-    return statistic(value);
+    return okUnlessInfinite(value);
 }
 
-double NegativeBinomialDistribution::standardDeviation()
+double NegativeBinomialDistribution::validStandardDeviation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     // p * p underflows long before the deviation itself overflows.
     const double value = p * p >= DBL_MIN ? std::sqrt(((1.0 - p) * n) / (p * p)) : std::sqrt((1.0 - p) * n) / p;
-    return statistic(value);
+    return okUnlessInfinite(value);
 }
 
-double NegativeBinomialDistribution::coefficientOfVariation()
+double NegativeBinomialDistribution::validCoefficientOfVariation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok(1.0 / std::sqrt((1.0 - p) * n));
 }
 
-double NegativeBinomialDistribution::skewness()
+double NegativeBinomialDistribution::validSkewness()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok((2.0 - p) / std::sqrt((1.0 - p) * n));
 }
 
-double NegativeBinomialDistribution::kurtosis()
+double NegativeBinomialDistribution::validKurtosis()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok(((p - 6.0) * p + 6.0) / ((1.0 - p) * n) + 3.0);
 }
 
-double NegativeBinomialDistribution::pdf(double x)
+double NegativeBinomialDistribution::validPdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (k > plainLogSumLimit) return ok(negativeBinomialMass(n, p, k));
     double upper = 0.0;
@@ -540,10 +471,10 @@ double NegativeBinomialDistribution::pdf(double x)
     return ok(std::exp(std::log1p(-p) * k + (s + std::log(p) * n)));
 }
 
-double NegativeBinomialDistribution::cdf(double x)
+double NegativeBinomialDistribution::validCdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     const double first = std::pow(p, n);
     double sum;
@@ -556,16 +487,8 @@ double NegativeBinomialDistribution::cdf(double x)
     return ok(negativeBinomialDistributionFunction(n, p, k));
 }
 
-double NegativeBinomialDistribution::hazard(double)
+double NegativeBinomialDistribution::validQuantile(double q)
 {
-    takeParameters();
-    return fail(ResultStatus::Invalid);
-}
-
-double NegativeBinomialDistribution::quantile(double q)
-{
-    const bool valid = takeParameters();
-    if (!isQuantileArgument(q) || !valid) return fail(ResultStatus::Invalid);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     const double n = parameters_[0], p = parameters_[1];
     const double first = std::pow(p, n);
@@ -589,19 +512,15 @@ double NegativeBinomialDistribution::quantile(double q)
     return ok(k);
 }
 
-double NegativeBinomialDistribution::pmfStep(double k, double previous)
+double NegativeBinomialDistribution::validPmfStep(double k, double previous)
 {
     double count;
-    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (count == 0.0) return ok(std::pow(p, n));
     if (!(previous >= DBL_MIN)) return ok(negativeBinomialMass(n, p, count));
     return ok(negativeBinomialStep(n, p, count, previous));
 }
-
-double NegativeBinomialDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
-
-double NegativeBinomialDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
 
 const char* NegativeBinomialDistribution::parameterSymbol1() const { return "N"; }
 
@@ -613,56 +532,48 @@ const char* NegativeBinomialDistribution::parameterDomain2() const { return para
 
 // --- Geometric -------------------------------------------------------------
 
-bool GeometricDistribution::takeParameters() const { return isProbability(parameters_[0]); }
+bool GeometricDistribution::isValid() const { return isSuccessProbability(parameters_[0]); }
 
-double GeometricDistribution::mean()
+double GeometricDistribution::validMean()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     const double value = (1.0 - p) / p;
-    return statistic(value);
+    return okUnlessInfinite(value);
 }
 
-double GeometricDistribution::standardDeviation()
+double GeometricDistribution::validStandardDeviation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     const double value = std::sqrt(1.0 - p) / p;
-    return statistic(value);
+    return okUnlessInfinite(value);
 }
 
-double GeometricDistribution::coefficientOfVariation()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(1.0 / std::sqrt(1.0 - parameters_[0]));
-}
+double GeometricDistribution::validCoefficientOfVariation() { return ok(1.0 / std::sqrt(1.0 - parameters_[0])); }
 
-double GeometricDistribution::skewness()
+double GeometricDistribution::validSkewness()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     return ok((2.0 - p) / std::sqrt(1.0 - p));
 }
 
-double GeometricDistribution::kurtosis()
+double GeometricDistribution::validKurtosis()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     return ok(((p - 6.0) * p + 6.0) / (1.0 - p) + 3.0);
 }
 
-double GeometricDistribution::pdf(double x)
+double GeometricDistribution::validPdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     return ok(std::exp(std::log1p(-p) * k + std::log(p)));
 }
 
-double GeometricDistribution::cdf(double x)
+double GeometricDistribution::validCdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     double sum;
     if (p >= DBL_MIN && !walkRunsOutOfBudget(p, 1.0, p, k) &&
@@ -673,11 +584,8 @@ double GeometricDistribution::cdf(double x)
     return ok(geometricDistributionFunction(p, k));
 }
 
-double GeometricDistribution::hazard(double) { return fail(ResultStatus::Invalid); }
-
-double GeometricDistribution::quantile(double q)
+double GeometricDistribution::validQuantile(double q)
 {
-    if (!isQuantileArgument(q) || !takeParameters()) return fail(ResultStatus::Invalid);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     const double p = parameters_[0];
     double k;
@@ -694,19 +602,15 @@ double GeometricDistribution::quantile(double q)
     return ok(k);
 }
 
-double GeometricDistribution::pmfStep(double k, double previous)
+double GeometricDistribution::validPmfStep(double k, double previous)
 {
     double count;
-    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     if (count == 0.0) return ok(p);
     if (!(previous >= DBL_MIN)) return ok(std::exp(std::log1p(-p) * count + std::log(p)));
     return ok(geometricStep(p, previous));
 }
-
-double GeometricDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
-
-double GeometricDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
 
 const char* GeometricDistribution::parameterSymbol1() const { return "p"; }
 

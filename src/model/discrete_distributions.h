@@ -5,9 +5,9 @@
 #include "model/distribution.h"
 
 // The four discrete distributions on k = 0, 1, 2, ...; every function rounds
-// its argument down to k first, and pdf is the mass at k. The Poisson,
-// binomial and negative binomial operations round parameter 1 down in place
-// before testing it. hazard is not defined for any of them (Invalid).
+// its argument down to k first, and pdf is the mass at k. The Poisson mean and
+// the binomial and negative binomial counts N are whole numbers. hazard is not
+// defined for any of them (Invalid).
 //
 // cdf and quantile walk the mass with the one-step recurrence of pmfStep where
 // its first term is a normal double and the walk is short; elsewhere they
@@ -21,83 +21,70 @@
 // Poisson with mean lambda, a whole number with 0 < lambda <= 700.
 class PoissonDistribution final : public Distribution {
 public:
-    explicit PoissonDistribution(double lambda) : Distribution(1, false, std::floor(lambda)) {}
+    explicit PoissonDistribution(double lambda) : Distribution(1, false, lambda, 0.0, 1) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
-    double pmfStep(double k, double previous) override;
-    double graphLow() override;
-    double graphHigh() override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
 
 private:
-    bool takeParameters();
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validQuantile(double q) override;
+    double validPmfStep(double k, double previous) override;
 };
 
 // Successes in N trials (a whole number with 0 < N <= 1000), success
 // probability 0 < p < 1. Counts above N are SingularPoint: mass 0, cdf 1.
 class BinomialDistribution final : public Distribution {
 public:
-    BinomialDistribution(int trials, double p) : Distribution(2, false, trials, p) {}
+    BinomialDistribution(double trials, double p) : Distribution(2, false, trials, p, 1) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
-    double pmfStep(double k, double previous) override;
-    double graphLow() override;
-    double graphHigh() override;
     const char* parameterSymbol1() const override;
     const char* parameterSymbol2() const override;
     const char* parameterDomain1() const override;
     const char* parameterDomain2() const override;
 
 private:
-    bool takeParameters();
-    // A statistic that overflows at extreme p is reported as PlusInfinity.
-    double statistic(double value) { return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value); }
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validQuantile(double q) override;
+    double validPmfStep(double k, double previous) override;
 };
 
 // Failures before the N-th success (N a whole number with 0 < N <= 1000),
 // success probability 0 < p < 1.
 class NegativeBinomialDistribution final : public Distribution {
 public:
-    NegativeBinomialDistribution(int successes, double p) : Distribution(2, false, successes, p) {}
+    NegativeBinomialDistribution(double successes, double p) : Distribution(2, false, successes, p, 1) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
-    double pmfStep(double k, double previous) override;
-    double graphLow() override;
-    double graphHigh() override;
     const char* parameterSymbol1() const override;
     const char* parameterSymbol2() const override;
     const char* parameterDomain1() const override;
     const char* parameterDomain2() const override;
 
 private:
-    bool takeParameters();
-    // A statistic that overflows at extreme p is reported as PlusInfinity.
-    double statistic(double value) { return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value); }
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validQuantile(double q) override;
+    double validPmfStep(double k, double previous) override;
 };
 
 // Failures before the first success, 0 < p < 1 (never rounded).
@@ -105,23 +92,18 @@ class GeometricDistribution final : public Distribution {
 public:
     explicit GeometricDistribution(double p) : Distribution(1, false, p) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
-    double pmfStep(double k, double previous) override;
-    double graphLow() override;
-    double graphHigh() override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
 
 private:
-    bool takeParameters() const;
-    // A statistic that overflows at extreme p is reported as PlusInfinity.
-    double statistic(double value) { return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value); }
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validQuantile(double q) override;
+    double validPmfStep(double k, double previous) override;
 };

@@ -38,7 +38,7 @@ double standardNormalHazard(double z)
 }
 
 // log(x / mu), also where the quotient itself would overflow or underflow.
-double logRatio(double x, double mu)
+double logOfQuotient(double x, double mu)
 {
     const double ratio = x / mu;
     if (ratio >= std::numeric_limits<double>::min() && ratio <= std::numeric_limits<double>::max())
@@ -52,40 +52,22 @@ double logRatio(double x, double mu)
 
 bool NormalDistribution::isValid() const { return parameters_[1] > 0; }
 
-double NormalDistribution::mean()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(parameters_[0]);
-}
+double NormalDistribution::validMean() { return ok(parameters_[0]); }
 
-double NormalDistribution::standardDeviation()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(parameters_[1]);
-}
+double NormalDistribution::validStandardDeviation() { return ok(parameters_[1]); }
 
-double NormalDistribution::coefficientOfVariation()
+double NormalDistribution::validCoefficientOfVariation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     if (parameters_[0] == 0.0) return fail(ResultStatus::DivisionByZero);
     return ok(parameters_[1] / parameters_[0]);
 }
 
-double NormalDistribution::skewness()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(0.0);
-}
+double NormalDistribution::validSkewness() { return ok(0.0); }
 
-double NormalDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(3.0);
-}
+double NormalDistribution::validKurtosis() { return ok(3.0); }
 
-double NormalDistribution::pdf(double x)
+double NormalDistribution::validPdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
     const double density = std::exp(-(x - mu) * (x - mu) / ((2 * sigma) * sigma)) / (std::sqrt(twoPi) * sigma);
     if (std::isfinite(density)) return ok(density);
@@ -94,34 +76,27 @@ double NormalDistribution::pdf(double x)
     return ok(std::exp(-z * z / 2) / (std::sqrt(twoPi) * sigma));
 }
 
-double NormalDistribution::cdf(double x)
+double NormalDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
     return ok(standardNormalCdf((x - mu) / sigma));
 }
 
-double NormalDistribution::survival(double x)
+double NormalDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
     const double z = (x - parameters_[0]) / parameters_[1];
     if (z <= 0) return 1 - cdf(x);
     return ok(standardNormalUpperTail(z));
 }
 
-double NormalDistribution::hazard(double x)
+double NormalDistribution::validHazard(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double sigma = parameters_[1];
-    const double hazard = standardNormalHazard((x - parameters_[0]) / sigma) / sigma;
-    if (hazard == std::numeric_limits<double>::infinity()) return fail(ResultStatus::PlusInfinity);
-    return ok(hazard);
+    return okUnlessInfinite(standardNormalHazard((x - parameters_[0]) / sigma) / sigma);
 }
 
-double NormalDistribution::quantile(double q)
+double NormalDistribution::validQuantile(double q)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    if (q < 0 || q > 1) return fail(ResultStatus::Invalid);
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     return ok(inverseNormal(q) * parameters_[1] + parameters_[0]);
@@ -136,48 +111,42 @@ const char* NormalDistribution::parameterDomain2() const { return parameter_doma
 
 bool LognormalDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
 
-double LognormalDistribution::mean()
+double LognormalDistribution::validMean()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
     return ok(std::exp((0.5 * sigma) * sigma) * mu);
 }
 
-double LognormalDistribution::standardDeviation()
+double LognormalDistribution::validStandardDeviation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
     const double w = std::exp(sigma * sigma);
     return ok(std::sqrt(((mu * mu) * w) * (w - 1)));
 }
 
-double LognormalDistribution::coefficientOfVariation()
+double LognormalDistribution::validCoefficientOfVariation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double sigma = parameters_[1];
     const double w = std::exp(sigma * sigma);
     return ok(std::sqrt(w - 1));
 }
 
-double LognormalDistribution::skewness()
+double LognormalDistribution::validSkewness()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double sigma = parameters_[1];
     const double w = std::exp(sigma * sigma);
     return ok(std::sqrt(w - 1) * (w + 2));
 }
 
-double LognormalDistribution::kurtosis()
+double LognormalDistribution::validKurtosis()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double sigma = parameters_[1];
     const double w = std::exp(sigma * sigma);
     return ok(((w * w) * w) * w + ((2 * w) * w) * w + (3 * w) * w - 3);
 }
 
-double LognormalDistribution::pdf(double x)
+double LognormalDistribution::validPdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     // No mass at or below 0: the support starts there.
     if (x <= 0) return ok(0.0);
     const double mu = parameters_[0], sigma = parameters_[1];
@@ -185,36 +154,31 @@ double LognormalDistribution::pdf(double x)
     return ok(std::exp((-t) * t / 2) / (std::sqrt(twoPi) * (x * sigma)));
 }
 
-double LognormalDistribution::cdf(double x)
+double LognormalDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     if (x <= 0) return ok(0.0);
     const double mu = parameters_[0], sigma = parameters_[1];
     return ok(standardNormalCdf(std::log(x / mu) / sigma));
 }
 
-double LognormalDistribution::survival(double x)
+double LognormalDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
     if (x <= 0) return ok(1.0);
-    const double t = logRatio(x, parameters_[0]) / parameters_[1];
+    const double t = logOfQuotient(x, parameters_[0]) / parameters_[1];
     if (t <= 0) return 1 - cdf(x);
     return ok(standardNormalUpperTail(t));
 }
 
-double LognormalDistribution::hazard(double x)
+double LognormalDistribution::validHazard(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     // Nothing below the support, and the hazard dies away like log(x)/x.
     if (x <= 0 || x == std::numeric_limits<double>::infinity()) return ok(0.0);
     const double sigma = parameters_[1];
-    return ok(standardNormalHazard(logRatio(x, parameters_[0]) / sigma) / x / sigma);
+    return ok(standardNormalHazard(logOfQuotient(x, parameters_[0]) / sigma) / x / sigma);
 }
 
-double LognormalDistribution::quantile(double q)
+double LognormalDistribution::validQuantile(double q)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    if (q < 0 || q > 1) return fail(ResultStatus::Invalid);
     if (q == 0.0) return ok(0.0);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     return ok(std::exp(inverseNormal(q) * parameters_[1]) * parameters_[0]);
