@@ -1,10 +1,24 @@
 #include "model/closed_form_distributions.h"
 
 #include <cmath>
+#include <numbers>
+
+#include "model/location_scale.h"
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+constexpr double pi = std::numbers::pi;
+
+// (b - a) / 2 without overflow.
+double halfSpan(double a, double b) { return b * 0.5 - a * 0.5; }
+
+// (high - low) / (b - a) for a <= low <= high <= b, also where a difference overflows.
+double spanRatio(double low, double high, double a, double b)
+{
+    const double part = high - low, whole = b - a;
+    if (std::isinf(part) || std::isinf(whole)) return halfSpan(low, high) / halfSpan(a, b);
+    return part / whole;
+}
 
 }  // namespace
 
@@ -15,13 +29,14 @@ bool UniformDistribution::isValid() const { return parameters_[0] < parameters_[
 double UniformDistribution::validMean()
 {
     const double a = parameters_[0], b = parameters_[1];
-    return ok((a + b) * 0.5);
+    return ok(a * 0.5 + b * 0.5);
 }
 
 double UniformDistribution::validStandardDeviation()
 {
     const double a = parameters_[0], b = parameters_[1];
-    return ok(std::sqrt((b - a) * (b - a) / 12));
+    // (b - a) / sqrt(12), from the half span so that no step overflows.
+    return ok(halfSpan(a, b) / std::numbers::sqrt3);
 }
 
 double UniformDistribution::validCoefficientOfVariation()
@@ -29,7 +44,7 @@ double UniformDistribution::validCoefficientOfVariation()
     const double a = parameters_[0], b = parameters_[1];
     // A zero mean has no finite ratio, as for the normal distribution.
     if (b + a == 0.0) return fail(ResultStatus::DivisionByZero);
-    return ok((b - a) / (std::sqrt(3.0) * (b + a)));
+    return okUnlessInfinite(halfSpan(a, b) / (std::numbers::sqrt3 * (a * 0.5 + b * 0.5)));
 }
 
 double UniformDistribution::validSkewness() { return ok(0.0); }
@@ -40,7 +55,7 @@ double UniformDistribution::validPdf(double x)
 {
     const double a = parameters_[0], b = parameters_[1];
     if (x < a || x > b) return fail(ResultStatus::Invalid);
-    return ok(1 / (b - a));
+    return okUnlessInfinite(0.5 / halfSpan(a, b));
 }
 
 double UniformDistribution::validCdf(double x)
@@ -48,7 +63,7 @@ double UniformDistribution::validCdf(double x)
     const double a = parameters_[0], b = parameters_[1];
     if (x < a) return ok(0.0);
     if (x > b) return ok(1.0);
-    return ok((x - a) / (b - a));
+    return ok(spanRatio(a, x, a, b));
 }
 
 double UniformDistribution::validSurvival(double x)
@@ -56,7 +71,7 @@ double UniformDistribution::validSurvival(double x)
     const double a = parameters_[0], b = parameters_[1];
     if (x > b) return ok(0.0);
     if (x < a || x - a <= b - x) return 1 - cdf(x);
-    return ok((b - x) / (b - a));  // the upper part, without cancelling against 1
+    return ok(spanRatio(x, b, a, b));  // the upper part, without cancelling against 1
 }
 
 double UniformDistribution::validHazard(double x)
@@ -65,13 +80,16 @@ double UniformDistribution::validHazard(double x)
     // Outside the support there is no density to divide, as in pdf.
     if (x < a || x > b) return fail(ResultStatus::Invalid);
     if (x == b) return fail(ResultStatus::SingularPoint);
-    return ok(1 / (b - x));
+    return okUnlessInfinite(0.5 / halfSpan(x, b));
 }
 
 double UniformDistribution::validQuantile(double q)
 {
     const double a = parameters_[0], b = parameters_[1];
-    return ok((b - a) * q + a);
+    const double width = b - a;
+    if (std::isfinite(width)) return ok(width * q + a);
+    const double halfStep = halfSpan(a, b) * q;
+    return ok(a + halfStep + halfStep);
 }
 
 double UniformDistribution::graphLow() { return ok(parameters_[0]); }
@@ -87,9 +105,9 @@ const char* UniformDistribution::parameterDomain2() const { return parameter_dom
 
 bool ExponentialDistribution::isValid() const { return parameters_[0] > 0; }
 
-double ExponentialDistribution::validMean() { return ok(1 / parameters_[0]); }
+double ExponentialDistribution::validMean() { return okUnlessInfinite(1 / parameters_[0]); }
 
-double ExponentialDistribution::validStandardDeviation() { return ok(1 / parameters_[0]); }
+double ExponentialDistribution::validStandardDeviation() { return okUnlessInfinite(1 / parameters_[0]); }
 
 double ExponentialDistribution::validCoefficientOfVariation() { return ok(1.0); }
 
@@ -101,14 +119,14 @@ double ExponentialDistribution::validPdf(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
-    return ok(std::exp((-lambda) * x) * lambda);
+    return okUnlessInfinite(std::exp((-lambda) * x) * lambda);
 }
 
 double ExponentialDistribution::validCdf(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
-    return ok(1 - std::exp((-lambda) * x));
+    return ok(-std::expm1((-lambda) * x));
 }
 
 double ExponentialDistribution::validSurvival(double x)
@@ -126,7 +144,8 @@ double ExponentialDistribution::validHazard(double x)
 double ExponentialDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
-    return ok(std::log(1 - q) * (-1 / parameters_[0]));
+    // -log(1 - q) / lambda, which at q = 0 is -0 (shown so) as it always was.
+    return okUnlessInfinite(std::log1p(0.0 - q) * (-1 / parameters_[0]));
 }
 
 double ExponentialDistribution::graphLow() { return ok(0.0); }
@@ -143,42 +162,46 @@ bool CauchyDistribution::defines(Statistic) const { return false; }
 
 double CauchyDistribution::validPdf(double x)
 {
-    const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(1 / ((sigma * pi) * ((x - mu) * (x - mu) / (sigma * sigma) + 1)));
+    const double sigma = parameters_[1];
+    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    if (std::fabs(z) <= 1) return okUnlessInfinite(1 / (pi * (z * z + 1)) / sigma);
+    // In u = 1/z, so that z^2 neither overflows nor loses the density.
+    const double u = 1 / z;
+    return okUnlessInfinite(u * (u / sigma) / (pi * (u * u + 1)));
 }
 
 double CauchyDistribution::validCdf(double x)
 {
-    const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(std::atan((x - mu) / sigma) / pi + 0.5);
+    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    // Left of -1, 1/2 + atan(z)/pi = atan(-1/z)/pi keeps every digit of the tail.
+    if (z < -1) return ok(std::atan(-1 / z) / pi);
+    return ok(std::atan(z) / pi + 0.5);
 }
 
 double CauchyDistribution::validSurvival(double x)
 {
-    const double mu = parameters_[0], sigma = parameters_[1];
-    const double d = x - mu;
-    if (d <= sigma) return 1 - cdf(x);
+    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    if (z <= 1) return 1 - cdf(x);
     // Beyond one scale to the right, 1/2 - atan(z)/pi = atan(1/z)/pi keeps every digit.
-    return ok(std::atan(sigma / d) / pi);
+    return ok(std::atan(1 / z) / pi);
 }
 
 double CauchyDistribution::validHazard(double x)
 {
-    const double mu = parameters_[0], sigma = parameters_[1];
-    const double d = x - mu;
-    const double z = d / sigma;
-    if (std::fabs(z) <= 1) return ok(1 / ((sigma * pi) * (z * z + 1)) / (0.5 - std::atan(z) / pi));
+    const double sigma = parameters_[1];
+    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    if (std::fabs(z) <= 1) return okUnlessInfinite(1 / ((pi * (z * z + 1)) * (0.5 - std::atan(z) / pi)) / sigma);
 
     // Far out, in u = 1/z so that nothing squares into overflow: the density is
-    // (u/d) / (pi (1 + u^2)) and the survival atan(u)/pi on the right,
+    // u (u / sigma) / (pi (1 + u^2)) and the survival atan(u)/pi on the right,
     // 1 + atan(u)/pi on the left.
-    const double u = sigma / d;
-    if (d > 0) {
+    const double u = 1 / z;
+    if (z > 0) {
         const double slope = u == 0 ? 1.0 : u / std::atan(u);
-        return ok(slope / (d * (1 + u * u)));
+        return okUnlessInfinite(slope * u / (1 + u * u) / sigma);
     }
-    const double density = (u / d) / (pi * (1 + u * u));
-    return ok(density / (1 + std::atan(u) / pi));
+    const double density = u * (u / sigma) / (pi * (1 + u * u));
+    return okUnlessInfinite(density / (1 + std::atan(u) / pi));
 }
 
 double CauchyDistribution::validQuantile(double q)
@@ -187,7 +210,17 @@ double CauchyDistribution::validQuantile(double q)
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(std::tan((q - 0.5) * pi) * sigma + mu);
+    // tan(pi (q - 1/2)) is -1 / tan(pi q) and 1 / tan(pi (1 - q)): in the tails
+    // those keep the digits of a small q or 1 - q, which q - 1/2 would lose.
+    double z;
+    if (q < 0.25) {
+        z = -1 / std::tan(pi * q);
+    } else if (q > 0.75) {
+        z = 1 / std::tan(pi * (1 - q));
+    } else {
+        z = std::tan(pi * (q - 0.5));
+    }
+    return okUnlessInfinite(z * sigma + mu);
 }
 
 double CauchyDistribution::graphLow() { return quantile(0.02); }
@@ -205,7 +238,10 @@ bool DoubleExponentialDistribution::isValid() const { return parameters_[0] > 0;
 
 double DoubleExponentialDistribution::validMean() { return ok(0.0); }
 
-double DoubleExponentialDistribution::validStandardDeviation() { return ok(std::sqrt(2.0) / parameters_[0]); }
+double DoubleExponentialDistribution::validStandardDeviation()
+{
+    return okUnlessInfinite(std::numbers::sqrt2 / parameters_[0]);
+}
 
 // The mean is 0, so the ratio is never defined.
 bool DoubleExponentialDistribution::defines(Statistic which) const
@@ -220,7 +256,7 @@ double DoubleExponentialDistribution::validKurtosis() { return ok(6.0); }
 double DoubleExponentialDistribution::validPdf(double x)
 {
     const double lambda = parameters_[0];
-    return ok(std::exp(std::fabs(x) * (-lambda)) * lambda / 2);
+    return ok(std::exp(std::fabs(x) * (-lambda)) * (lambda / 2));
 }
 
 double DoubleExponentialDistribution::validCdf(double x)
@@ -252,8 +288,8 @@ double DoubleExponentialDistribution::validQuantile(double q)
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     const double lambda = parameters_[0];
-    if (q < 0.5) return ok(std::log(2 * q) / lambda);
-    return ok(-std::log((1 - q) * 2) / lambda);
+    if (q < 0.5) return okUnlessInfinite(std::log(2 * q) / lambda);
+    return okUnlessInfinite(-std::log((1 - q) * 2) / lambda);
 }
 
 const char* DoubleExponentialDistribution::parameterSymbol1() const { return "l"; }
