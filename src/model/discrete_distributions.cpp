@@ -7,13 +7,26 @@
 
 // The masses by their saddle-point expansion: Loader (2000), "Fast and
 // accurate computation of binomial probabilities".
+#include "numeric/beta_functions.h"
 #include "numeric/discrete_masses.h"
+#include "numeric/gamma_functions.h"
 #include "numeric/normal_integral.h"
 
 namespace {
 
-constexpr double maximumPoissonMean = 700.0;
-constexpr double maximumTrials = 1000.0;
+// The largest Poisson mean and number of trials or successes: whole numbers
+// in double, and every operation stays well under a millisecond.
+constexpr double maximumCount = 1e15;
+
+// Up to these the distribution functions and quantiles walk the masses (the
+// ranges these distributions always had); above, the regularised incomplete
+// gamma and beta integrals give them.
+constexpr double poissonWalkLimit = 700.0;
+constexpr double trialsWalkLimit = 1000.0;
+
+// A tail summed mass by mass gives up after this many terms and turns to the
+// integral: the tail is then not far out, and the integral keeps its digits.
+constexpr double shortTailSteps = 4096.0;
 
 // Steps the mass walk may take before a cdf or quantile of the negative
 // binomial or geometric distribution turns to its closed form or search.
@@ -119,14 +132,15 @@ WalkEnd walkQuantile(double first, double q, double budget, Step step, double& k
 // The sum of the binomial(n, p) masses from `start` to `end`, stepping
 // towards `end`, where the masses do not grow in that direction (`start` lies
 // on the far side of the mode). Stops once the terms no longer count.
-double binomialTailSum(double n, double p, double start, double end)
+double binomialTailSum(double n, double p, double start, double end, double maximumSteps = tailSumMaximumSteps,
+                       bool* settled = nullptr)
 {
     const double q = 1.0 - p;
     double term = binomialMass(start, n, p);
     double sum = term;
     const bool upwards = end > start;
     double j = start;
-    for (double steps = 0.0; j != end && term > sum * tailSumRatio && steps < tailSumMaximumSteps; steps += 1.0) {
+    for (double steps = 0.0; j != end && term > sum * tailSumRatio && steps < maximumSteps; steps += 1.0) {
         if (upwards) {
             term = term * ((n - j) * p) / ((j + 1.0) * q);
             j += 1.0;
@@ -136,18 +150,44 @@ double binomialTailSum(double n, double p, double start, double end)
         }
         sum += term;
     }
+    if (settled) *settled = j == end || !(term > sum * tailSumRatio);
     return sum;
 }
 
 double binomialMode(double n, double p) { return std::min(n, std::floor((n + 1.0) * p)); }
 
-// P(X <= k) of the binomial (n, p) for 0 <= k <= n, summed from k away from
-// the mode: the lower tail directly, the upper as its complement.
-double binomialDistributionFunction(double n, double p, double k)
+// P(X > k) of the binomial (n, p) for any n: the masses of the smaller side
+// summed where they fall off quickly (above k, or from k down for the
+// complement), else I(k + 1, n - k; p), whose argument is exact
+// (Abramowitz and Stegun (1964), Handbook of Mathematical Functions, 26.5.24).
+double binomialUpperTail(double n, double p, double k)
 {
+    if (k < 0.0) return 1.0;
+    if (k >= n) return 0.0;
+    bool settled = false;
+    if (k + 1.0 > binomialMode(n, p)) {
+        const double sum = binomialTailSum(n, p, k + 1.0, n, shortTailSteps, &settled);
+        if (settled) return std::min(1.0, sum);
+    } else {
+        const double below = binomialTailSum(n, p, k, 0.0, shortTailSteps, &settled);
+        if (settled) return std::clamp(1.0 - below, 0.0, 1.0);
+    }
+    return incompleteBeta(k + 1.0, n - k, p);
+}
+
+// P(X <= k) of the binomial (n, p) for any n: the masses from k down summed
+// where they fall off quickly, else the complement of the upper tail, which
+// then holds no more than the digits the result needs.
+double binomialLowerTail(double n, double p, double k)
+{
+    if (k < 0.0) return 0.0;
     if (k >= n) return 1.0;
-    if (k < binomialMode(n, p)) return std::min(1.0, binomialTailSum(n, p, k, 0.0));
-    return std::clamp(1.0 - binomialTailSum(n, p, k + 1.0, n), 0.0, 1.0);
+    if (k < binomialMode(n, p)) {
+        bool settled = false;
+        const double sum = binomialTailSum(n, p, k, 0.0, shortTailSteps, &settled);
+        if (settled) return std::min(1.0, sum);
+    }
+    return std::clamp(1.0 - binomialUpperTail(n, p, k), 0.0, 1.0);
 }
 
 // P(X <= k) of the negative binomial (N, p): at most k failures before the
@@ -155,9 +195,14 @@ double binomialDistributionFunction(double n, double p, double k)
 double negativeBinomialDistributionFunction(double successes, double p, double k)
 {
     if (std::isinf(k)) return 1.0;
-    const double trials = successes + k;
-    if (binomialMode(trials, p) < successes) return std::min(1.0, binomialTailSum(trials, p, successes, trials));
-    return std::clamp(1.0 - binomialTailSum(trials, p, successes - 1.0, 0.0), 0.0, 1.0);
+    return binomialUpperTail(successes + k, p, successes - 1.0);
+}
+
+// P(X > k) of the negative binomial (N, p): fewer than N successes in N + k trials.
+double negativeBinomialUpperTail(double successes, double p, double k)
+{
+    if (std::isinf(k)) return 0.0;
+    return binomialLowerTail(successes + k, p, successes - 1.0);
 }
 
 double negativeBinomialMass(double successes, double p, double k)
@@ -169,17 +214,63 @@ double negativeBinomialMass(double successes, double p, double k)
 // P(X <= k) of the geometric (p): 1 - (1 - p)^(k + 1).
 double geometricDistributionFunction(double p, double k) { return -std::expm1((k + 1.0) * std::log1p(-p)); }
 
-// The smallest count k in [0, top] with cdf(k) >= q, found by widening a
+// The masses first, first * ratio(j + 1), ... summed from the count `start`
+// on in the direction `step` (+1 or -1) until they no longer count or the
+// count leaves [0, +inf); false when that takes more than shortTailSteps terms.
+template <class Ratio>
+bool shortTailSum(double first, double start, double step, Ratio ratio, double& sum)
+{
+    double term = first;
+    sum = term;
+    double j = start;
+    for (double steps = 0.0; steps < shortTailSteps; steps += 1.0) {
+        if (!(term > sum * tailSumRatio) || j + step < 0.0) return true;
+        term *= ratio(j, j + step);
+        j += step;
+        sum += term;
+    }
+    return false;
+}
+
+// P(X > k) of the Poisson (lambda): the masses above k where they fall off
+// quickly, else the lower incomplete gamma integral P(k + 1, lambda).
+double poissonUpperTail(double lambda, double k)
+{
+    if (std::isinf(k)) return 0.0;
+    double sum = 0.0;
+    if (k + 1.0 > lambda &&
+        shortTailSum(
+            poissonMass(k + 1.0, lambda), k + 1.0, 1.0, [lambda](double, double next) { return lambda / next; }, sum)) {
+        return std::min(1.0, sum);
+    }
+    return incompleteGamma(k + 1.0, lambda);
+}
+
+// P(X <= k) of the Poisson (lambda): as the upper tail, from k down, else
+// the upper incomplete gamma integral Q(k + 1, lambda).
+double poissonLowerTail(double lambda, double k)
+{
+    if (std::isinf(k)) return 1.0;
+    double sum = 0.0;
+    if (k < lambda &&
+        shortTailSum(
+            poissonMass(k, lambda), k, -1.0, [lambda](double current, double) { return current / lambda; }, sum)) {
+        return std::min(1.0, sum);
+    }
+    return complementaryIncompleteGamma(k + 1.0, lambda);
+}
+
+// The smallest count k in [0, top] with reaches(k), found by widening a
 // bracket around `guess` in steps that double from `step`, then bisecting.
-// Gives infinity when even cdf(top) stays below q.
-template <class Cdf>
-double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
+// Gives infinity when even top does not reach it.
+template <class Reaches>
+double searchQuantile(double guess, double step, double top, Reaches reaches)
 {
     guess = std::floor(std::clamp(guess, 0.0, top));
     step = std::max(1.0, std::floor(step));
-    double low;   // cdf(low) < q; -1 stands below the support
-    double high;  // cdf(high) >= q
-    if (cdf(guess) >= q) {
+    double low;   // !reaches(low); -1 stands below the support
+    double high;  // reaches(high)
+    if (reaches(guess)) {
         high = guess;
         for (;;) {
             low = high - step;
@@ -187,7 +278,7 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
                 low = -1.0;
                 break;
             }
-            if (cdf(low) < q) break;
+            if (!reaches(low)) break;
             high = low;
             step *= 2.0;
         }
@@ -196,7 +287,7 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
         for (;;) {
             if (low >= top) return HUGE_VAL;
             high = std::min(top, low + step);
-            if (cdf(high) >= q) break;
+            if (reaches(high)) break;
             low = high;
             step *= 2.0;
         }
@@ -204,7 +295,7 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
     while (high - low > 1.0) {
         const double middle = std::floor(low + (high - low) / 2.0);
         if (middle <= low || middle >= high) break;
-        if (cdf(middle) >= q) {
+        if (reaches(middle)) {
             high = middle;
         } else {
             low = middle;
@@ -213,11 +304,27 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
     return high;
 }
 
+// The quantile at q of a count law from its two tails: the smallest k with
+// P(X <= k) >= q, judged above q = 1/2 as P(X > k) <= 1 - q, where both sides
+// keep their digits. The search starts from the normal approximation with its
+// skewness correction (Cornish and Fisher (1937), "Moments and cumulants in the
+// specification of distributions") and settles on the integers.
+template <class Lower, class Upper>
+double tailQuantile(double q, double mean, double deviation, double skewness, double top, Lower lower, Upper upper)
+{
+    if (q == 0.0) return 0.0;
+    const double z = inverseNormal(q);
+    const double guess = mean + deviation * (z + skewness * (z * z - 1.0) / 6.0) - 0.5;
+    const double complement = 1.0 - q;
+    const auto reaches = [&](double k) { return q <= 0.5 ? lower(k) >= q : upper(k) <= complement; };
+    return searchQuantile(std::isfinite(guess) ? guess : top, 1.0, top, reaches);
+}
+
 }  // namespace
 
 // --- Poisson ---------------------------------------------------------------
 
-bool PoissonDistribution::isValid() const { return parameters_[0] > 0.0 && parameters_[0] <= maximumPoissonMean; }
+bool PoissonDistribution::isValid() const { return parameters_[0] > 0.0 && parameters_[0] <= maximumCount; }
 
 double PoissonDistribution::validMean() { return ok(parameters_[0]); }
 
@@ -262,6 +369,7 @@ double PoissonDistribution::validPdf(double x)
 {
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (parameters_[0] > poissonWalkLimit) return ok(std::isinf(k) ? 0.0 : poissonMass(k, parameters_[0]));
     PoissonTerms terms(parameters_[0]);
     while (terms.count() < k) {
         terms.advance();
@@ -274,11 +382,12 @@ double PoissonDistribution::validCdf(double x)
 {
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (parameters_[0] > poissonWalkLimit) return ok(poissonLowerTail(parameters_[0], k));
     // The masses k, k - 1, ..., 0 added in that order; masses that are 0 in
     // double add nothing, so the walk ends where they begin.
     PoissonTerms terms(parameters_[0]);
     std::vector<double> masses;
-    masses.reserve(static_cast<std::size_t>(std::min(k, 2.0 * maximumPoissonMean)) + 1);
+    masses.reserve(static_cast<std::size_t>(std::min(k, 2.0 * poissonWalkLimit)) + 1);
     masses.push_back(terms.term());
     while (terms.count() < k) {
         terms.advance();
@@ -290,9 +399,26 @@ double PoissonDistribution::validCdf(double x)
     return ok(atMostOne(sum));
 }
 
+double PoissonDistribution::validSurvival(double x)
+{
+    double k;
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid, 1.0);
+    const double lambda = parameters_[0];
+    // Below the mean the survival is near 1 and the complement keeps it.
+    if (k < lambda) return ok(1.0 - cdf(x));
+    return ok(poissonUpperTail(lambda, k));
+}
+
 double PoissonDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    const double lambda = parameters_[0];
+    if (lambda > poissonWalkLimit) {
+        const double deviation = std::sqrt(lambda);
+        return ok(tailQuantile(
+            q, lambda, deviation, 1.0 / deviation, DBL_MAX, [lambda](double k) { return poissonLowerTail(lambda, k); },
+            [lambda](double k) { return poissonUpperTail(lambda, k); }));
+    }
     PoissonTerms terms(parameters_[0]);
     double sum = 0.0;
     for (;;) {
@@ -325,7 +451,7 @@ const char* PoissonDistribution::parameterDomain1() const { return parameter_dom
 
 bool BinomialDistribution::isValid() const
 {
-    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isSuccessProbability(parameters_[1]);
+    return parameters_[0] > 0.0 && parameters_[0] <= maximumCount && isSuccessProbability(parameters_[1]);
 }
 
 double BinomialDistribution::validMean() { return ok(parameters_[0] * parameters_[1]); }
@@ -360,6 +486,7 @@ double BinomialDistribution::validPdf(double x)
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (k > n) return fail(ResultStatus::SingularPoint);
+    if (n > trialsWalkLimit) return ok(binomialMass(k, n, p));
     double upper = 0.0;
     for (double i = n - k + 1.0; i <= n; i += 1.0) upper += std::log(i);
     double lower = 0.0;
@@ -375,20 +502,38 @@ double BinomialDistribution::validCdf(double x)
     const double n = parameters_[0], p = parameters_[1];
     if (k > n) return fail(ResultStatus::SingularPoint, 1.0);
     const double first = std::pow(1.0 - p, n);
-    if (first < DBL_MIN) return ok(binomialDistributionFunction(n, p, k));
+    if (n > trialsWalkLimit || first < DBL_MIN) return ok(binomialLowerTail(n, p, k));
     double sum;
     walkDistributionFunction(
         first, k, HUGE_VAL, [n, p](double i, double previous) { return binomialStep(n, p, i, previous); }, sum);
     return ok(atMostOne(sum));
 }
 
+double BinomialDistribution::validSurvival(double x)
+{
+    double k;
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid, 1.0);
+    const double n = parameters_[0], p = parameters_[1];
+    // Above N nothing is left, as the distribution function's SingularPoint says.
+    if (k > n) return fail(ResultStatus::SingularPoint, 0.0);
+    if (k < binomialMode(n, p)) return ok(1.0 - cdf(x));
+    return ok(binomialUpperTail(n, p, k));
+}
+
 double BinomialDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     const double n = parameters_[0], p = parameters_[1];
+    if (n > trialsWalkLimit) {
+        const double variance = (n * p) * (1.0 - p);
+        return ok(tailQuantile(
+            q, n * p, std::sqrt(variance), (1.0 - 2.0 * p) / std::sqrt(variance), n,
+            [n, p](double k) { return binomialLowerTail(n, p, k); },
+            [n, p](double k) { return binomialUpperTail(n, p, k); }));
+    }
     const double first = std::pow(1.0 - p, n);
     if (first < DBL_MIN) {
-        return ok(searchQuantile(q, n * p, 1.0, n, [n, p](double k) { return binomialDistributionFunction(n, p, k); }));
+        return ok(searchQuantile(n * p, 1.0, n, [n, p, q](double k) { return binomialLowerTail(n, p, k) >= q; }));
     }
     double k;
     const WalkEnd end = walkQuantile(
@@ -421,7 +566,7 @@ const char* BinomialDistribution::parameterDomain2() const { return parameter_do
 
 bool NegativeBinomialDistribution::isValid() const
 {
-    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isSuccessProbability(parameters_[1]);
+    return parameters_[0] > 0.0 && parameters_[0] <= maximumCount && isSuccessProbability(parameters_[1]);
 }
 
 double NegativeBinomialDistribution::validMean()
@@ -462,7 +607,7 @@ double NegativeBinomialDistribution::validPdf(double x)
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
-    if (k > plainLogSumLimit) return ok(negativeBinomialMass(n, p, k));
+    if (k > plainLogSumLimit || n > trialsWalkLimit) return ok(negativeBinomialMass(n, p, k));
     double upper = 0.0;
     for (double i = 0.0; i < k; i += 1.0) upper += std::log(n + i);
     double lower = 0.0;
@@ -478,7 +623,7 @@ double NegativeBinomialDistribution::validCdf(double x)
     const double n = parameters_[0], p = parameters_[1];
     const double first = std::pow(p, n);
     double sum;
-    if (first >= DBL_MIN && !walkRunsOutOfBudget(first, n, p, k) &&
+    if (n <= trialsWalkLimit && first >= DBL_MIN && !walkRunsOutOfBudget(first, n, p, k) &&
         walkDistributionFunction(
             first, k, walkBudget, [n, p](double i, double previous) { return negativeBinomialStep(n, p, i, previous); },
             sum)) {
@@ -487,27 +632,34 @@ double NegativeBinomialDistribution::validCdf(double x)
     return ok(negativeBinomialDistributionFunction(n, p, k));
 }
 
+double NegativeBinomialDistribution::validSurvival(double x)
+{
+    double k;
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid, 1.0);
+    const double n = parameters_[0], p = parameters_[1];
+    if (k < ((1.0 - p) * n) / p) return ok(1.0 - cdf(x));
+    return ok(negativeBinomialUpperTail(n, p, k));
+}
+
 double NegativeBinomialDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     const double n = parameters_[0], p = parameters_[1];
     const double first = std::pow(p, n);
-    if (first >= DBL_MIN) {
+    if (n <= trialsWalkLimit && first >= DBL_MIN) {
         double k;
         const WalkEnd end = walkQuantile(
             first, q, walkBudget, [n, p](double i, double previous) { return negativeBinomialStep(n, p, i, previous); },
             k);
         if (end != WalkEnd::OutOfBudget) return ok(k);
     }
-    if (q == 0.0) return ok(0.0);
-    // Start from the normal approximation with its skewness correction.
     const double mean = ((1.0 - p) * n) / p;
     const double deviation = std::sqrt((1.0 - p) * n) / p;
     const double skew = (2.0 - p) / std::sqrt((1.0 - p) * n);
-    const double z = inverseNormal(q);
-    const double guess = mean + deviation * (z + skew * (z * z - 1.0) / 6.0) - 0.5;
-    const double k = searchQuantile(q, std::isfinite(guess) ? guess : DBL_MAX, 0.05 * deviation, DBL_MAX,
-                                    [n, p](double count) { return negativeBinomialDistributionFunction(n, p, count); });
+    const double k = tailQuantile(
+        q, mean, deviation, skew, DBL_MAX,
+        [n, p](double count) { return negativeBinomialDistributionFunction(n, p, count); },
+        [n, p](double count) { return negativeBinomialUpperTail(n, p, count); });
     if (std::isinf(k)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     return ok(k);
 }
@@ -584,6 +736,16 @@ double GeometricDistribution::validCdf(double x)
     return ok(geometricDistributionFunction(p, k));
 }
 
+double GeometricDistribution::validSurvival(double x)
+{
+    double k;
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid, 1.0);
+    const double p = parameters_[0], stay = 1.0 - p;
+    // (1 - p)^(k + 1); pow keeps every digit where 1 - p is exact.
+    if (1.0 - stay == p) return ok(std::pow(stay, k + 1.0));
+    return ok(std::exp((k + 1.0) * std::log1p(-p)));
+}
+
 double GeometricDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
@@ -596,8 +758,8 @@ double GeometricDistribution::validQuantile(double q)
     }
     // 1 - (1 - p)^(k + 1) >= q solved for k, then settled on the integers.
     const double guess = std::log1p(-q) / std::log1p(-p) - 1.0;
-    k = searchQuantile(q, std::isfinite(guess) ? guess : DBL_MAX, 1.0, DBL_MAX,
-                       [p](double count) { return geometricDistributionFunction(p, count); });
+    k = searchQuantile(std::isfinite(guess) ? guess : DBL_MAX, 1.0, DBL_MAX,
+                       [p, q](double count) { return geometricDistributionFunction(p, count) >= q; });
     if (std::isinf(k)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     return ok(k);
 }

@@ -18,7 +18,7 @@
 // pmfStep given a previous mass that underflowed (below the smallest normal
 // double) computes the mass at k directly instead of multiplying it on.
 
-// Poisson with mean lambda, a whole number with 0 < lambda <= 700.
+// Poisson with mean lambda, a whole number with 0 < lambda <= 1e15.
 class PoissonDistribution final : public Distribution {
 public:
     explicit PoissonDistribution(double lambda) : Distribution(1, false, lambda, 0.0, 1) {}
@@ -35,11 +35,12 @@ private:
     double validKurtosis() override;
     double validPdf(double x) override;
     double validCdf(double x) override;
+    double validSurvival(double x) override;
     double validQuantile(double q) override;
     double validPmfStep(double k, double previous) override;
 };
 
-// Successes in N trials (a whole number with 0 < N <= 1000), success
+// Successes in N trials (a whole number with 0 < N <= 1e15), success
 // probability 0 < p < 1. Counts above N are SingularPoint: mass 0, cdf 1.
 class BinomialDistribution final : public Distribution {
 public:
@@ -59,11 +60,12 @@ private:
     double validKurtosis() override;
     double validPdf(double x) override;
     double validCdf(double x) override;
+    double validSurvival(double x) override;
     double validQuantile(double q) override;
     double validPmfStep(double k, double previous) override;
 };
 
-// Failures before the N-th success (N a whole number with 0 < N <= 1000),
+// Failures before the N-th success (N a whole number with 0 < N <= 1e15),
 // success probability 0 < p < 1.
 class NegativeBinomialDistribution final : public Distribution {
 public:
@@ -83,6 +85,7 @@ private:
     double validKurtosis() override;
     double validPdf(double x) override;
     double validCdf(double x) override;
+    double validSurvival(double x) override;
     double validQuantile(double q) override;
     double validPmfStep(double k, double previous) override;
 };
@@ -104,6 +107,7 @@ private:
     double validKurtosis() override;
     double validPdf(double x) override;
     double validCdf(double x) override;
+    double validSurvival(double x) override;
     double validQuantile(double q) override;
     double validPmfStep(double k, double previous) override;
 };
