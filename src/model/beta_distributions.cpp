@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "model/density_terms.h"
 #include "numeric/beta_functions.h"
@@ -26,6 +27,23 @@ double hazardRatio(double density, double tail, bool farOut, FarRatio farRatio)
     return density / tail;
 }
 
+// a / (a + b) and sqrt(a + b + 1) for positive shapes, also where a + b overflows.
+double shareOfSum(double a, double b)
+{
+    const double sum = a + b;
+    return std::isinf(sum) ? (a * 0.5) / (a * 0.5 + b * 0.5) : a / sum;
+}
+
+double rootOfSumPlusOne(double a, double b)
+{
+    const double sum = a + b + 1.0;
+    return std::isinf(sum) ? std::numbers::sqrt2 * std::sqrt(a * 0.5 + b * 0.5 + 0.5) : std::sqrt(sum);
+}
+
+// (n1 + n2 - 2) / (n1 (n2 - 4)), half the squared coefficient of variation of
+// F, as 1 / (n2 - 4) + ((n2 - 2) / (n2 - 4)) / n1 so that no product overflows.
+double fRelativeVariance(double n1, double n2) { return 1.0 / (n2 - 4.0) + ((n2 - 2.0) / (n2 - 4.0)) / n1; }
+
 // Beyond this |t| the Student tail variable n / (n + t^2) loses its digits.
 constexpr double studentSquareLimit = 1e150;
 
@@ -35,28 +53,28 @@ constexpr double studentSquareLimit = 1e150;
 
 bool BetaDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
 
-double BetaDistribution::validMean()
-{
-    const double a = parameters_[0], b = parameters_[1];
-    return ok(a / (a + b));
-}
+double BetaDistribution::validMean() { return ok(shareOfSum(parameters_[0], parameters_[1])); }
 
 double BetaDistribution::validStandardDeviation()
 {
+    // sqrt(m (1 - m) / (a + b + 1)) with m the mean, factor by factor so that
+    // no product of shapes overflows or underflows.
     const double a = parameters_[0], b = parameters_[1];
-    return ok(std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1.0))));
+    return ok(std::sqrt(shareOfSum(a, b)) * std::sqrt(shareOfSum(b, a)) / rootOfSumPlusOne(a, b));
 }
 
 double BetaDistribution::validCoefficientOfVariation()
 {
     const double a = parameters_[0], b = parameters_[1];
-    return okUnlessInfinite(std::sqrt(b / ((a + b + 1.0) * a)));
+    return okUnlessInfinite(std::sqrt(b) / std::sqrt(a) / rootOfSumPlusOne(a, b));
 }
 
 double BetaDistribution::validSkewness()
 {
     const double a = parameters_[0], b = parameters_[1];
-    return okUnlessInfinite((std::sqrt(a + b + 1.0) * ((b - a) * 2.0)) / (std::sqrt(a * b) * (a + b + 2.0)));
+    // 2 (b - a) sqrt(a + b + 1) / ((a + b + 2) sqrt(a b)), factor by factor.
+    const double spread = (b - a) / (a * 0.5 + b * 0.5 + 1.0);
+    return okUnlessInfinite(spread * (rootOfSumPlusOne(a, b) / std::sqrt(a)) / std::sqrt(b));
 }
 
 // The beta distribution is given no kurtosis.
@@ -242,23 +260,26 @@ double FDistribution::validMean()
 double FDistribution::validStandardDeviation()
 {
     if (parameters_[1] <= 4) return fail(ResultStatus::Invalid);
+    // The mean n2 / (n2 - 2) times the coefficient of variation, so that no
+    // square of a degree of freedom overflows.
     const double n1 = parameters_[0], n2 = parameters_[1];
-    return okUnlessInfinite(
-        std::sqrt((((2.0 * n2) * n2) * (n1 + n2 - 2.0)) / (((n1 * (n2 - 2.0)) * (n2 - 2.0)) * (n2 - 4.0))));
+    return okUnlessInfinite(n2 / (n2 - 2.0) * std::sqrt(2.0 * fRelativeVariance(n1, n2)));
 }
 
 double FDistribution::validCoefficientOfVariation()
 {
     if (parameters_[1] <= 4) return fail(ResultStatus::Invalid);
-    const double n1 = parameters_[0], n2 = parameters_[1];
-    return ok(std::sqrt(((n1 + n2 - 2.0) * 2.0) / ((n2 - 4.0) * n1)));
+    return ok(std::sqrt(2.0 * fRelativeVariance(parameters_[0], parameters_[1])));
 }
 
 double FDistribution::validSkewness()
 {
     if (parameters_[1] <= 6) return fail(ResultStatus::Invalid);
     const double n1 = parameters_[0], n2 = parameters_[1];
-    return ok(std::sqrt(((n2 - 4.0) * 8.0) / ((n1 + n2 - 2.0) * n1)) * ((2.0 * n1 + n2 - 2.0) / (n2 - 6.0)));
+    // sqrt(8 (n2 - 4) / (n1 + n2 - 2)) (2 n1 + n2 - 2) / (sqrt(n1) (n2 - 6)), with
+    // sqrt(n1) divided into the second factor so that neither overflows.
+    const double root = std::sqrt(n1);
+    return ok(std::sqrt(8.0 * (n2 - 4.0) / (n1 + n2 - 2.0)) * ((2.0 * root + (n2 - 2.0) / root) / (n2 - 6.0)));
 }
 
 // The kurtosis is left undefined for every choice of the degrees of freedom.

@@ -132,7 +132,8 @@ const char* NormalDistribution::parameterDomain2() const { return parameter_doma
 bool LognormalDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
 
 // The statistics in s = sigma^2, carried with the rounding error of the
-// square, so that exp(s / 2) keeps its digits at large shapes.
+// square from fma (Dekker (1971), "A floating-point technique for extending
+// the available precision"), so that exp(s / 2) keeps its digits at large shapes.
 double LognormalDistribution::validMean()
 {
     const double mu = parameters_[0], sigma = parameters_[1];

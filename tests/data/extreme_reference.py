@@ -115,6 +115,20 @@ def lognormal(mu, sigma):
                 kurtosis=w ** 4 + 2 * w ** 3 + 3 * w ** 2 - 3)
 
 
+def beta(a, b):
+    m = a / (a + b)
+    return dict(mean=m, standardDeviation=mp.sqrt(a * b / ((a + b) ** 2 * (a + b + 1))),
+                coefficientOfVariation=mp.sqrt(b / (a * (a + b + 1))),
+                skewness=2 * (b - a) * mp.sqrt(a + b + 1) / ((a + b + 2) * mp.sqrt(a * b)))
+
+
+def f_law(n1, n2):
+    return dict(mean=n2 / (n2 - 2),
+                standardDeviation=mp.sqrt(2 * n2 ** 2 * (n1 + n2 - 2) / (n1 * (n2 - 2) ** 2 * (n2 - 4))),
+                coefficientOfVariation=mp.sqrt(2 * (n1 + n2 - 2) / (n1 * (n2 - 4))),
+                skewness=(2 * n1 + n2 - 2) * mp.sqrt(8 * (n2 - 4)) / ((n2 - 6) * mp.sqrt(n1 * (n1 + n2 - 2))))
+
+
 # --- the count laws -----------------------------------------------------------
 
 def poisson(lam, _):
@@ -179,6 +193,13 @@ CONTINUOUS = [
     ('lognormal', lognormal, 1.0, 1e-3, [], []),
     ('lognormal', lognormal, 1.0, 30.0, [1e-300], [0.9]),
     ('lognormal', lognormal, 1e-300, 37.0, [], []),
+    ('beta', beta, 1e300, 1e300, [], []),
+    ('beta', beta, 1e308, 1e308, [], []),
+    ('beta', beta, 1e-300, 2.0, [], []),
+    ('beta', beta, 3.0, 1e-310, [], []),
+    ('f', f_law, 1e300, 1e300, [], []),
+    ('f', f_law, 5.0, 1e300, [], []),
+    ('f', f_law, 1e300, 7.0, [], []),
 ]
 
 COUNTS = [
