@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "model/density_terms.h"
+#include "model/location_scale.h"
 #include "numeric/beta_functions.h"
 #include "numeric/gamma_functions.h"
 #include "numeric/tail_fractions.h"
@@ -43,6 +44,9 @@ double rootOfSumPlusOne(double a, double b)
 // (n1 + n2 - 2) / (n1 (n2 - 4)), half the squared coefficient of variation of
 // F, as 1 / (n2 - 4) + ((n2 - 2) / (n2 - 4)) / n1 so that no product overflows.
 double fRelativeVariance(double n1, double n2) { return 1.0 / (n2 - 4.0) + ((n2 - 2.0) / (n2 - 4.0)) / n1; }
+
+// Newton steps that settle a Student quantile beyond 2^52 from its tail's leading term.
+constexpr int farQuantileSteps = 8;
 
 // Beyond this |t| the Student tail variable n / (n + t^2) loses its digits.
 constexpr double studentSquareLimit = 1e150;
@@ -236,7 +240,33 @@ double StudentDistribution::validQuantile(double q)
 {
     if (q == 0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    return ok(studentQuantile(parameters_[0], q));
+    const double n = parameters_[0];
+    // One and two degrees of freedom have closed forms, exact at any q.
+    if (n == 1) return okUnlessInfinite(standardCauchyQuantile(q));
+    if (n == 2) {
+        const double centred = q < 0.5 ? -(1 - 2 * q) : 2 * q - 1;
+        return okUnlessInfinite(centred / std::sqrt(2 * q * (1 - q)));
+    }
+    const double t = studentQuantile(n, q);
+    if (std::fabs(t) < infiniteQuantile) return ok(t);
+    const double far = farStudentQuantile(std::min(q, 1 - q));
+    return okUnlessInfinite(q < 0.5 ? -far : far);
+}
+
+double StudentDistribution::farStudentQuantile(double tail)
+{
+    // The tail's leading term S(t) = n^(n/2) t^-n / (n B(1/2, n/2)) gives the
+    // start; Newton steps on log S(t) = log tail settle it.
+    const double n = parameters_[0];
+    double t = std::exp((0.5 * n * std::log(n) - logBeta(0.5, 0.5 * n) - std::log(n) - std::log(tail)) / n);
+    for (int step = 0; step < farQuantileSteps && std::isfinite(t); ++step) {
+        const double survivalAtT = survival(t), density = pdf(t);
+        if (!(survivalAtT > 0 && density > 0)) break;
+        const double change = (std::log(survivalAtT) - std::log(tail)) * survivalAtT / density;
+        t += change;
+        if (std::fabs(change) <= t * 0x1p-53) break;
+    }
+    return t;
 }
 
 double StudentDistribution::graphLow() { return quantile(0.02); }

@@ -55,6 +55,9 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    // The t > 2^52 with survival(t) = tail, where the numeric quantile gives
+    // only that stand-in.
+    double farStudentQuantile(double tail);
 };
 
 // F with nu1 and nu2 degrees of freedom, whole numbers above 0; each moment

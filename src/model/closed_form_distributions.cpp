@@ -209,18 +209,7 @@ double CauchyDistribution::validQuantile(double q)
     // The tangent of -pi/2 and pi/2 in doubles is finite; the ends are infinite.
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    const double mu = parameters_[0], sigma = parameters_[1];
-    // tan(pi (q - 1/2)) is -1 / tan(pi q) and 1 / tan(pi (1 - q)): in the tails
-    // those keep the digits of a small q or 1 - q, which q - 1/2 would lose.
-    double z;
-    if (q < 0.25) {
-        z = -1 / std::tan(pi * q);
-    } else if (q > 0.75) {
-        z = 1 / std::tan(pi * (1 - q));
-    } else {
-        z = std::tan(pi * (q - 0.5));
-    }
-    return okUnlessInfinite(z * sigma + mu);
+    return okUnlessInfinite(standardCauchyQuantile(q) * parameters_[1] + parameters_[0]);
 }
 
 double CauchyDistribution::graphLow() { return quantile(0.02); }

@@ -129,6 +129,22 @@ def f_law(n1, n2):
                 skewness=(2 * n1 + n2 - 2) * mp.sqrt(8 * (n2 - 4)) / ((n2 - 6) * mp.sqrt(n1 * (n1 + n2 - 2))))
 
 
+def student(n, _):
+    def quantile(q):
+        # In log t, where the tail is nearly linear: log S(t) = log min(q, 1 - q).
+        tail = min(q, 1 - q)
+
+        def gap(log_t):
+            t = mp.exp(log_t)
+            return mp.log(mp.betainc(n / 2, half, 0, n / (n + t * t), regularized=True) / 2) - mp.log(tail)
+        t = mp.exp(mp.findroot(gap, -mp.log(tail) / n))
+        return -t if q < half else t
+
+    def pdf(t):
+        return mp.exp(-(n + 1) / 2 * mp.log1p(t * t / n) - mp.log(n) / 2 - mp.log(mp.beta(half, n / 2)))
+    return dict(pdf=pdf, quantile=quantile)
+
+
 # --- the count laws -----------------------------------------------------------
 
 def poisson(lam, _):
@@ -193,6 +209,10 @@ CONTINUOUS = [
     ('lognormal', lognormal, 1.0, 1e-3, [], []),
     ('lognormal', lognormal, 1.0, 30.0, [1e-300], [0.9]),
     ('lognormal', lognormal, 1e-300, 37.0, [], []),
+    ('student', student, 1.0, 0, [], [1e-20, 1 - 1e-16]),
+    ('student', student, 2.0, 0, [], [1e-20, 0.3]),
+    ('student', student, 3.0, 0, [], [1e-60]),
+    ('student', student, 5.0, 0, [], [1e-300]),
     ('beta', beta, 1e300, 1e300, [], []),
     ('beta', beta, 1e308, 1e308, [], []),
     ('beta', beta, 1e-300, 2.0, [], []),

@@ -92,7 +92,7 @@ TEST(StudentDistribution, RoundsItsDegreesDownAndBoundsEachMoment)
                     {Operation::Quantile, -0.5, 0, Invalid},
                     {Operation::Cdf, 0, 0.5, Ok},
                     {Operation::Pdf, 0, 1 / pi, Ok},
-                    {Operation::Quantile, 1e-17, -infiniteQuantile, Ok},
+                    {Operation::Quantile, 1e-17, -3.1830988618379064e16, Ok},  // -cot(pi q), not a stand-in
                     {Operation::GraphLow, 0, any, Ok},
                 },
                 "student(1)");
