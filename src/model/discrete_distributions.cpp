@@ -68,10 +68,23 @@ bool shortTailSum(double first, double start, double step, Ratio ratio, double& 
     return false;
 }
 
+// Whether masses that start `distance` beyond the mean of a law with this
+// variance can fall by tailSumRatio within shortTailSteps terms: their ratio
+// falls like exp(-(distance + j) / variance), so the fall after m terms is
+// about exp(-(distance m + m^2 / 2) / variance). A tail that cannot goes
+// straight to its integral instead of summing in vain.
+bool mayFallQuickly(double distance, double variance)
+{
+    constexpr double neededFall = 41.6;  // -ln(tailSumRatio)
+    return distance * shortTailSteps + 0.5 * shortTailSteps * shortTailSteps >= neededFall * variance;
+}
+
 // The binomial (n, p) masses from `start` up to n (step +1) or down to 0
 // (step -1), by shortTailSum.
 bool binomialTailSum(double n, double p, double start, double step, double& sum)
 {
+    const double variance = (n * p) * (1.0 - p);
+    if (!mayFallQuickly(step * (start - n * p), variance)) return false;
     const double q = 1.0 - p, first = binomialMass(start, n, p);
     if (step > 0) {
         return shortTailSum(
@@ -152,7 +165,9 @@ double poissonLowerSide(double lambda, double k)
 {
     double sum = 0.0;
     const auto down = [lambda](double current, double) { return current / lambda; };
-    if (shortTailSum(poissonMass(k, lambda), k, -1.0, down, sum)) return std::min(1.0, sum);
+    if (mayFallQuickly(lambda - k, lambda) && shortTailSum(poissonMass(k, lambda), k, -1.0, down, sum)) {
+        return std::min(1.0, sum);
+    }
     return complementaryIncompleteGamma(k + 1.0, lambda);
 }
 
@@ -162,7 +177,9 @@ double poissonUpperSide(double lambda, double k)
 {
     double sum = 0.0;
     const auto up = [lambda](double, double next) { return lambda / next; };
-    if (shortTailSum(poissonMass(k + 1.0, lambda), k + 1.0, 1.0, up, sum)) return std::min(1.0, sum);
+    if (mayFallQuickly(k + 1.0 - lambda, lambda) && shortTailSum(poissonMass(k + 1.0, lambda), k + 1.0, 1.0, up, sum)) {
+        return std::min(1.0, sum);
+    }
     return incompleteGamma(k + 1.0, lambda);
 }
 
