@@ -8,13 +8,7 @@
 
 namespace {
 
-constexpr double any = NAN;
 constexpr double pi = 3.141592653589793;
-constexpr auto Ok = ResultStatus::Ok;
-constexpr auto Invalid = ResultStatus::Invalid;
-constexpr auto PlusInfinity = ResultStatus::PlusInfinity;
-constexpr auto MinusInfinity = ResultStatus::MinusInfinity;
-constexpr auto SingularPoint = ResultStatus::SingularPoint;
 
 TEST(BetaDistribution, MarksTheEndsWhereTheDensityDoesNotVanish)
 {

@@ -105,6 +105,14 @@ inline double callOperation(Distribution& d, Operation operation, double argumen
     return 0;
 }
 
+// The statuses and the any-value marker the tables of cases use.
+inline constexpr double any = NAN;
+inline constexpr auto Ok = ResultStatus::Ok;
+inline constexpr auto Invalid = ResultStatus::Invalid;
+inline constexpr auto PlusInfinity = ResultStatus::PlusInfinity;
+inline constexpr auto MinusInfinity = ResultStatus::MinusInfinity;
+inline constexpr auto SingularPoint = ResultStatus::SingularPoint;
+
 // One expected outcome of an operation: its value (NAN: any value) and status.
 struct FamilyCase {
     Operation operation;
