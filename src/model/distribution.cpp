@@ -85,7 +85,7 @@ double Distribution::validHazard(double x)
     if (!isContinuous()) return fail(ResultStatus::Invalid);
     const double density = pdf(x);
     if (status() != ResultStatus::Ok) return 0.0;
-    const double tail = 1.0 - cdf(x);
+    const double tail = survival(x);
     if (status() != ResultStatus::Ok) return 0.0;
     if (tail == 0.0) return fail(ResultStatus::PlusInfinity);
     return ok(density / tail);

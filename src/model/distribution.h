@@ -106,8 +106,8 @@ protected:
     virtual bool defines(Statistic) const { return true; }
 
     // The operations for valid parameters, each leaving its own status. The
-    // defaults: survival 1 - cdf; hazard pdf / (1 - cdf), undefined for a
-    // discrete distribution; no mass walk.
+    // defaults: survival 1 - cdf; hazard pdf / survival, undefined for a
+    // discrete distribution; no mass recurrence.
     virtual double validMean();
     virtual double validStandardDeviation();
     virtual double validCoefficientOfVariation();
