@@ -2,21 +2,22 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "model/density_terms.h"
+#include "model/location_scale.h"
 #include "numeric/beta_functions.h"
 #include "numeric/gamma_functions.h"
 #include "numeric/tail_fractions.h"
 
 namespace {
 
-bool isProbability(double q) { return q >= 0 && q <= 1; }
-
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
 // density / tail while both are normal doubles; otherwise, far out where the
 // caller can give it, the same ratio from the tail's continued fraction, which
-// neither overflows nor underflows. +inf where the tail is 0 and the hazard
+// neither overflows nor underflows (Abramowitz and Stegun (1964), Handbook of
+// Mathematical Functions, 26.5.8). +inf where the tail is 0 and the hazard
 // truly infinite.
 template <typename FarRatio>
 double hazardRatio(double density, double tail, bool farOut, FarRatio farRatio)
@@ -27,6 +28,23 @@ double hazardRatio(double density, double tail, bool farOut, FarRatio farRatio)
     return density / tail;
 }
 
+// a / (a + b) and sqrt(a + b + 1) for positive shapes, also where a + b overflows.
+double shareOfSum(double a, double b)
+{
+    const double sum = a + b;
+    return std::isinf(sum) ? (a * 0.5) / (a * 0.5 + b * 0.5) : a / sum;
+}
+
+double rootOfSumPlusOne(double a, double b)
+{
+    const double sum = a + b + 1.0;
+    return std::isinf(sum) ? std::numbers::sqrt2 * std::sqrt(a * 0.5 + b * 0.5 + 0.5) : std::sqrt(sum);
+}
+
+// (n1 + n2 - 2) / (n1 (n2 - 4)), half the squared coefficient of variation of
+// F, as 1 / (n2 - 4) + ((n2 - 2) / (n2 - 4)) / n1 so that no product overflows.
+double fRelativeVariance(double n1, double n2) { return 1.0 / (n2 - 4.0) + ((n2 - 2.0) / (n2 - 4.0)) / n1; }
+
 // Beyond this |t| the Student tail variable n / (n + t^2) loses its digits.
 constexpr double studentSquareLimit = 1e150;
 
@@ -36,44 +54,36 @@ constexpr double studentSquareLimit = 1e150;
 
 bool BetaDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
 
-double BetaDistribution::okUnlessOverflow(double value)
-{
-    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
-}
+double BetaDistribution::validMean() { return ok(shareOfSum(parameters_[0], parameters_[1])); }
 
-double BetaDistribution::mean()
+double BetaDistribution::validStandardDeviation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
+    // sqrt(m (1 - m) / (a + b + 1)) with m the mean, factor by factor so that
+    // no product of shapes overflows or underflows.
     const double a = parameters_[0], b = parameters_[1];
-    return ok(a / (a + b));
+    return ok(std::sqrt(shareOfSum(a, b)) * std::sqrt(shareOfSum(b, a)) / rootOfSumPlusOne(a, b));
 }
 
-double BetaDistribution::standardDeviation()
+double BetaDistribution::validCoefficientOfVariation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
-    return ok(std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1.0))));
+    return okUnlessInfinite(std::sqrt(b) / std::sqrt(a) / rootOfSumPlusOne(a, b));
 }
 
-double BetaDistribution::coefficientOfVariation()
+double BetaDistribution::validSkewness()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
-    return okUnlessOverflow(std::sqrt(b / ((a + b + 1.0) * a)));
+    // 2 (b - a) sqrt(a + b + 1) / ((a + b + 2) sqrt(a b)), factor by factor.
+    const double spread = (b - a) / (a * 0.5 + b * 0.5 + 1.0);
+    return okUnlessInfinite(spread * (rootOfSumPlusOne(a, b) / std::sqrt(a)) / std::sqrt(b));
 }
 
-double BetaDistribution::skewness()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    const double a = parameters_[0], b = parameters_[1];
-    return okUnlessOverflow((std::sqrt(a + b + 1.0) * ((b - a) * 2.0)) / (std::sqrt(a * b) * (a + b + 2.0)));
-}
+// The beta distribution is given no kurtosis.
+bool BetaDistribution::defines(Statistic which) const { return which != Statistic::Kurtosis; }
 
-double BetaDistribution::kurtosis() { return fail(ResultStatus::Invalid); }
-
-double BetaDistribution::pdf(double x)
+double BetaDistribution::validPdf(double x)
 {
-    if (!isValid() || !(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid);
+    if (!(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
     // The ends read 0; an end where the density does not vanish is marked singular.
     if (x == 0) return a <= 1 ? fail(ResultStatus::SingularPoint) : ok(0.0);
@@ -86,18 +96,18 @@ double BetaDistribution::pdf(double x)
         const double density = (right * left) / norm;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessOverflow(std::exp((b - 1.0) * std::log1p(-x) + (a - 1.0) * std::log(x) - logBeta(a, b)));
+    return okUnlessInfinite(std::exp((b - 1.0) * std::log1p(-x) + (a - 1.0) * std::log(x) - logBeta(a, b)));
 }
 
-double BetaDistribution::cdf(double x)
+double BetaDistribution::validCdf(double x)
 {
-    if (!isValid() || !(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid);
+    if (!(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid);
     return ok(incompleteBeta(parameters_[0], parameters_[1], x));
 }
 
-double BetaDistribution::survival(double x)
+double BetaDistribution::validSurvival(double x)
 {
-    if (!isValid() || !(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid, 1.0);
+    if (!(x >= 0 && x <= 1)) return fail(ResultStatus::Invalid, 1.0);
     const double a = parameters_[0], b = parameters_[1];
     if (x <= a / (a + b)) return 1.0 - cdf(x);
     // Above the mean the complement, formed directly, keeps the digits that
@@ -105,7 +115,7 @@ double BetaDistribution::survival(double x)
     return ok(complementaryIncompleteBeta(a, b, x));
 }
 
-double BetaDistribution::hazard(double x)
+double BetaDistribution::validHazard(double x)
 {
     const double density = pdf(x);
     if (status() != ResultStatus::Ok) return 0.0;
@@ -113,25 +123,24 @@ double BetaDistribution::hazard(double x)
     const double y = 1.0 - x;
     // Near 1 the hazard is b / (y (1 - y) F(b, a; y)).
     const auto farRatio = [&] { return b / (y * (1.0 - y) * betaFraction(b, a, y)); };
-    return okUnlessOverflow(hazardRatio(density, survival(x), x > a / (a + b) && y > 0, farRatio));
+    return okUnlessInfinite(hazardRatio(density, survival(x), x > a / (a + b) && y > 0, farRatio));
 }
 
-double BetaDistribution::quantile(double q)
+double BetaDistribution::validQuantile(double q)
 {
-    if (!isValid() || !isProbability(q)) return fail(ResultStatus::Invalid);
     if (q == 0 || q == 1.0) return ok(q);
     return ok(inverseIncompleteBeta(parameters_[0], parameters_[1], q));
 }
 
 double BetaDistribution::graphLow()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
+    if (!roundAndTestParameters()) return fail(ResultStatus::Invalid);
     return ok(0.0);
 }
 
 double BetaDistribution::graphHigh()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
+    if (!roundAndTestParameters()) return fail(ResultStatus::Invalid);
     return ok(1.0);
 }
 
@@ -142,61 +151,52 @@ const char* BetaDistribution::parameterDomain2() const { return parameter_domain
 
 // ---------------------------------------------------------------- Student
 
-bool StudentDistribution::floorAndTest(double bound)
-{
-    parameters_[0] = std::floor(parameters_[0]);
-    return parameters_[0] > bound;
-}
+bool StudentDistribution::isValid() const { return parameters_[0] > 0; }
 
-double StudentDistribution::okUnlessOverflow(double value)
+double StudentDistribution::validMean()
 {
-    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
-}
-
-double StudentDistribution::mean()
-{
-    if (!floorAndTest(1)) return fail(ResultStatus::Invalid);
+    if (parameters_[0] <= 1) return fail(ResultStatus::Invalid);
     return ok(0.0);
 }
 
-double StudentDistribution::standardDeviation()
+double StudentDistribution::validStandardDeviation()
 {
-    if (!floorAndTest(2)) return fail(ResultStatus::Invalid);
+    if (parameters_[0] <= 2) return fail(ResultStatus::Invalid);
     const double n = parameters_[0];
     return ok(std::sqrt(n / (n - 2.0)));
 }
 
 // The mean is 0, so the ratio is never defined.
-double StudentDistribution::coefficientOfVariation() { return fail(ResultStatus::Invalid); }
+bool StudentDistribution::defines(Statistic which) const { return which != Statistic::CoefficientOfVariation; }
 
-double StudentDistribution::skewness()
+double StudentDistribution::validSkewness()
 {
-    if (!floorAndTest(3)) return fail(ResultStatus::Invalid);
+    if (parameters_[0] <= 3) return fail(ResultStatus::Invalid);
     return ok(0.0);
 }
 
-double StudentDistribution::kurtosis()
+double StudentDistribution::validKurtosis()
 {
-    if (!floorAndTest(4)) return fail(ResultStatus::Invalid);
+    if (parameters_[0] <= 4) return fail(ResultStatus::Invalid);
     const double n = parameters_[0];
     return ok((n - 2.0) * 3.0 / (n - 4.0));
 }
 
-double StudentDistribution::pdf(double x)
+double StudentDistribution::validPdf(double x)
 {
-    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid);
     return ok(studentDensity(parameters_[0], x));
 }
 
-double StudentDistribution::cdf(double x)
+double StudentDistribution::validCdf(double x)
 {
-    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid);
     return ok(studentDistribution(parameters_[0], x));
 }
 
-double StudentDistribution::survival(double x)
+double StudentDistribution::validSurvival(double x)
 {
-    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
     if (x <= 0) return 1.0 - cdf(x);
     // The upper tail is the lower one reflected: no 1 - cdf near 1.
     const double n = parameters_[0];
@@ -212,7 +212,7 @@ double StudentDistribution::survival(double x)
     return ok(0.5 * std::exp(logPrefactor) * betaFraction(a, b, z));
 }
 
-double StudentDistribution::hazard(double x)
+double StudentDistribution::validHazard(double x)
 {
     const double density = pdf(x);
     if (status() != ResultStatus::Ok) return 0.0;
@@ -222,19 +222,16 @@ double StudentDistribution::hazard(double x)
         const double z = x <= studentSquareLimit ? n / (n + x * x) : (n / x) / x;
         return n / (x * betaFraction(n * 0.5, 0.5, z));
     };
-    return okUnlessOverflow(hazardRatio(density, survival(x), x > 2, farRatio));
+    return okUnlessInfinite(hazardRatio(density, survival(x), x > 2, farRatio));
 }
 
-double StudentDistribution::quantile(double q)
+double StudentDistribution::validQuantile(double q)
 {
-    if (!floorAndTest(0) || !isProbability(q)) return fail(ResultStatus::Invalid);
     if (q == 0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     // Finite wherever it is representable; only q within a few units of 0 or 1
     // at one degree of freedom carries it beyond the double range.
-    const double t = studentQuantile(parameters_[0], q);
-    if (std::isinf(t)) return fail(t < 0 ? ResultStatus::MinusInfinity : ResultStatus::PlusInfinity);
-    return ok(t);
+    return okUnlessInfinite(studentQuantile(parameters_[0], q));
 }
 
 double StudentDistribution::graphLow() { return quantile(0.02); }
@@ -246,53 +243,46 @@ const char* StudentDistribution::parameterDomain1() const { return parameter_dom
 
 // ---------------------------------------------------------------- F
 
-bool FDistribution::floorAndTest(double bound)
-{
-    parameters_[0] = std::floor(parameters_[0]);
-    parameters_[1] = std::floor(parameters_[1]);
-    return parameters_[0] > 0 && parameters_[1] > bound;
-}
+bool FDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
 
-double FDistribution::okUnlessOverflow(double value)
+double FDistribution::validMean()
 {
-    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
-}
-
-double FDistribution::mean()
-{
-    if (!floorAndTest(2)) return fail(ResultStatus::Invalid);
+    if (parameters_[1] <= 2) return fail(ResultStatus::Invalid);
     const double n2 = parameters_[1];
     return ok(n2 / (n2 - 2.0));
 }
 
-double FDistribution::standardDeviation()
+double FDistribution::validStandardDeviation()
 {
-    if (!floorAndTest(4)) return fail(ResultStatus::Invalid);
+    if (parameters_[1] <= 4) return fail(ResultStatus::Invalid);
+    // The mean n2 / (n2 - 2) times the coefficient of variation, so that no
+    // square of a degree of freedom overflows.
     const double n1 = parameters_[0], n2 = parameters_[1];
-    return okUnlessOverflow(
-        std::sqrt((((2.0 * n2) * n2) * (n1 + n2 - 2.0)) / (((n1 * (n2 - 2.0)) * (n2 - 2.0)) * (n2 - 4.0))));
+    return okUnlessInfinite(n2 / (n2 - 2.0) * std::sqrt(2.0 * fRelativeVariance(n1, n2)));
 }
 
-double FDistribution::coefficientOfVariation()
+double FDistribution::validCoefficientOfVariation()
 {
-    if (!floorAndTest(4)) return fail(ResultStatus::Invalid);
-    const double n1 = parameters_[0], n2 = parameters_[1];
-    return ok(std::sqrt(((n1 + n2 - 2.0) * 2.0) / ((n2 - 4.0) * n1)));
+    if (parameters_[1] <= 4) return fail(ResultStatus::Invalid);
+    return ok(std::sqrt(2.0 * fRelativeVariance(parameters_[0], parameters_[1])));
 }
 
-double FDistribution::skewness()
+double FDistribution::validSkewness()
 {
-    if (!floorAndTest(6)) return fail(ResultStatus::Invalid);
+    if (parameters_[1] <= 6) return fail(ResultStatus::Invalid);
     const double n1 = parameters_[0], n2 = parameters_[1];
-    return ok(std::sqrt(((n2 - 4.0) * 8.0) / ((n1 + n2 - 2.0) * n1)) * ((2.0 * n1 + n2 - 2.0) / (n2 - 6.0)));
+    // sqrt(8 (n2 - 4) / (n1 + n2 - 2)) (2 n1 + n2 - 2) / (sqrt(n1) (n2 - 6)), with
+    // sqrt(n1) divided into the second factor so that neither overflows.
+    const double root = std::sqrt(n1);
+    return ok(std::sqrt(8.0 * (n2 - 4.0) / (n1 + n2 - 2.0)) * ((2.0 * root + (n2 - 2.0) / root) / (n2 - 6.0)));
 }
 
-// Left undefined for every choice of the degrees of freedom; nothing is rounded.
-double FDistribution::kurtosis() { return fail(ResultStatus::Invalid); }
+// The kurtosis is left undefined for every choice of the degrees of freedom.
+bool FDistribution::defines(Statistic which) const { return which != Statistic::Kurtosis; }
 
-double FDistribution::pdf(double x)
+double FDistribution::validPdf(double x)
 {
-    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid);
     const double n1 = parameters_[0], n2 = parameters_[1];
     // Below the support the density is 0, as the distribution function says.
     if (x < 0) return ok(0.0);
@@ -312,14 +302,14 @@ double FDistribution::pdf(double x)
     // a ln u - (a + b) ln(1 + u) with u = x n1 / n2, written for large u without
     // the cancellation of its two terms.
     const double u = x * n1 / n2;
-    const double powers = u >= 1 ? -half1 * std::log1p(1.0 / u) - half2 * std::log1p(u)
-                                 : half1 * std::log(u) - halfSum * std::log1p(u);
-    return okUnlessOverflow(std::exp(powers - std::log(x) - logBeta(half1, half2)));
+    const double powers =
+        u >= 1 ? -half1 * std::log1p(1.0 / u) - half2 * std::log1p(u) : half1 * std::log(u) - halfSum * std::log1p(u);
+    return okUnlessInfinite(std::exp(powers - std::log(x) - logBeta(half1, half2)));
 }
 
-double FDistribution::cdf(double x)
+double FDistribution::validCdf(double x)
 {
-    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid);
     const double n1 = parameters_[0], n2 = parameters_[1];
     if (x <= 0) return ok(0.0);
     // I(n1/2, n2/2; u/(u + n2)) up to the mean of its argument; above it the same
@@ -332,9 +322,9 @@ double FDistribution::cdf(double x)
     return ok(1.0 - incompleteBeta(b, a, w));
 }
 
-double FDistribution::survival(double x)
+double FDistribution::validSurvival(double x)
 {
-    if (!floorAndTest(0) || std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
     if (x <= 0) return ok(1.0);
     const double n1 = parameters_[0], n2 = parameters_[1];
     const double a = n1 * 0.5, b = n2 * 0.5;
@@ -344,7 +334,7 @@ double FDistribution::survival(double x)
     return ok(incompleteBeta(b, a, w));
 }
 
-double FDistribution::hazard(double x)
+double FDistribution::validHazard(double x)
 {
     const double density = pdf(x);
     if (status() != ResultStatus::Ok) return 0.0;
@@ -353,7 +343,7 @@ double FDistribution::hazard(double x)
     const double w = x > 0 ? tailArgument(x) : 1.0;
     // Far right the hazard is n2 / (2 x F(n2/2, n1/2; w)).
     const auto farRatio = [&] { return n2 / (2.0 * x * betaFraction(b, a, w)); };
-    return okUnlessOverflow(hazardRatio(density, survival(x), w < b / (a + b), farRatio));
+    return okUnlessInfinite(hazardRatio(density, survival(x), w < b / (a + b), farRatio));
 }
 
 double FDistribution::tailArgument(double x) const
@@ -364,10 +354,8 @@ double FDistribution::tailArgument(double x) const
     return std::isinf(u) ? (n2 / n1) / x : n2 / (u + n2);
 }
 
-double FDistribution::quantile(double q)
+double FDistribution::validQuantile(double q)
 {
-    if (!floorAndTest(0)) return fail(ResultStatus::Invalid);
-    if (!isProbability(q)) return fail(ResultStatus::Invalid);
     if (q == 0) return ok(0.0);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
 
@@ -375,7 +363,7 @@ double FDistribution::quantile(double q)
     const double a = n2 * 0.5, b = n1 * 0.5, h = 1.0 - q;
     const double g = incompleteBeta(a, b, 0.5);
     // The lower branch inverts at q itself rather than at 1 - h, which rounds.
-    const auto lowerBranch = [&](double m) { return okUnlessOverflow((m * n2) / ((1.0 - m) * n1)); };
+    const auto lowerBranch = [&](double m) { return okUnlessInfinite((m * n2) / ((1.0 - m) * n1)); };
     if (g > h || h < 0.001) {
         // Below the median a small q loses its digits in h = 1 - q; the lower
         // branch keeps them wherever 1 - m there holds more digits than q does.
@@ -384,7 +372,7 @@ double FDistribution::quantile(double q)
             if (1.0 - m >= q) return lowerBranch(m);
         }
         const double m = inverseIncompleteBeta(a, b, h);
-        return okUnlessOverflow((n2 - m * n2) / (m * n1));
+        return okUnlessInfinite((n2 - m * n2) / (m * n1));
     }
     return lowerBranch(inverseIncompleteBeta(b, a, q));
 }
@@ -393,7 +381,6 @@ double FDistribution::graphLow() { return ok(0.0); }
 
 double FDistribution::graphHigh()
 {
-    if (!floorAndTest(0)) return fail(ResultStatus::Invalid);
     // With one denominator degree of freedom the tail is so long that the
     // 0.95 quantile would flatten the curve against the axis.
     const double high = quantile(0.95);

@@ -11,16 +11,6 @@ class BetaDistribution final : public Distribution {
 public:
     BetaDistribution(double alpha, double beta) : Distribution(2, true, alpha, beta) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
@@ -29,56 +19,50 @@ public:
     const char* parameterDomain2() const override;
 
 private:
-    bool isValid() const;
-    double okUnlessOverflow(double value);
+    bool isValid() const override;
+    bool defines(Statistic which) const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };
 
-// Student's t with nu degrees of freedom. Every operation but the coefficient of
-// variation first rounds nu down in place; each moment has its own bound on nu.
+// Student's t with nu degrees of freedom, a whole number nu > 0; each moment
+// exists only above its own bound on nu.
 class StudentDistribution final : public Distribution {
 public:
-    explicit StudentDistribution(double degrees) : Distribution(1, true, std::floor(degrees)) {}
+    explicit StudentDistribution(double degrees) : Distribution(1, true, degrees, 0.0, 1) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
 
 private:
-    // Rounds nu down in place and tells whether it exceeds the bound.
-    bool floorAndTest(double bound);
-    double okUnlessOverflow(double value);
+    bool isValid() const override;
+    bool defines(Statistic which) const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };
 
-// F with nu1 and nu2 degrees of freedom. Every operation but kurtosis and graphLow
-// first rounds both down in place; each moment has its own bound on nu2.
+// F with nu1 and nu2 degrees of freedom, whole numbers above 0; each moment
+// exists only above its own bound on nu2.
 class FDistribution final : public Distribution {
 public:
-    FDistribution(double degrees1, double degrees2)
-        : Distribution(2, true, std::floor(degrees1), std::floor(degrees2))
-    {
-    }
+    FDistribution(double degrees1, double degrees2) : Distribution(2, true, degrees1, degrees2, 2) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
@@ -87,9 +71,17 @@ public:
     const char* parameterDomain2() const override;
 
 private:
-    // Rounds nu1 and nu2 down in place; valid when nu1 > 0 and nu2 > bound.
-    bool floorAndTest(double bound);
+    bool isValid() const override;
+    bool defines(Statistic which) const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
     // w = n2 / (x n1 + n2), whose incomplete beta I(n2/2, n1/2; w) is the survival.
     double tailArgument(double x) const;
-    double okUnlessOverflow(double value);
 };

@@ -1,10 +1,24 @@
 #include "model/closed_form_distributions.h"
 
 #include <cmath>
+#include <numbers>
+
+#include "model/location_scale.h"
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+constexpr double pi = std::numbers::pi;
+
+// (b - a) / 2 without overflow.
+double halfSpan(double a, double b) { return b * 0.5 - a * 0.5; }
+
+// (high - low) / (b - a) for a <= low <= high <= b, also where a difference overflows.
+double spanRatio(double low, double high, double a, double b)
+{
+    const double part = high - low, whole = b - a;
+    if (std::isinf(part) || std::isinf(whole)) return halfSpan(low, high) / halfSpan(a, b);
+    return part / whole;
+}
 
 }  // namespace
 
@@ -12,80 +26,70 @@ constexpr double pi = 3.141592653589793;
 
 bool UniformDistribution::isValid() const { return parameters_[0] < parameters_[1]; }
 
-double UniformDistribution::mean()
+double UniformDistribution::validMean()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
-    return ok((a + b) * 0.5);
+    return ok(a * 0.5 + b * 0.5);
 }
 
-double UniformDistribution::standardDeviation()
+double UniformDistribution::validStandardDeviation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
-    return ok(std::sqrt((b - a) * (b - a) / 12));
+    // (b - a) / sqrt(12), from the half span so that no step overflows.
+    return ok(halfSpan(a, b) / std::numbers::sqrt3);
 }
 
-double UniformDistribution::coefficientOfVariation()
+double UniformDistribution::validCoefficientOfVariation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
     // A zero mean has no finite ratio, as for the normal distribution.
     if (b + a == 0.0) return fail(ResultStatus::DivisionByZero);
-    return ok((b - a) / (std::sqrt(3.0) * (b + a)));
+    return okUnlessInfinite(halfSpan(a, b) / (std::numbers::sqrt3 * (a * 0.5 + b * 0.5)));
 }
 
-double UniformDistribution::skewness()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(0.0);
-}
+double UniformDistribution::validSkewness() { return ok(0.0); }
 
-double UniformDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(1.8);
-}
+double UniformDistribution::validKurtosis() { return ok(1.8); }
 
-double UniformDistribution::pdf(double x)
+double UniformDistribution::validPdf(double x)
 {
     const double a = parameters_[0], b = parameters_[1];
-    if (!isValid() || x < a || x > b) return fail(ResultStatus::Invalid);
-    return ok(1 / (b - a));
+    if (x < a || x > b) return fail(ResultStatus::Invalid);
+    return okUnlessInfinite(0.5 / halfSpan(a, b));
 }
 
-double UniformDistribution::cdf(double x)
+double UniformDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
     if (x < a) return ok(0.0);
     if (x > b) return ok(1.0);
-    return ok((x - a) / (b - a));
+    return ok(spanRatio(a, x, a, b));
 }
 
-double UniformDistribution::survival(double x)
+double UniformDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
     const double a = parameters_[0], b = parameters_[1];
     if (x > b) return ok(0.0);
     if (x < a || x - a <= b - x) return 1 - cdf(x);
-    return ok((b - x) / (b - a));  // the upper part, without cancelling against 1
+    return ok(spanRatio(x, b, a, b));  // the upper part, without cancelling against 1
 }
 
-double UniformDistribution::hazard(double x)
+double UniformDistribution::validHazard(double x)
 {
     const double a = parameters_[0], b = parameters_[1];
     // Outside the support there is no density to divide, as in pdf.
-    if (!isValid() || x < a || x > b) return fail(ResultStatus::Invalid);
+    if (x < a || x > b) return fail(ResultStatus::Invalid);
     if (x == b) return fail(ResultStatus::SingularPoint);
-    return ok(1 / (b - x));
+    return okUnlessInfinite(0.5 / halfSpan(x, b));
 }
 
-double UniformDistribution::quantile(double q)
+double UniformDistribution::validQuantile(double q)
 {
-    if (q < 0 || q > 1 || !isValid()) return fail(ResultStatus::Invalid);
     const double a = parameters_[0], b = parameters_[1];
-    return ok((b - a) * q + a);
+    const double width = b - a;
+    if (std::isfinite(width)) return ok(width * q + a);
+    const double halfStep = halfSpan(a, b) * q;
+    return ok(a + halfStep + halfStep);
 }
 
 double UniformDistribution::graphLow() { return ok(parameters_[0]); }
@@ -101,67 +105,47 @@ const char* UniformDistribution::parameterDomain2() const { return parameter_dom
 
 bool ExponentialDistribution::isValid() const { return parameters_[0] > 0; }
 
-double ExponentialDistribution::mean()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(1 / parameters_[0]);
-}
+double ExponentialDistribution::validMean() { return okUnlessInfinite(1 / parameters_[0]); }
 
-double ExponentialDistribution::standardDeviation()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(1 / parameters_[0]);
-}
+double ExponentialDistribution::validStandardDeviation() { return okUnlessInfinite(1 / parameters_[0]); }
 
-double ExponentialDistribution::coefficientOfVariation()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(1.0);
-}
+double ExponentialDistribution::validCoefficientOfVariation() { return ok(1.0); }
 
-double ExponentialDistribution::skewness()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(2.0);
-}
+double ExponentialDistribution::validSkewness() { return ok(2.0); }
 
-double ExponentialDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(9.0);
-}
+double ExponentialDistribution::validKurtosis() { return ok(9.0); }
 
-double ExponentialDistribution::pdf(double x)
+double ExponentialDistribution::validPdf(double x)
 {
-    if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
+    if (x < 0) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
-    return ok(std::exp((-lambda) * x) * lambda);
+    return okUnlessInfinite(std::exp((-lambda) * x) * lambda);
 }
 
-double ExponentialDistribution::cdf(double x)
+double ExponentialDistribution::validCdf(double x)
 {
-    if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
+    if (x < 0) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
-    return ok(1 - std::exp((-lambda) * x));
+    return ok(-std::expm1((-lambda) * x));
 }
 
-double ExponentialDistribution::survival(double x)
+double ExponentialDistribution::validSurvival(double x)
 {
-    if (!isValid() || x < 0) return fail(ResultStatus::Invalid, 1.0);
+    if (x < 0) return fail(ResultStatus::Invalid, 1.0);
     return ok(std::exp((-parameters_[0]) * x));
 }
 
-double ExponentialDistribution::hazard(double x)
+double ExponentialDistribution::validHazard(double x)
 {
-    if (!isValid() || x < 0) return fail(ResultStatus::Invalid);
+    if (x < 0) return fail(ResultStatus::Invalid);
     return ok(parameters_[0]);
 }
 
-double ExponentialDistribution::quantile(double q)
+double ExponentialDistribution::validQuantile(double q)
 {
-    if (q < 0 || q > 1 || !isValid()) return fail(ResultStatus::Invalid);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
-    return ok(std::log(1 - q) * (-1 / parameters_[0]));
+    // -log(1 - q) / lambda, which at q = 0 is -0 (shown so) as it always was.
+    return okUnlessInfinite(std::log1p(0.0 - q) * (-1 / parameters_[0]));
 }
 
 double ExponentialDistribution::graphLow() { return ok(0.0); }
@@ -174,64 +158,58 @@ const char* ExponentialDistribution::parameterDomain1() const { return parameter
 bool CauchyDistribution::isValid() const { return parameters_[1] > 0; }
 
 // The Cauchy distribution has no moments.
-double CauchyDistribution::mean() { return fail(ResultStatus::Invalid); }
-double CauchyDistribution::standardDeviation() { return fail(ResultStatus::Invalid); }
-double CauchyDistribution::coefficientOfVariation() { return fail(ResultStatus::Invalid); }
-double CauchyDistribution::skewness() { return fail(ResultStatus::Invalid); }
-double CauchyDistribution::kurtosis() { return fail(ResultStatus::Invalid); }
+bool CauchyDistribution::defines(Statistic) const { return false; }
 
-double CauchyDistribution::pdf(double x)
+double CauchyDistribution::validPdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(1 / ((sigma * pi) * ((x - mu) * (x - mu) / (sigma * sigma) + 1)));
+    const double sigma = parameters_[1];
+    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    if (std::fabs(z) <= 1) return okUnlessInfinite(1 / (pi * (z * z + 1)) / sigma);
+    // In u = 1/z, so that z^2 neither overflows nor loses the density.
+    const double u = 1 / z;
+    return okUnlessInfinite(u * (u / sigma) / (pi * (u * u + 1)));
 }
 
-double CauchyDistribution::cdf(double x)
+double CauchyDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(std::atan((x - mu) / sigma) / pi + 0.5);
+    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    // Left of -1, 1/2 + atan(z)/pi = atan(-1/z)/pi keeps every digit of the tail.
+    if (z < -1) return ok(std::atan(-1 / z) / pi);
+    return ok(std::atan(z) / pi + 0.5);
 }
 
-double CauchyDistribution::survival(double x)
+double CauchyDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
-    const double mu = parameters_[0], sigma = parameters_[1];
-    const double d = x - mu;
-    if (d <= sigma) return 1 - cdf(x);
+    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    if (z <= 1) return 1 - cdf(x);
     // Beyond one scale to the right, 1/2 - atan(z)/pi = atan(1/z)/pi keeps every digit.
-    return ok(std::atan(sigma / d) / pi);
+    return ok(std::atan(1 / z) / pi);
 }
 
-double CauchyDistribution::hazard(double x)
+double CauchyDistribution::validHazard(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    const double mu = parameters_[0], sigma = parameters_[1];
-    const double d = x - mu;
-    const double z = d / sigma;
-    if (std::fabs(z) <= 1) return ok(1 / ((sigma * pi) * (z * z + 1)) / (0.5 - std::atan(z) / pi));
+    const double sigma = parameters_[1];
+    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    if (std::fabs(z) <= 1) return okUnlessInfinite(1 / ((pi * (z * z + 1)) * (0.5 - std::atan(z) / pi)) / sigma);
 
     // Far out, in u = 1/z so that nothing squares into overflow: the density is
-    // (u/d) / (pi (1 + u^2)) and the survival atan(u)/pi on the right,
+    // u (u / sigma) / (pi (1 + u^2)) and the survival atan(u)/pi on the right,
     // 1 + atan(u)/pi on the left.
-    const double u = sigma / d;
-    if (d > 0) {
+    const double u = 1 / z;
+    if (z > 0) {
         const double slope = u == 0 ? 1.0 : u / std::atan(u);
-        return ok(slope / (d * (1 + u * u)));
+        return okUnlessInfinite(slope * u / (1 + u * u) / sigma);
     }
-    const double density = (u / d) / (pi * (1 + u * u));
-    return ok(density / (1 + std::atan(u) / pi));
+    const double density = u * (u / sigma) / (pi * (1 + u * u));
+    return okUnlessInfinite(density / (1 + std::atan(u) / pi));
 }
 
-double CauchyDistribution::quantile(double q)
+double CauchyDistribution::validQuantile(double q)
 {
     // The tangent of -pi/2 and pi/2 in doubles is finite; the ends are infinite.
-    if (!isValid() || q < 0 || q > 1) return fail(ResultStatus::Invalid);
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(std::tan((q - 0.5) * pi) * sigma + mu);
+    return okUnlessInfinite(standardCauchyQuantile(q) * parameters_[1] + parameters_[0]);
 }
 
 double CauchyDistribution::graphLow() { return quantile(0.02); }
@@ -247,75 +225,60 @@ const char* CauchyDistribution::parameterDomain2() const { return parameter_doma
 
 bool DoubleExponentialDistribution::isValid() const { return parameters_[0] > 0; }
 
-double DoubleExponentialDistribution::mean()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(0.0);
-}
+double DoubleExponentialDistribution::validMean() { return ok(0.0); }
 
-double DoubleExponentialDistribution::standardDeviation()
+double DoubleExponentialDistribution::validStandardDeviation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(std::sqrt(2.0) / parameters_[0]);
+    return okUnlessInfinite(std::numbers::sqrt2 / parameters_[0]);
 }
 
 // The mean is 0, so the ratio is never defined.
-double DoubleExponentialDistribution::coefficientOfVariation() { return fail(ResultStatus::Invalid); }
-
-double DoubleExponentialDistribution::skewness()
+bool DoubleExponentialDistribution::defines(Statistic which) const
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(0.0);
+    return which != Statistic::CoefficientOfVariation;
 }
 
-double DoubleExponentialDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(6.0);
-}
+double DoubleExponentialDistribution::validSkewness() { return ok(0.0); }
 
-double DoubleExponentialDistribution::pdf(double x)
+double DoubleExponentialDistribution::validKurtosis() { return ok(6.0); }
+
+double DoubleExponentialDistribution::validPdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
-    return ok(std::exp(std::fabs(x) * (-lambda)) * lambda / 2);
+    return ok(std::exp(std::fabs(x) * (-lambda)) * (lambda / 2));
 }
 
-double DoubleExponentialDistribution::cdf(double x)
+double DoubleExponentialDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
     if (x < 0) return ok(std::exp(x * lambda) * 0.5);
     return ok(1 - std::exp((-lambda) * x) * 0.5);
 }
 
-double DoubleExponentialDistribution::survival(double x)
+double DoubleExponentialDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
     if (x < 0) return 1 - cdf(x);
     return ok(std::exp((-parameters_[0]) * x) * 0.5);
 }
 
 // Shown without the factor lambda, as the hazard's formula picture has it.
-double DoubleExponentialDistribution::hazard(double x)
+double DoubleExponentialDistribution::validHazard(double x)
 {
     // The density over the survival: lambda on the right half, where both are
     // the same exponential, and lambda e / (2 - e) with e = exp(lambda x) on the left.
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
     if (x >= 0) return ok(lambda);
     const double e = std::exp(x * lambda);
     return ok(lambda * e / (2 - e));
 }
 
-double DoubleExponentialDistribution::quantile(double q)
+double DoubleExponentialDistribution::validQuantile(double q)
 {
-    if (q < 0 || q > 1 || !isValid()) return fail(ResultStatus::Invalid);
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     const double lambda = parameters_[0];
-    if (q < 0.5) return ok(std::log(2 * q) / lambda);
-    return ok(-std::log((1 - q) * 2) / lambda);
+    if (q < 0.5) return okUnlessInfinite(std::log(2 * q) / lambda);
+    return okUnlessInfinite(-std::log((1 - q) * 2) / lambda);
 }
 
 const char* DoubleExponentialDistribution::parameterSymbol1() const { return "l"; }

@@ -10,16 +10,6 @@ class UniformDistribution final : public Distribution {
 public:
     UniformDistribution(double a, double b) : Distribution(2, true, a, b) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
@@ -28,7 +18,17 @@ public:
     const char* parameterDomain2() const override;
 
 private:
-    bool isValid() const;
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };
 
 // Exponential with rate lambda > 0.
@@ -36,22 +36,22 @@ class ExponentialDistribution final : public Distribution {
 public:
     explicit ExponentialDistribution(double lambda) : Distribution(1, true, lambda) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     double graphLow() override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
 
 private:
-    bool isValid() const;
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };
 
 // Cauchy with location mu and scale sigma > 0; it has no moments, and its
@@ -60,16 +60,6 @@ class CauchyDistribution final : public Distribution {
 public:
     CauchyDistribution(double mu, double sigma) : Distribution(2, true, mu, sigma) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
@@ -78,7 +68,13 @@ public:
     const char* parameterDomain2() const override;
 
 private:
-    bool isValid() const;
+    bool isValid() const override;
+    bool defines(Statistic which) const override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };
 
 // Density lambda/2 exp(-lambda |x|), centred at 0; lambda > 0. Its hazard is
@@ -87,19 +83,19 @@ class DoubleExponentialDistribution final : public Distribution {
 public:
     explicit DoubleExponentialDistribution(double lambda) : Distribution(1, true, lambda) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
 
 private:
-    bool isValid() const;
+    bool isValid() const override;
+    bool defines(Statistic which) const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };

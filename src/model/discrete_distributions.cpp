@@ -5,35 +5,25 @@
 #include <cmath>
 #include <vector>
 
+// The masses by their saddle-point expansion: Loader (2000), "Fast and
+// accurate computation of binomial probabilities".
+#include "numeric/beta_functions.h"
 #include "numeric/discrete_masses.h"
+#include "numeric/gamma_functions.h"
 #include "numeric/normal_integral.h"
 
 namespace {
 
-constexpr double maximumPoissonMean = 700.0;
-constexpr double maximumTrials = 1000.0;
+// The largest Poisson mean and number of trials or successes: whole numbers
+// in double, and every operation stays well under a millisecond.
+constexpr double maximumCount = 1e15;
 
-// Steps the mass walk may take before a cdf or quantile of the negative
-// binomial or geometric distribution turns to its closed form or search.
-constexpr double walkBudget = 4096.0;
-
-// Past the mode, a term below sum * 2^-54 is under half an ulp of the sum, and
-// so is every later term: the walked sum is final.
-constexpr double finalSumRatio = 0x1p-54;
-
-// A tail sum stops once its terms fall below this fraction of it.
+// A tail summed mass by mass stops once its terms fall below this fraction of
+// the sum, and gives up after shortTailSteps terms, turning to the incomplete
+// gamma or beta integral: the tail is then not far out, and the integral
+// keeps its digits.
 constexpr double tailSumRatio = 0x1p-60;
-constexpr double tailSumMaximumSteps = 1.0e6;
-
-// exp(x) is 0 in double below about -745.13.
-constexpr double underflowExponent = -746.0;
-
-// The negative binomial mass keeps its plain sums of logarithms up to this count.
-constexpr double plainLogSumLimit = 1024.0;
-
-// The quantiles of the graph's x-range.
-constexpr double graphLowProbability = 0.001;
-constexpr double graphHighProbability = 0.999;
+constexpr double shortTailSteps = 4096.0;
 
 // k = floor(x) when that is a count; false for negative x and NaN.
 bool takeCount(double x, double& k)
@@ -42,19 +32,10 @@ bool takeCount(double x, double& k)
     return k >= 0.0;
 }
 
-bool isProbability(double p) { return p > 0.0 && p < 1.0; }
+// A success probability lies strictly between 0 and 1.
+bool isSuccessProbability(double p) { return p > 0.0 && p < 1.0; }
 
-bool isQuantileArgument(double q) { return q >= 0.0 && q <= 1.0; }
-
-// A sum of rounded masses can pass 1 by an ulp, which would make the survival
-// function read -0.
-double atMostOne(double sum) { return std::min(sum, 1.0); }
-
-double lowerGraphEnd(double lowQuantile) { return std::max(0.0, std::floor(lowQuantile - 0.5)); }
-
-double upperGraphEnd(double highQuantile) { return std::floor(highQuantile + 1.5); }
-
-// One step of each mass walk: P(X = k) from previous = P(X = k - 1).
+// One step of each mass recurrence: P(X = k) from previous = P(X = k - 1).
 double binomialStep(double n, double p, double k, double previous)
 {
     return ((n + 1.0 - k) * previous * p) / ((1.0 - p) * k);
@@ -67,94 +48,81 @@ double negativeBinomialStep(double n, double p, double k, double previous)
 
 double geometricStep(double p, double previous) { return (1.0 - p) * previous; }
 
-// The distribution-function walk: P(X <= k) as the sum of the masses 0..k,
-// each from the one before by `step`. The sum equals the full walk's bit for
-// bit even when the walk ends early on a final sum. Returns false, leaving
-// the sum unusable, if the walk would need more than `budget` steps.
-template <class Step>
-bool walkDistributionFunction(double first, double k, double budget, Step step, double& sum)
+// The masses first, first * ratio(start, start + step), ... summed from the
+// count `start` in the direction `step` (+1 or -1) until they no longer count
+// or the count would leave [0, +inf); false when that takes more than
+// shortTailSteps terms. Summed from the far end of a tail inwards, the terms
+// only grow, so the sum is exact to its rounding.
+template <class Ratio>
+bool shortTailSum(double first, double start, double step, Ratio ratio, double& sum)
 {
     double term = first;
     sum = term;
-    for (double i = 1.0; i <= k; i += 1.0) {
-        if (i > budget) return false;
-        const double next = step(i, term);
-        sum += next;
-        if (next < term && next < sum * finalSumRatio) break;
-        term = next;
-    }
-    return true;
-}
-
-// Whether a distribution-function walk of a negative binomial (n, p) mass
-// (the geometric's when n = 1) that starts from `first` surely runs out of the
-// budget before k, so that walking would only waste its steps: k lies past the
-// budget, and the final-sum test cannot fire within it, either because the
-// masses still rise at the budget (the test needs a falling mass) or because
-// each mass is at least (1 - p) times the one before and so stays above 2^-52,
-// twice the test's bound for any sum of masses (the margin covers the rounding
-// of the walk).
-bool walkRunsOutOfBudget(double first, double n, double p, double k)
-{
-    if (!(k > walkBudget)) return false;
-    const bool risingAtBudget = (n - 1.0) * (1.0 - p) >= (walkBudget + 2.0) * p;
-    return risingAtBudget || first * std::pow(1.0 - p, walkBudget) >= 4.0 * finalSumRatio;
-}
-
-enum class WalkEnd { Reached, Stalled, OutOfBudget };
-
-// The quantile walk: the smallest k whose walked sum reaches q. Stalled means
-// the sum became final below q (q within rounding of 1); k is then where the
-// remaining mass fell below the sum's last digit.
-template <class Step>
-WalkEnd walkQuantile(double first, double q, double budget, Step step, double& k)
-{
-    double term = first;
-    double sum = term;
-    k = 0.0;
-    while (sum < q) {
-        if (k + 1.0 > budget) return WalkEnd::OutOfBudget;
-        const double next = step(k + 1.0, term);
-        sum += next;
-        k += 1.0;
-        if (sum < q && next < term && next < sum * finalSumRatio) return WalkEnd::Stalled;
-        term = next;
-    }
-    return WalkEnd::Reached;
-}
-
-// The sum of the binomial(n, p) masses from `start` to `end`, stepping
-// towards `end`, where the masses do not grow in that direction (`start` lies
-// on the far side of the mode). Stops once the terms no longer count.
-double binomialTailSum(double n, double p, double start, double end)
-{
-    const double q = 1.0 - p;
-    double term = binomialMass(start, n, p);
-    double sum = term;
-    const bool upwards = end > start;
     double j = start;
-    for (double steps = 0.0; j != end && term > sum * tailSumRatio && steps < tailSumMaximumSteps; steps += 1.0) {
-        if (upwards) {
-            term = term * ((n - j) * p) / ((j + 1.0) * q);
-            j += 1.0;
-        } else {
-            term = term * (j * q) / ((n - j + 1.0) * p);
-            j -= 1.0;
-        }
+    for (double steps = 0.0; steps < shortTailSteps; steps += 1.0) {
+        if (!(term > sum * tailSumRatio) || j + step < 0.0) return true;
+        term *= ratio(j, j + step);
+        j += step;
         sum += term;
     }
-    return sum;
+    return false;
+}
+
+// Whether masses that start `distance` beyond the mean of a law with this
+// variance can fall by tailSumRatio within shortTailSteps terms: their ratio
+// falls like exp(-(distance + j) / variance), so the fall after m terms is
+// about exp(-(distance m + m^2 / 2) / variance). A tail that cannot goes
+// straight to its integral instead of summing in vain.
+bool mayFallQuickly(double distance, double variance)
+{
+    constexpr double neededFall = 41.6;  // -ln(tailSumRatio)
+    return distance * shortTailSteps + 0.5 * shortTailSteps * shortTailSteps >= neededFall * variance;
+}
+
+// The binomial (n, p) masses from `start` up to n (step +1) or down to 0
+// (step -1), by shortTailSum.
+bool binomialTailSum(double n, double p, double start, double step, double& sum)
+{
+    const double variance = (n * p) * (1.0 - p);
+    if (!mayFallQuickly(step * (start - n * p), variance)) return false;
+    const double q = 1.0 - p, first = binomialMass(start, n, p);
+    if (step > 0) {
+        return shortTailSum(
+            first, start, 1.0, [n, p, q](double j, double) { return ((n - j) * p) / ((j + 1.0) * q); }, sum);
+    }
+    return shortTailSum(
+        first, start, -1.0, [n, p, q](double j, double) { return (j * q) / ((n - j + 1.0) * p); }, sum);
 }
 
 double binomialMode(double n, double p) { return std::min(n, std::floor((n + 1.0) * p)); }
 
-// P(X <= k) of the binomial (n, p) for 0 <= k <= n, summed from k away from
-// the mode: the lower tail directly, the upper as its complement.
-double binomialDistributionFunction(double n, double p, double k)
+// P(X > k) of the binomial (n, p) for any n: the masses of the smaller side
+// summed where they fall off quickly (above k, or from k down for the
+// complement), else I(k + 1, n - k; p), whose argument is exact
+// (Abramowitz and Stegun (1964), Handbook of Mathematical Functions, 26.5.24).
+double binomialUpperTail(double n, double p, double k)
 {
+    if (k < 0.0) return 1.0;
+    if (k >= n) return 0.0;
+    double sum = 0.0;
+    if (k + 1.0 > binomialMode(n, p)) {
+        if (binomialTailSum(n, p, k + 1.0, 1.0, sum)) return std::min(1.0, sum);
+    } else if (binomialTailSum(n, p, k, -1.0, sum)) {
+        return std::clamp(1.0 - sum, 0.0, 1.0);
+    }
+    return incompleteBeta(k + 1.0, n - k, p);
+}
+
+// P(X <= k) of the binomial (n, p) for any n: the masses from k down summed
+// where they fall off quickly, else the complement of the upper tail, which
+// then holds no more than the digits the result needs.
+double binomialLowerTail(double n, double p, double k)
+{
+    if (k < 0.0) return 0.0;
     if (k >= n) return 1.0;
-    if (k < binomialMode(n, p)) return std::min(1.0, binomialTailSum(n, p, k, 0.0));
-    return std::clamp(1.0 - binomialTailSum(n, p, k + 1.0, n), 0.0, 1.0);
+    double sum = 0.0;
+    if (k < binomialMode(n, p) && binomialTailSum(n, p, k, -1.0, sum)) return std::min(1.0, sum);
+    return std::clamp(1.0 - binomialUpperTail(n, p, k), 0.0, 1.0);
 }
 
 // P(X <= k) of the negative binomial (N, p): at most k failures before the
@@ -162,9 +130,14 @@ double binomialDistributionFunction(double n, double p, double k)
 double negativeBinomialDistributionFunction(double successes, double p, double k)
 {
     if (std::isinf(k)) return 1.0;
-    const double trials = successes + k;
-    if (binomialMode(trials, p) < successes) return std::min(1.0, binomialTailSum(trials, p, successes, trials));
-    return std::clamp(1.0 - binomialTailSum(trials, p, successes - 1.0, 0.0), 0.0, 1.0);
+    return binomialUpperTail(successes + k, p, successes - 1.0);
+}
+
+// P(X > k) of the negative binomial (N, p): fewer than N successes in N + k trials.
+double negativeBinomialUpperTail(double successes, double p, double k)
+{
+    if (std::isinf(k)) return 0.0;
+    return binomialLowerTail(successes + k, p, successes - 1.0);
 }
 
 double negativeBinomialMass(double successes, double p, double k)
@@ -176,17 +149,66 @@ double negativeBinomialMass(double successes, double p, double k)
 // P(X <= k) of the geometric (p): 1 - (1 - p)^(k + 1).
 double geometricDistributionFunction(double p, double k) { return -std::expm1((k + 1.0) * std::log1p(-p)); }
 
-// The smallest count k in [0, top] with cdf(k) >= q, found by widening a
+// P(X > k) of the geometric (p): (1 - p)^(k + 1); pow keeps every digit where
+// 1 - p is exact.
+double geometricUpperTail(double p, double k)
+{
+    const double stay = 1.0 - p;
+    if (1.0 - stay == p) return std::pow(stay, k + 1.0);
+    return std::exp((k + 1.0) * std::log1p(-p));
+}
+
+// P(X <= k) of the Poisson (lambda) below the mean: the masses from k down
+// where they fall off quickly, else the upper incomplete gamma integral
+// Q(k + 1, lambda).
+double poissonLowerSide(double lambda, double k)
+{
+    double sum = 0.0;
+    const auto down = [lambda](double current, double) { return current / lambda; };
+    if (mayFallQuickly(lambda - k, lambda) && shortTailSum(poissonMass(k, lambda), k, -1.0, down, sum)) {
+        return std::min(1.0, sum);
+    }
+    return complementaryIncompleteGamma(k + 1.0, lambda);
+}
+
+// P(X > k) of the Poisson (lambda) at or above the mean: the masses above k
+// where they fall off quickly, else the lower integral P(k + 1, lambda).
+double poissonUpperSide(double lambda, double k)
+{
+    double sum = 0.0;
+    const auto up = [lambda](double, double next) { return lambda / next; };
+    if (mayFallQuickly(k + 1.0 - lambda, lambda) && shortTailSum(poissonMass(k + 1.0, lambda), k + 1.0, 1.0, up, sum)) {
+        return std::min(1.0, sum);
+    }
+    return incompleteGamma(k + 1.0, lambda);
+}
+
+// P(X <= k) and P(X > k) of the Poisson (lambda): each from the smaller side.
+double poissonLowerTail(double lambda, double k)
+{
+    if (std::isinf(k)) return 1.0;
+    if (k < lambda) return poissonLowerSide(lambda, k);
+    return std::clamp(1.0 - poissonUpperSide(lambda, k), 0.0, 1.0);
+}
+
+double poissonUpperTail(double lambda, double k)
+{
+    if (std::isinf(k)) return 0.0;
+    if (k < lambda) return std::clamp(1.0 - poissonLowerSide(lambda, k), 0.0, 1.0);
+    return poissonUpperSide(lambda, k);
+}
+
+// The smallest count k in [0, top] with reaches(k), found by widening a
 // bracket around `guess` in steps that double from `step`, then bisecting.
-// Gives infinity when even cdf(top) stays below q.
-template <class Cdf>
-double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
+// Gives infinity when even top does not reach it.
+template <class Reaches>
+double searchQuantile(double guess, double step, double top, Reaches reaches)
 {
     guess = std::floor(std::clamp(guess, 0.0, top));
     step = std::max(1.0, std::floor(step));
-    double low;   // cdf(low) < q; -1 stands below the support
-    double high;  // cdf(high) >= q
-    if (cdf(guess) >= q) {
+    double low;   // !reaches(low); -1 stands below the support
+    double high;  // reaches(high)
+    if (reaches(guess)) {
         high = guess;
         for (;;) {
             low = high - step;
@@ -194,7 +216,7 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
                 low = -1.0;
                 break;
             }
-            if (cdf(low) < q) break;
+            if (!reaches(low)) break;
             high = low;
             step *= 2.0;
         }
@@ -203,7 +225,7 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
         for (;;) {
             if (low >= top) return HUGE_VAL;
             high = std::min(top, low + step);
-            if (cdf(high) >= q) break;
+            if (reaches(high)) break;
             low = high;
             step *= 2.0;
         }
@@ -211,7 +233,7 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
     while (high - low > 1.0) {
         const double middle = std::floor(low + (high - low) / 2.0);
         if (middle <= low || middle >= high) break;
-        if (cdf(middle) >= q) {
+        if (reaches(middle)) {
             high = middle;
         } else {
             low = middle;
@@ -220,134 +242,72 @@ double searchQuantile(double q, double guess, double step, double top, Cdf cdf)
     return high;
 }
 
+// The quantile at q of a count law from its two tails: the smallest k with
+// P(X <= k) >= q, judged above q = 1/2 as P(X > k) <= 1 - q, where both sides
+// keep their digits. The search starts from the normal approximation with its
+// skewness correction (Cornish and Fisher (1937), "Moments and cumulants in the
+// specification of distributions") and settles on the integers.
+template <class Lower, class Upper>
+double tailQuantile(double q, double mean, double deviation, double skewness, double top, Lower lower, Upper upper)
+{
+    if (q == 0.0) return 0.0;
+    const double z = inverseNormal(q);
+    const double guess = mean + deviation * (z + skewness * (z * z - 1.0) / 6.0) - 0.5;
+    const double complement = 1.0 - q;
+    const auto reaches = [&](double k) { return q <= 0.5 ? lower(k) >= q : upper(k) <= complement; };
+    return searchQuantile(std::isfinite(guess) ? guess : top, 1.0, top, reaches);
+}
+
 }  // namespace
 
 // --- Poisson ---------------------------------------------------------------
 
-bool PoissonDistribution::takeParameters()
-{
-    parameters_[0] = std::floor(parameters_[0]);
-    return parameters_[0] > 0.0 && parameters_[0] <= maximumPoissonMean;
-}
+bool PoissonDistribution::isValid() const { return parameters_[0] > 0.0 && parameters_[0] <= maximumCount; }
 
-double PoissonDistribution::mean()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(parameters_[0]);
-}
+double PoissonDistribution::validMean() { return ok(parameters_[0]); }
 
-double PoissonDistribution::standardDeviation()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(std::sqrt(parameters_[0]));
-}
+double PoissonDistribution::validStandardDeviation() { return ok(std::sqrt(parameters_[0])); }
 
-double PoissonDistribution::coefficientOfVariation()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(1.0 / std::sqrt(parameters_[0]));
-}
+double PoissonDistribution::validCoefficientOfVariation() { return ok(1.0 / std::sqrt(parameters_[0])); }
 
-double PoissonDistribution::skewness()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(1.0 / std::sqrt(parameters_[0]));
-}
+double PoissonDistribution::validSkewness() { return ok(1.0 / std::sqrt(parameters_[0])); }
 
-double PoissonDistribution::kurtosis()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(1.0 / parameters_[0] + 3.0);
-}
+double PoissonDistribution::validKurtosis() { return ok(1.0 / parameters_[0] + 3.0); }
 
-namespace {
-
-// The Poisson masses e^-lambda lambda^n / n! for n = 0, 1, 2, ..., each as
-// (log(lambda) n - lambda) - (log 1 + ... + log n), the running sum of
-// logarithms carried from one n to the next.
-class PoissonTerms {
-public:
-    explicit PoissonTerms(double lambda) : lambda_(lambda), logLambda_(std::log(lambda)) {}
-
-    double count() const { return n_; }
-    double exponent() const { return (logLambda_ * n_ + (-lambda_)) - logSum_; }
-    double term() const { return std::exp(exponent()); }
-    void advance()
-    {
-        n_ += 1.0;
-        logSum_ += std::log(n_);
-    }
-    // Past the mean the exponent only falls: once exp of it is 0, so is every later term.
-    bool restVanish() const { return n_ > lambda_ && exponent() < underflowExponent; }
-
-private:
-    double lambda_;
-    double logLambda_;
-    double n_ = 0.0;
-    double logSum_ = 0.0;
-};
-
-}  // namespace
-
-double PoissonDistribution::pdf(double x)
+double PoissonDistribution::validPdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
-    PoissonTerms terms(parameters_[0]);
-    while (terms.count() < k) {
-        terms.advance();
-        if (terms.restVanish()) return ok(0.0);
-    }
-    return ok(terms.term());
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
+    return ok(std::isinf(k) ? 0.0 : poissonMass(k, parameters_[0]));
 }
 
-double PoissonDistribution::cdf(double x)
+double PoissonDistribution::validCdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
-    // The masses k, k - 1, ..., 0 added in that order; masses that are 0 in
-    // double add nothing, so the walk ends where they begin.
-    PoissonTerms terms(parameters_[0]);
-    std::vector<double> masses;
-    masses.reserve(static_cast<std::size_t>(std::min(k, 2.0 * maximumPoissonMean)) + 1);
-    masses.push_back(terms.term());
-    while (terms.count() < k) {
-        terms.advance();
-        if (terms.restVanish()) break;
-        masses.push_back(terms.term());
-    }
-    double sum = 0.0;
-    for (auto mass = masses.rbegin(); mass != masses.rend(); ++mass) sum += *mass;
-    return ok(atMostOne(sum));
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
+    return ok(poissonLowerTail(parameters_[0], k));
 }
 
-double PoissonDistribution::hazard(double)
+double PoissonDistribution::validSurvival(double x)
 {
-    takeParameters();
-    return fail(ResultStatus::Invalid);
+    double k;
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid, 1.0);
+    return ok(poissonUpperTail(parameters_[0], k));
 }
 
-double PoissonDistribution::quantile(double q)
+double PoissonDistribution::validQuantile(double q)
 {
-    if (!takeParameters() || !isQuantileArgument(q)) return fail(ResultStatus::Invalid);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
-    PoissonTerms terms(parameters_[0]);
-    double sum = 0.0;
-    for (;;) {
-        const double mass = terms.term();
-        sum += mass;
-        if (sum >= q) break;
-        // Stalled below q: nothing later can lift the sum.
-        if (terms.count() > parameters_[0] && mass < sum * finalSumRatio) break;
-        terms.advance();
-    }
-    return ok(terms.count());
+    const double lambda = parameters_[0], deviation = std::sqrt(lambda);
+    return ok(tailQuantile(
+        q, lambda, deviation, 1.0 / deviation, DBL_MAX, [lambda](double k) { return poissonLowerTail(lambda, k); },
+        [lambda](double k) { return poissonUpperTail(lambda, k); }));
 }
 
-double PoissonDistribution::pmfStep(double k, double previous)
+double PoissonDistribution::validPmfStep(double k, double previous)
 {
     double count;
-    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
     if (count == 0.0) return ok(std::exp(-lambda));
     // A previous mass that underflowed carries nothing: take the mass directly.
@@ -355,122 +315,92 @@ double PoissonDistribution::pmfStep(double k, double previous)
     return ok((previous * lambda) / count);
 }
 
-double PoissonDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
-
-double PoissonDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
-
 const char* PoissonDistribution::parameterSymbol1() const { return "l"; }
 
 const char* PoissonDistribution::parameterDomain1() const { return parameter_domain::positiveWhole; }
 
 // --- Binomial --------------------------------------------------------------
 
-bool BinomialDistribution::takeParameters()
+bool BinomialDistribution::isValid() const
 {
-    parameters_[0] = std::floor(parameters_[0]);
-    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isProbability(parameters_[1]);
+    return parameters_[0] > 0.0 && parameters_[0] <= maximumCount && isSuccessProbability(parameters_[1]);
 }
 
-double BinomialDistribution::mean()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(parameters_[0] * parameters_[1]);
-}
+double BinomialDistribution::validMean() { return ok(parameters_[0] * parameters_[1]); }
 
-double BinomialDistribution::standardDeviation()
+double BinomialDistribution::validStandardDeviation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok(std::sqrt((n * p) * (1.0 - p)));
 }
 
-double BinomialDistribution::coefficientOfVariation()
+double BinomialDistribution::validCoefficientOfVariation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
-    return statistic(std::sqrt((1.0 - p) / (n * p)));
+    return okUnlessInfinite(std::sqrt((1.0 - p) / (n * p)));
 }
 
-double BinomialDistribution::skewness()
+double BinomialDistribution::validSkewness()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok((1.0 - 2.0 * p) / std::sqrt((n * p) * (1.0 - p)));
 }
 
-double BinomialDistribution::kurtosis()
+double BinomialDistribution::validKurtosis()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
-    return statistic((3.0 - 6.0 / n) + 1.0 / ((n * p) * (1.0 - p)));
+    return okUnlessInfinite((3.0 - 6.0 / n) + 1.0 / ((n * p) * (1.0 - p)));
 }
 
-double BinomialDistribution::pdf(double x)
+double BinomialDistribution::validPdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (k > n) return fail(ResultStatus::SingularPoint);
-    double upper = 0.0;
-    for (double i = n - k + 1.0; i <= n; i += 1.0) upper += std::log(i);
-    double lower = 0.0;
-    for (double i = 2.0; i <= k; i += 1.0) lower += std::log(i);
-    const double s = upper - lower;
-    return ok(std::exp(std::log1p(-p) * (n - k) + (std::log(p) * k + s)));
+    return ok(binomialMass(k, n, p));
 }
 
-double BinomialDistribution::cdf(double x)
+double BinomialDistribution::validCdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (k > n) return fail(ResultStatus::SingularPoint, 1.0);
-    const double first = std::pow(1.0 - p, n);
-    if (first < DBL_MIN) return ok(binomialDistributionFunction(n, p, k));
-    double sum;
-    walkDistributionFunction(
-        first, k, HUGE_VAL, [n, p](double i, double previous) { return binomialStep(n, p, i, previous); }, sum);
-    return ok(atMostOne(sum));
+    return ok(binomialLowerTail(n, p, k));
 }
 
-double BinomialDistribution::hazard(double)
+double BinomialDistribution::validSurvival(double x)
 {
-    takeParameters();
-    return fail(ResultStatus::Invalid);
+    double k;
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid, 1.0);
+    const double n = parameters_[0], p = parameters_[1];
+    // Above N nothing is left, as the distribution function's SingularPoint says.
+    if (k > n) return fail(ResultStatus::SingularPoint, 0.0);
+    return ok(binomialUpperTail(n, p, k));
 }
 
-double BinomialDistribution::quantile(double q)
+double BinomialDistribution::validQuantile(double q)
 {
-    const bool valid = takeParameters();
-    if (!isQuantileArgument(q) || !valid) return fail(ResultStatus::Invalid);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     const double n = parameters_[0], p = parameters_[1];
-    const double first = std::pow(1.0 - p, n);
-    if (first < DBL_MIN) {
-        return ok(searchQuantile(q, n * p, 1.0, n, [n, p](double k) { return binomialDistributionFunction(n, p, k); }));
-    }
-    double k;
-    const WalkEnd end = walkQuantile(
-        first, q, n, [n, p](double i, double previous) { return binomialStep(n, p, i, previous); }, k);
-    // The sum stayed below q through all N + 1 masses: the count cannot pass N.
-    if (end == WalkEnd::OutOfBudget) return fail(ResultStatus::SingularPoint, n);
-    return ok(k);
+    const double variance = (n * p) * (1.0 - p);
+    return ok(tailQuantile(
+        q, n * p, std::sqrt(variance), (1.0 - 2.0 * p) / std::sqrt(variance), n,
+        [n, p](double k) { return binomialLowerTail(n, p, k); },
+        [n, p](double k) { return binomialUpperTail(n, p, k); }));
 }
 
-double BinomialDistribution::pmfStep(double k, double previous)
+double BinomialDistribution::validPmfStep(double k, double previous)
 {
     double count;
-    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (count > n) return fail(ResultStatus::SingularPoint);
     if (count == 0.0) return ok(std::pow(1.0 - p, n));
     if (!(previous >= DBL_MIN)) return ok(binomialMass(count, n, p));
     return ok(binomialStep(n, p, count, previous));
 }
-
-double BinomialDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
-
-double BinomialDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
 
 const char* BinomialDistribution::parameterSymbol1() const { return "N"; }
 
@@ -482,126 +412,89 @@ const char* BinomialDistribution::parameterDomain2() const { return parameter_do
 
 // --- Negative binomial -----------------------------------------------------
 
-bool NegativeBinomialDistribution::takeParameters()
+bool NegativeBinomialDistribution::isValid() const
 {
-    parameters_[0] = std::floor(parameters_[0]);
-    return parameters_[0] > 0.0 && parameters_[0] <= maximumTrials && isProbability(parameters_[1]);
+    return parameters_[0] > 0.0 && parameters_[0] <= maximumCount && isSuccessProbability(parameters_[1]);
 }
 
-double NegativeBinomialDistribution::mean()
+double NegativeBinomialDistribution::validMean()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     const double value = ((1.0 - p) * n) / p;
-    return statistic(value);
+    return okUnlessInfinite(value);
 }
 
-double NegativeBinomialDistribution::standardDeviation()
+double NegativeBinomialDistribution::validStandardDeviation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     // p * p underflows long before the deviation itself overflows.
     const double value = p * p >= DBL_MIN ? std::sqrt(((1.0 - p) * n) / (p * p)) : std::sqrt((1.0 - p) * n) / p;
-    return statistic(value);
+    return okUnlessInfinite(value);
 }
 
-double NegativeBinomialDistribution::coefficientOfVariation()
+double NegativeBinomialDistribution::validCoefficientOfVariation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok(1.0 / std::sqrt((1.0 - p) * n));
 }
 
-double NegativeBinomialDistribution::skewness()
+double NegativeBinomialDistribution::validSkewness()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok((2.0 - p) / std::sqrt((1.0 - p) * n));
 }
 
-double NegativeBinomialDistribution::kurtosis()
+double NegativeBinomialDistribution::validKurtosis()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     return ok(((p - 6.0) * p + 6.0) / ((1.0 - p) * n) + 3.0);
 }
 
-double NegativeBinomialDistribution::pdf(double x)
+double NegativeBinomialDistribution::validPdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
-    const double n = parameters_[0], p = parameters_[1];
-    if (k > plainLogSumLimit) return ok(negativeBinomialMass(n, p, k));
-    double upper = 0.0;
-    for (double i = 0.0; i < k; i += 1.0) upper += std::log(n + i);
-    double lower = 0.0;
-    for (double i = 2.0; i <= k; i += 1.0) lower += std::log(i);
-    const double s = upper - lower;
-    return ok(std::exp(std::log1p(-p) * k + (s + std::log(p) * n)));
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
+    return ok(negativeBinomialMass(parameters_[0], parameters_[1], k));
 }
 
-double NegativeBinomialDistribution::cdf(double x)
+double NegativeBinomialDistribution::validCdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
-    const double n = parameters_[0], p = parameters_[1];
-    const double first = std::pow(p, n);
-    double sum;
-    if (first >= DBL_MIN && !walkRunsOutOfBudget(first, n, p, k) &&
-        walkDistributionFunction(
-            first, k, walkBudget, [n, p](double i, double previous) { return negativeBinomialStep(n, p, i, previous); },
-            sum)) {
-        return ok(atMostOne(sum));
-    }
-    return ok(negativeBinomialDistributionFunction(n, p, k));
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
+    return ok(negativeBinomialDistributionFunction(parameters_[0], parameters_[1], k));
 }
 
-double NegativeBinomialDistribution::hazard(double)
+double NegativeBinomialDistribution::validSurvival(double x)
 {
-    takeParameters();
-    return fail(ResultStatus::Invalid);
+    double k;
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid, 1.0);
+    return ok(negativeBinomialUpperTail(parameters_[0], parameters_[1], k));
 }
 
-double NegativeBinomialDistribution::quantile(double q)
+double NegativeBinomialDistribution::validQuantile(double q)
 {
-    const bool valid = takeParameters();
-    if (!isQuantileArgument(q) || !valid) return fail(ResultStatus::Invalid);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     const double n = parameters_[0], p = parameters_[1];
-    const double first = std::pow(p, n);
-    if (first >= DBL_MIN) {
-        double k;
-        const WalkEnd end = walkQuantile(
-            first, q, walkBudget, [n, p](double i, double previous) { return negativeBinomialStep(n, p, i, previous); },
-            k);
-        if (end != WalkEnd::OutOfBudget) return ok(k);
-    }
-    if (q == 0.0) return ok(0.0);
-    // Start from the normal approximation with its skewness correction.
     const double mean = ((1.0 - p) * n) / p;
     const double deviation = std::sqrt((1.0 - p) * n) / p;
     const double skew = (2.0 - p) / std::sqrt((1.0 - p) * n);
-    const double z = inverseNormal(q);
-    const double guess = mean + deviation * (z + skew * (z * z - 1.0) / 6.0) - 0.5;
-    const double k = searchQuantile(q, std::isfinite(guess) ? guess : DBL_MAX, 0.05 * deviation, DBL_MAX,
-                                    [n, p](double count) { return negativeBinomialDistributionFunction(n, p, count); });
+    const double k = tailQuantile(
+        q, mean, deviation, skew, DBL_MAX,
+        [n, p](double count) { return negativeBinomialDistributionFunction(n, p, count); },
+        [n, p](double count) { return negativeBinomialUpperTail(n, p, count); });
     if (std::isinf(k)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     return ok(k);
 }
 
-double NegativeBinomialDistribution::pmfStep(double k, double previous)
+double NegativeBinomialDistribution::validPmfStep(double k, double previous)
 {
     double count;
-    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (count == 0.0) return ok(std::pow(p, n));
     if (!(previous >= DBL_MIN)) return ok(negativeBinomialMass(n, p, count));
     return ok(negativeBinomialStep(n, p, count, previous));
 }
-
-double NegativeBinomialDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
-
-double NegativeBinomialDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
 
 const char* NegativeBinomialDistribution::parameterSymbol1() const { return "N"; }
 
@@ -613,100 +506,82 @@ const char* NegativeBinomialDistribution::parameterDomain2() const { return para
 
 // --- Geometric -------------------------------------------------------------
 
-bool GeometricDistribution::takeParameters() const { return isProbability(parameters_[0]); }
+bool GeometricDistribution::isValid() const { return isSuccessProbability(parameters_[0]); }
 
-double GeometricDistribution::mean()
+double GeometricDistribution::validMean()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     const double value = (1.0 - p) / p;
-    return statistic(value);
+    return okUnlessInfinite(value);
 }
 
-double GeometricDistribution::standardDeviation()
+double GeometricDistribution::validStandardDeviation()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     const double value = std::sqrt(1.0 - p) / p;
-    return statistic(value);
+    return okUnlessInfinite(value);
 }
 
-double GeometricDistribution::coefficientOfVariation()
-{
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
-    return ok(1.0 / std::sqrt(1.0 - parameters_[0]));
-}
+double GeometricDistribution::validCoefficientOfVariation() { return ok(1.0 / std::sqrt(1.0 - parameters_[0])); }
 
-double GeometricDistribution::skewness()
+double GeometricDistribution::validSkewness()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     return ok((2.0 - p) / std::sqrt(1.0 - p));
 }
 
-double GeometricDistribution::kurtosis()
+double GeometricDistribution::validKurtosis()
 {
-    if (!takeParameters()) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     return ok(((p - 6.0) * p + 6.0) / (1.0 - p) + 3.0);
 }
 
-double GeometricDistribution::pdf(double x)
+double GeometricDistribution::validPdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     return ok(std::exp(std::log1p(-p) * k + std::log(p)));
 }
 
-double GeometricDistribution::cdf(double x)
+double GeometricDistribution::validCdf(double x)
 {
     double k;
-    if (!takeParameters() || !takeCount(x, k)) return fail(ResultStatus::Invalid);
-    const double p = parameters_[0];
-    double sum;
-    if (p >= DBL_MIN && !walkRunsOutOfBudget(p, 1.0, p, k) &&
-        walkDistributionFunction(
-            p, k, walkBudget, [p](double, double previous) { return geometricStep(p, previous); }, sum)) {
-        return ok(atMostOne(sum));
-    }
-    return ok(geometricDistributionFunction(p, k));
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
+    return ok(geometricDistributionFunction(parameters_[0], k));
 }
 
-double GeometricDistribution::hazard(double) { return fail(ResultStatus::Invalid); }
-
-double GeometricDistribution::quantile(double q)
+double GeometricDistribution::validSurvival(double x)
 {
-    if (!isQuantileArgument(q) || !takeParameters()) return fail(ResultStatus::Invalid);
-    if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
-    const double p = parameters_[0];
     double k;
-    if (p >= DBL_MIN && walkQuantile(
-                            p, q, walkBudget, [p](double, double previous) { return geometricStep(p, previous); }, k) !=
-                            WalkEnd::OutOfBudget) {
-        return ok(k);
-    }
+    if (!takeCount(x, k)) return fail(ResultStatus::Invalid, 1.0);
+    return ok(geometricUpperTail(parameters_[0], k));
+}
+
+double GeometricDistribution::validQuantile(double q)
+{
+    if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    if (q == 0.0) return ok(0.0);
+    const double p = parameters_[0];
     // 1 - (1 - p)^(k + 1) >= q solved for k, then settled on the integers.
     const double guess = std::log1p(-q) / std::log1p(-p) - 1.0;
-    k = searchQuantile(q, std::isfinite(guess) ? guess : DBL_MAX, 1.0, DBL_MAX,
-                       [p](double count) { return geometricDistributionFunction(p, count); });
+    const auto reaches = [p, q](double count) {
+        return q <= 0.5 ? geometricDistributionFunction(p, count) >= q : geometricUpperTail(p, count) <= 1.0 - q;
+    };
+    const double k = searchQuantile(std::isfinite(guess) ? guess : DBL_MAX, 1.0, DBL_MAX, reaches);
     if (std::isinf(k)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     return ok(k);
 }
 
-double GeometricDistribution::pmfStep(double k, double previous)
+double GeometricDistribution::validPmfStep(double k, double previous)
 {
     double count;
-    if (!takeParameters() || !takeCount(k, count)) return fail(ResultStatus::Invalid);
+    if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     if (count == 0.0) return ok(p);
     if (!(previous >= DBL_MIN)) return ok(std::exp(std::log1p(-p) * count + std::log(p)));
     return ok(geometricStep(p, previous));
 }
-
-double GeometricDistribution::graphLow() { return lowerGraphEnd(quantile(graphLowProbability)); }
-
-double GeometricDistribution::graphHigh() { return upperGraphEnd(quantile(graphHighProbability)); }
 
 const char* GeometricDistribution::parameterSymbol1() const { return "p"; }
 

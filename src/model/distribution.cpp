@@ -1,26 +1,111 @@
 #include "model/distribution.h"
 
+#include <algorithm>
+#include <cmath>
+
+Distribution::Distribution(int parameterCount, bool continuous, double parameter1, double parameter2,
+                           int wholeParameterCount)
+    : parameters_{parameter1, parameter2, 0.0, 0.0},
+      continuous_(continuous),
+      parameterCount_(parameterCount),
+      wholeParameterCount_(wholeParameterCount)
+{
+    for (int i = 0; i < wholeParameterCount_; ++i) parameters_[i] = std::floor(parameters_[i]);
+}
+
+bool Distribution::roundAndTestParameters()
+{
+    for (int i = 0; i < wholeParameterCount_; ++i) parameters_[i] = std::floor(parameters_[i]);
+    return isValid();
+}
+
+double Distribution::statistic(Statistic which, double (Distribution::*validPart)())
+{
+    if (!defines(which) || !roundAndTestParameters()) return fail(ResultStatus::Invalid);
+    return (this->*validPart)();
+}
+
+double Distribution::mean() { return statistic(Statistic::Mean, &Distribution::validMean); }
+
+double Distribution::standardDeviation()
+{
+    return statistic(Statistic::StandardDeviation, &Distribution::validStandardDeviation);
+}
+
+double Distribution::coefficientOfVariation()
+{
+    return statistic(Statistic::CoefficientOfVariation, &Distribution::validCoefficientOfVariation);
+}
+
+double Distribution::skewness() { return statistic(Statistic::Skewness, &Distribution::validSkewness); }
+
+double Distribution::kurtosis() { return statistic(Statistic::Kurtosis, &Distribution::validKurtosis); }
+
+double Distribution::pdf(double x) { return roundAndTestParameters() ? validPdf(x) : fail(ResultStatus::Invalid); }
+
+double Distribution::cdf(double x) { return roundAndTestParameters() ? validCdf(x) : fail(ResultStatus::Invalid); }
+
 double Distribution::survival(double x)
+{
+    return roundAndTestParameters() ? validSurvival(x) : fail(ResultStatus::Invalid, 1.0);
+}
+
+double Distribution::hazard(double x)
+{
+    return roundAndTestParameters() ? validHazard(x) : fail(ResultStatus::Invalid);
+}
+
+double Distribution::quantile(double q)
+{
+    if (!roundAndTestParameters() || !(q >= 0.0 && q <= 1.0)) return fail(ResultStatus::Invalid);
+    return validQuantile(q);
+}
+
+double Distribution::pmfStep(double k, double previous)
+{
+    return roundAndTestParameters() ? validPmfStep(k, previous) : fail(ResultStatus::Invalid);
+}
+
+// Reached only for a statistic that defines() denies.
+double Distribution::validMean() { return fail(ResultStatus::Invalid); }
+double Distribution::validStandardDeviation() { return fail(ResultStatus::Invalid); }
+double Distribution::validCoefficientOfVariation() { return fail(ResultStatus::Invalid); }
+double Distribution::validSkewness() { return fail(ResultStatus::Invalid); }
+double Distribution::validKurtosis() { return fail(ResultStatus::Invalid); }
+
+double Distribution::validSurvival(double x)
 {
     // The status is the one cdf left.
     return 1.0 - cdf(x);
 }
 
-double Distribution::hazard(double x)
+double Distribution::validHazard(double x)
 {
+    // A mass function has no hazard rate.
+    if (!isContinuous()) return fail(ResultStatus::Invalid);
     const double density = pdf(x);
     if (status() != ResultStatus::Ok) return 0.0;
-    const double tail = 1.0 - cdf(x);
+    const double tail = survival(x);
     if (status() != ResultStatus::Ok) return 0.0;
     if (tail == 0.0) return fail(ResultStatus::PlusInfinity);
     return ok(density / tail);
 }
 
-double Distribution::pmfStep(double, double) { return fail(ResultStatus::Invalid); }
+double Distribution::validPmfStep(double, double) { return fail(ResultStatus::Invalid); }
 
-double Distribution::graphLow() { return quantile(0.001); }
+// The range from the 0.001 to the 0.999 quantile; for counts, from
+// floor(low - 0.5), not below 0, to floor(high + 1.5).
+double Distribution::graphLow()
+{
+    const double low = quantile(0.001);
+    return isContinuous() ? low : std::max(0.0, std::floor(low - 0.5));
+}
 
-double Distribution::graphHigh() { return quantile(0.999); }
+double Distribution::graphHigh()
+{
+    const double high = quantile(0.999);
+    return isContinuous() ? high : std::floor(high + 1.5);
+}
 
 const char* Distribution::parameterSymbol1() const { return ""; }
 const char* Distribution::parameterSymbol2() const { return ""; }

@@ -1,13 +1,26 @@
 #pragma once
 
+#include <limits>
+
 #include "model/result_status.h"
+
+// The five statistics an instance may define.
+enum class Statistic { Mean, StandardDeviation, CoefficientOfVariation, Skewness, Kurtosis };
 
 // A probability distribution with up to four parameters.
 //
 // Every numeric operation tests the current parameters, returns a double (0 on
 // failure) and leaves a ResultStatus in the instance, which the caller reads
-// right after the call. Parameters are written unchecked; whole-number
-// parameters are rounded down in place by the operations that use them.
+// right after the call. Parameters are written unchecked; the whole-number
+// ones (the first `wholeParameterCount`) are rounded down in place when an
+// operation takes them.
+//
+// The public operations are the one place that takes and tests the
+// parameters: each rounds, asks isValid() and, if that holds, calls the
+// distribution's own valid...() part; otherwise it gives Invalid with 0 (1 for
+// the survival function, whose complement is then 0). A quantile's q outside
+// [0, 1] is Invalid in the same place, and so is a statistic the distribution
+// never defines, before its parameters are touched.
 //
 // An instance belongs to one thread: the shell and the render thread each own
 // a complete set (see catalogue.h), so a status read is always one's own.
@@ -19,23 +32,23 @@ public:
     virtual ~Distribution() = default;
 
     // Statistics.
-    virtual double mean() = 0;
-    virtual double standardDeviation() = 0;
-    virtual double coefficientOfVariation() = 0;
-    virtual double skewness() = 0;
-    virtual double kurtosis() = 0;  // plain, not excess: the normal gives 3
+    double mean();
+    double standardDeviation();
+    double coefficientOfVariation();
+    double skewness();
+    double kurtosis();  // plain, not excess: the normal gives 3
 
     // Functions at x; pdf is the mass at floor(x) for a discrete distribution.
-    virtual double pdf(double x) = 0;
-    virtual double cdf(double x) = 0;
-    virtual double survival(double x);
-    virtual double hazard(double x);
+    double pdf(double x);
+    double cdf(double x);
+    double survival(double x);
+    double hazard(double x);
 
     // The inverse of cdf at q in [0, 1].
-    virtual double quantile(double q) = 0;
+    double quantile(double q);
 
     // P(X = k) from previous = P(X = k - 1); k = 0 gives P(X = 0) directly.
-    virtual double pmfStep(double k, double previous);
+    double pmfStep(double k, double previous);
 
     // The x-range of the graph; the status after graphHigh judges the parameters.
     virtual double graphLow();
@@ -51,10 +64,26 @@ public:
     virtual const char* parameterDomain3() const;
     virtual const char* parameterDomain4() const;
 
-    Distribution& setParameter1(double value) { parameters_[0] = value; return *this; }
-    Distribution& setParameter2(double value) { parameters_[1] = value; return *this; }
-    Distribution& setParameter3(double value) { parameters_[2] = value; return *this; }
-    Distribution& setParameter4(double value) { parameters_[3] = value; return *this; }
+    Distribution& setParameter1(double value)
+    {
+        parameters_[0] = value;
+        return *this;
+    }
+    Distribution& setParameter2(double value)
+    {
+        parameters_[1] = value;
+        return *this;
+    }
+    Distribution& setParameter3(double value)
+    {
+        parameters_[2] = value;
+        return *this;
+    }
+    Distribution& setParameter4(double value)
+    {
+        parameters_[3] = value;
+        return *this;
+    }
     double parameter1() const { return parameters_[0]; }
     double parameter2() const { return parameters_[1]; }
     double parameter3() const { return parameters_[2]; }
@@ -64,10 +93,32 @@ public:
     ResultStatus status() const { return status_; }
 
 protected:
-    Distribution(int parameterCount, bool continuous, double parameter1, double parameter2 = 0.0)
-        : parameters_{parameter1, parameter2, 0.0, 0.0}, continuous_(continuous), parameterCount_(parameterCount)
-    {
-    }
+    // The first `wholeParameterCount` parameters are whole numbers: stored and
+    // taken as their floors.
+    Distribution(int parameterCount, bool continuous, double parameter1, double parameter2 = 0.0,
+                 int wholeParameterCount = 0);
+
+    // Whether the parameters, already rounded, describe a distribution.
+    virtual bool isValid() const = 0;
+
+    // Whether the statistic exists for some parameters; one that never does
+    // (the Cauchy moments, say) needs no valid...() part.
+    virtual bool defines(Statistic) const { return true; }
+
+    // The operations for valid parameters, each leaving its own status. The
+    // defaults: survival 1 - cdf; hazard pdf / survival, undefined for a
+    // discrete distribution; no mass recurrence.
+    virtual double validMean();
+    virtual double validStandardDeviation();
+    virtual double validCoefficientOfVariation();
+    virtual double validSkewness();
+    virtual double validKurtosis();
+    virtual double validPdf(double x) = 0;
+    virtual double validCdf(double x) = 0;
+    virtual double validSurvival(double x);
+    virtual double validHazard(double x);
+    virtual double validQuantile(double q) = 0;  // q in [0, 1]
+    virtual double validPmfStep(double k, double previous);
 
     // Status helpers: `return ok(value);` and `return fail(ResultStatus::Invalid);`.
     // A NaN has no value to show, so it is never passed off as a result: it
@@ -78,14 +129,33 @@ protected:
         status_ = ResultStatus::Ok;
         return value;
     }
-    double fail(ResultStatus status, double value = 0.0) { status_ = status; return value; }
+    double fail(ResultStatus status, double value = 0.0)
+    {
+        status_ = status;
+        return value;
+    }
     void setStatus(ResultStatus status) { status_ = status; }
+    // A value that overflowed to an infinity is reported by its status, not as a number.
+    double okUnlessInfinite(double value)
+    {
+        if (value == std::numeric_limits<double>::infinity()) return fail(ResultStatus::PlusInfinity);
+        if (value == -std::numeric_limits<double>::infinity()) return fail(ResultStatus::MinusInfinity);
+        return ok(value);
+    }
+
+    // Rounds the whole-number parameters down in place, then tests them all:
+    // what every operation does first (the graph's range where it needs to).
+    bool roundAndTestParameters();
 
     double parameters_[4] = {0.0, 0.0, 0.0, 0.0};
 
 private:
+    // The entry of a statistic: undefined, invalid or the distribution's own part.
+    double statistic(Statistic which, double (Distribution::*validPart)());
+
     bool continuous_ = true;
     int parameterCount_ = 0;
+    int wholeParameterCount_ = 0;
     ResultStatus status_ = ResultStatus::Ok;
 };
 
@@ -94,10 +164,20 @@ private:
 namespace parameter_domain {
 inline constexpr const char* lessThanB = "<b";
 inline constexpr const char* greaterThanA = ">a";
-inline constexpr const char* real = "\xCE" "R";
-inline constexpr const char* positive = "\xCE" "(0;+" "\xA5" ")";
-inline constexpr const char* positiveWhole = "\xCE" "Z+";
-inline constexpr const char* unitInterval = "\xCE" "(0;1)";
+inline constexpr const char* real =
+    "\xCE"
+    "R";
+inline constexpr const char* positive =
+    "\xCE"
+    "(0;+"
+    "\xA5"
+    ")";
+inline constexpr const char* positiveWhole =
+    "\xCE"
+    "Z+";
+inline constexpr const char* unitInterval =
+    "\xCE"
+    "(0;1)";
 }  // namespace parameter_domain
 
 // 2^52: the number that stands for an infinite quantile where one must be returned.

@@ -9,13 +9,12 @@
 
 namespace {
 
-bool isProbability(double q) { return q >= 0 && q <= 1; }
-
 // The hazard of a gamma law with the given shape at x = scale * t, from its
 // density and survival Q(shape, t). Where either has left the range of normal
 // doubles far to the right, it is 1 / (x F) with F the continued fraction of
 // Gamma(shape, t), which needs neither. +inf where the tail is 0 and the
-// hazard truly infinite.
+// hazard truly infinite. (Legendre's fraction: Abramowitz and Stegun (1964),
+// Handbook of Mathematical Functions, 6.5.31.)
 double gammaHazard(double shape, double t, double x, double density, double tail)
 {
     if (std::isnormal(density) && std::isnormal(tail)) return density / tail;
@@ -38,44 +37,22 @@ double gammaQuantile(double shape, double q)
 
 bool GammaDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
 
-double GammaDistribution::okUnlessOverflow(double value)
+double GammaDistribution::validMean() { return okUnlessInfinite(parameters_[0] * parameters_[1]); }
+
+double GammaDistribution::validStandardDeviation()
 {
-    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
+    return okUnlessInfinite(std::sqrt(parameters_[0]) * parameters_[1]);
 }
 
-double GammaDistribution::mean()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return okUnlessOverflow(parameters_[0] * parameters_[1]);
-}
+double GammaDistribution::validCoefficientOfVariation() { return okUnlessInfinite(1.0 / std::sqrt(parameters_[0])); }
 
-double GammaDistribution::standardDeviation()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return okUnlessOverflow(std::sqrt(parameters_[0]) * parameters_[1]);
-}
+double GammaDistribution::validSkewness() { return okUnlessInfinite(2.0 / std::sqrt(parameters_[0])); }
 
-double GammaDistribution::coefficientOfVariation()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return okUnlessOverflow(1.0 / std::sqrt(parameters_[0]));
-}
+double GammaDistribution::validKurtosis() { return okUnlessInfinite(6.0 / parameters_[0] + 3.0); }
 
-double GammaDistribution::skewness()
+double GammaDistribution::validPdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return okUnlessOverflow(2.0 / std::sqrt(parameters_[0]));
-}
-
-double GammaDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return okUnlessOverflow(6.0 / parameters_[0] + 3.0);
-}
-
-double GammaDistribution::pdf(double x)
-{
-    if (!isValid() || std::isnan(x)) return fail(ResultStatus::Invalid);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid);
     const double shape = parameters_[0], scale = parameters_[1];
     // Below the support the density is 0, as the distribution function says.
     if (x < 0) return ok(0.0);
@@ -83,7 +60,7 @@ double GammaDistribution::pdf(double x)
     if (t == 0) {
         // The pole of a shape below 1 is an infinite density, not a number.
         if (shape < 1) return fail(ResultStatus::PlusInfinity);
-        return okUnlessOverflow(shape == 1 ? 1.0 / scale : 0.0);
+        return okUnlessInfinite(shape == 1 ? 1.0 / scale : 0.0);
     }
     if (std::isinf(t)) return ok(0.0);
 
@@ -94,45 +71,43 @@ double GammaDistribution::pdf(double x)
         const double density = (decay * power) / norm;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessOverflow(std::exp(logGammaFactor(shape, t) - std::log(t) - std::log(scale)));
+    return okUnlessInfinite(std::exp(logGammaFactor(shape, t) - std::log(t) - std::log(scale)));
 }
 
-double GammaDistribution::cdf(double x)
+double GammaDistribution::validCdf(double x)
 {
-    if (!isValid() || std::isnan(x)) return fail(ResultStatus::Invalid);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid);
     return ok(incompleteGamma(parameters_[0], x / parameters_[1]));
 }
 
-double GammaDistribution::survival(double x)
+double GammaDistribution::validSurvival(double x)
 {
-    if (!isValid() || std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
     const double t = x / parameters_[1];
     if (std::isinf(t)) return ok(t > 0 ? 0.0 : 1.0);
     return ok(complementaryIncompleteGamma(parameters_[0], t));
 }
 
-double GammaDistribution::hazard(double x)
+double GammaDistribution::validHazard(double x)
 {
     const double density = pdf(x);
     if (status() != ResultStatus::Ok) return 0.0;
     const double shape = parameters_[0], scale = parameters_[1];
     const double t = x / scale;
     if (t == std::numeric_limits<double>::infinity()) return ok(1 / scale);  // the limit far right
-    return okUnlessOverflow(gammaHazard(shape, t, x, density, survival(x)));
+    return okUnlessInfinite(gammaHazard(shape, t, x, density, survival(x)));
 }
 
-double GammaDistribution::quantile(double q)
+double GammaDistribution::validQuantile(double q)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    if (!isProbability(q)) return fail(ResultStatus::Invalid);
     if (q == 0) return ok(0.0);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    return okUnlessOverflow(gammaQuantile(parameters_[0], q) * parameters_[1]);
+    return okUnlessInfinite(gammaQuantile(parameters_[0], q) * parameters_[1]);
 }
 
 double GammaDistribution::graphLow()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
+    if (!roundAndTestParameters()) return fail(ResultStatus::Invalid);
     // A shape below 1 has a pole at 0: start where the curve is drawable.
     if (parameters_[0] < 1) return quantile(0.05);
     return ok(0.0);
@@ -145,51 +120,26 @@ const char* GammaDistribution::parameterDomain2() const { return parameter_domai
 
 // ---------------------------------------------------------------- chi-square
 
-bool ChiSquareDistribution::floorAndTest()
-{
-    parameters_[0] = std::floor(parameters_[0]);
-    return parameters_[0] > 0;
-}
+bool ChiSquareDistribution::isValid() const { return parameters_[0] > 0; }
 
-double ChiSquareDistribution::okUnlessOverflow(double value)
-{
-    return std::isinf(value) ? fail(ResultStatus::PlusInfinity) : ok(value);
-}
+double ChiSquareDistribution::validMean() { return okUnlessInfinite(parameters_[0]); }
 
-double ChiSquareDistribution::mean()
-{
-    if (!floorAndTest()) return fail(ResultStatus::Invalid);
-    return okUnlessOverflow(parameters_[0]);
-}
+double ChiSquareDistribution::validStandardDeviation() { return okUnlessInfinite(std::sqrt(parameters_[0] * 2.0)); }
 
-double ChiSquareDistribution::standardDeviation()
-{
-    if (!floorAndTest()) return fail(ResultStatus::Invalid);
-    return okUnlessOverflow(std::sqrt(parameters_[0] * 2.0));
-}
+double ChiSquareDistribution::validCoefficientOfVariation() { return ok(std::sqrt(2.0 / parameters_[0])); }
 
-double ChiSquareDistribution::coefficientOfVariation()
-{
-    if (!floorAndTest()) return fail(ResultStatus::Invalid);
-    return ok(std::sqrt(2.0 / parameters_[0]));
-}
-
-double ChiSquareDistribution::skewness()
+double ChiSquareDistribution::validSkewness()
 {
     // Twice the coefficient of variation, with the status that call leaves.
     const double variation = coefficientOfVariation();
     return variation + variation;
 }
 
-double ChiSquareDistribution::kurtosis()
-{
-    if (!floorAndTest()) return fail(ResultStatus::Invalid);
-    return ok(12.0 / parameters_[0] + 3.0);
-}
+double ChiSquareDistribution::validKurtosis() { return ok(12.0 / parameters_[0] + 3.0); }
 
-double ChiSquareDistribution::pdf(double x)
+double ChiSquareDistribution::validPdf(double x)
 {
-    if (!floorAndTest() || std::isnan(x)) return fail(ResultStatus::Invalid);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0];
     if (x < 0) return ok(0.0);
     if (x == 0) return n < 3 ? fail(ResultStatus::SingularPoint) : ok(0.0);
@@ -203,38 +153,36 @@ double ChiSquareDistribution::pdf(double x)
         const double density = (power * decay) / norm;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessOverflow(std::exp(logGammaFactor(half, x * 0.5) - std::log(x)));
+    return okUnlessInfinite(std::exp(logGammaFactor(half, x * 0.5) - std::log(x)));
 }
 
-double ChiSquareDistribution::cdf(double x)
+double ChiSquareDistribution::validCdf(double x)
 {
-    if (!floorAndTest() || std::isnan(x)) return fail(ResultStatus::Invalid);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid);
     return ok(incompleteGamma(parameters_[0] * 0.5, x * 0.5));
 }
 
-double ChiSquareDistribution::survival(double x)
+double ChiSquareDistribution::validSurvival(double x)
 {
-    if (!floorAndTest() || std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
+    if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
     if (std::isinf(x)) return ok(x > 0 ? 0.0 : 1.0);
     return ok(complementaryIncompleteGamma(parameters_[0] * 0.5, x * 0.5));
 }
 
-double ChiSquareDistribution::hazard(double x)
+double ChiSquareDistribution::validHazard(double x)
 {
     const double density = pdf(x);
     if (status() != ResultStatus::Ok) return 0.0;
     if (x == std::numeric_limits<double>::infinity()) return ok(0.5);  // the limit far right
-    return okUnlessOverflow(gammaHazard(parameters_[0] * 0.5, x * 0.5, x, density, survival(x)));
+    return okUnlessInfinite(gammaHazard(parameters_[0] * 0.5, x * 0.5, x, density, survival(x)));
 }
 
-double ChiSquareDistribution::quantile(double q)
+double ChiSquareDistribution::validQuantile(double q)
 {
-    if (!floorAndTest()) return fail(ResultStatus::Invalid);
-    if (!isProbability(q)) return fail(ResultStatus::Invalid);
     if (q == 0) return ok(0.0);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     const double e = gammaQuantile(parameters_[0] * 0.5, q);
-    return okUnlessOverflow(e + e);
+    return okUnlessInfinite(e + e);
 }
 
 double ChiSquareDistribution::graphLow() { return ok(0.0); }

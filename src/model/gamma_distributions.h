@@ -12,16 +12,6 @@ class GammaDistribution final : public Distribution {
 public:
     GammaDistribution(double shape, double scale) : Distribution(2, true, std::fabs(shape), std::fabs(scale)) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     double graphLow() override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
@@ -29,31 +19,38 @@ public:
     const char* parameterDomain2() const override;
 
 private:
-    bool isValid() const;
-    double okUnlessOverflow(double value);
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };
 
-// Chi-square with n degrees of freedom. Every operation but graphLow first
-// rounds n down in place; n < 1 is then invalid.
+// Chi-square with n degrees of freedom, a whole number n > 0.
 class ChiSquareDistribution final : public Distribution {
 public:
-    explicit ChiSquareDistribution(double degrees) : Distribution(1, true, std::floor(degrees)) {}
+    explicit ChiSquareDistribution(double degrees) : Distribution(1, true, degrees, 0.0, 1) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     double graphLow() override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
 
 private:
-    bool floorAndTest();
-    double okUnlessOverflow(double value);
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };

@@ -2,48 +2,75 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
+#include "model/location_scale.h"
 #include "numeric/normal_integral.h"
 
 namespace {
 
-constexpr double sqrtTwo = 1.4142135623730951;
-constexpr double twoPi = 6.283185307179586;
+constexpr double sqrtTwo = std::numbers::sqrt2;
+constexpr double sqrtTwoPi = 2.5066282746310002;
+constexpr double logSqrtTwoPi = 0.91893853320467274;
 
-constexpr double erfcReach = 10;  // complementaryErrorFunction is 0 from here on
+// From here on the upper tail comes from Mills' ratio, which is exact there.
+constexpr double millsRatioReach = 5;
 
-// Phi(z) through the error function.
-double standardNormalCdf(double z) { return (errorFunction(z / sqrtTwo) + 1) * 0.5; }
+// Beyond this exponent exp overflows for any scale factor of the double range.
+constexpr double exponentReach = 1500;
 
-double standardNormalDensity(double z) { return std::exp(-z * z / 2) / std::sqrt(twoPi); }
-
-// 1 - Phi(z) for z > 0 from the complement of erf, and beyond its reach from
-// Mills' ratio: relative error below 2e-8 down to the smallest normal double.
+// 1 - Phi(z): from erfc of the positive argument, and from z = 5 on as
+// phi(z) times Mills' ratio, which reaches the smallest normal doubles
+// (Phi(-37) = 5.7e-300) with the digits of exp(-z^2/2).
 double standardNormalUpperTail(double z)
 {
-    const double t = z / sqrtTwo;
-    if (t < erfcReach) return complementaryErrorFunction(t) * 0.5;
-    return std::exp(-z * z / 2) * (millsRatio(z) / std::sqrt(twoPi));
+    if (std::isinf(z)) return z > 0 ? 0.0 : 1.0;
+    if (z < 0) return 1 - standardNormalUpperTail(-z);
+    if (z < millsRatioReach) return complementaryErrorFunction(z / sqrtTwo) * 0.5;
+    return std::exp(-z * z / 2) * (millsRatio(z) / sqrtTwoPi);
 }
 
-// phi(z) / (1 - Phi(z)); past the reach of erfc the density and the tail both
-// vanish, but their ratio, the reciprocal of Mills' ratio, does not.
+// Phi(z), the lower tail taken as the upper tail of -z so that it never cancels.
+double standardNormalCdf(double z) { return standardNormalUpperTail(-z); }
+
+// exp(-z^2/2) / (sqrt(2 pi) s1 s2), in logarithms where a factor has left the
+// range of normal doubles (so that, say, a tiny scale does not turn a far tail
+// into 0 / 0 or lose its digits to a subnormal).
+double gaussianDensity(double z, double s1, double s2 = 1.0)
+{
+    const double e = std::exp(-z * z / 2), s = s1 * s2 * sqrtTwoPi;
+    if (std::isnormal(e) && std::isnormal(s)) return e / s;
+    return std::exp(-z * z / 2 - std::log(s1) - std::log(s2) - logSqrtTwoPi);
+}
+
+// phi(z) / (1 - Phi(z)); from z = 5 on the reciprocal of Mills' ratio, where
+// the density and the tail both vanish but their ratio does not.
 double standardNormalHazard(double z)
 {
-    if (z / sqrtTwo < erfcReach) {
-        const double tail = z > 0 ? standardNormalUpperTail(z) : 1 - standardNormalCdf(z);
-        return standardNormalDensity(z) / tail;
-    }
-    return 1 / millsRatio(z);
+    if (z >= millsRatioReach) return 1 / millsRatio(z);
+    return gaussianDensity(z, 1.0) / standardNormalUpperTail(z);
 }
 
 // log(x / mu), also where the quotient itself would overflow or underflow.
-double logRatio(double x, double mu)
+double logOfQuotient(double x, double mu)
 {
     const double ratio = x / mu;
-    if (ratio >= std::numeric_limits<double>::min() && ratio <= std::numeric_limits<double>::max())
-        return std::log(ratio);
+    if (std::isnormal(ratio) && std::isfinite(ratio)) return std::log(ratio);
     return std::log(x) - std::log(mu);
+}
+
+// scale * exp(exponent + tail) for scale > 0 and a tail below an ulp of the
+// exponent (the rounding error of forming it), without overflowing or
+// underflowing midway: exp(700) is taken out while the exponent is large.
+double scaledExp(double scale, double exponent, double tail = 0.0)
+{
+    if (std::isnan(exponent)) return exponent;
+    if (exponent > exponentReach) return std::numeric_limits<double>::infinity();
+    if (exponent < -exponentReach) return 0.0;
+    double value = scale;
+    for (; exponent > 700; exponent -= 700) value *= std::exp(700.0);
+    for (; exponent < -700; exponent += 700) value *= std::exp(-700.0);
+    return value * (std::exp(exponent) * (1 + tail));
 }
 
 }  // namespace
@@ -52,79 +79,47 @@ double logRatio(double x, double mu)
 
 bool NormalDistribution::isValid() const { return parameters_[1] > 0; }
 
-double NormalDistribution::mean()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(parameters_[0]);
-}
+double NormalDistribution::validMean() { return ok(parameters_[0]); }
 
-double NormalDistribution::standardDeviation()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(parameters_[1]);
-}
+double NormalDistribution::validStandardDeviation() { return ok(parameters_[1]); }
 
-double NormalDistribution::coefficientOfVariation()
+double NormalDistribution::validCoefficientOfVariation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     if (parameters_[0] == 0.0) return fail(ResultStatus::DivisionByZero);
-    return ok(parameters_[1] / parameters_[0]);
+    return okUnlessInfinite(parameters_[1] / parameters_[0]);
 }
 
-double NormalDistribution::skewness()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(0.0);
-}
+double NormalDistribution::validSkewness() { return ok(0.0); }
 
-double NormalDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    return ok(3.0);
-}
+double NormalDistribution::validKurtosis() { return ok(3.0); }
 
-double NormalDistribution::pdf(double x)
+double NormalDistribution::validPdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
-    const double density = std::exp(-(x - mu) * (x - mu) / ((2 * sigma) * sigma)) / (std::sqrt(twoPi) * sigma);
-    if (std::isfinite(density)) return ok(density);
-    // A tiny sigma squares to 0 (0 / 0 at the mean); the standardised form keeps it.
-    const double z = (x - mu) / sigma;
-    return ok(std::exp(-z * z / 2) / (std::sqrt(twoPi) * sigma));
+    return okUnlessInfinite(gaussianDensity(standardScore(x, mu, sigma), sigma));
 }
 
-double NormalDistribution::cdf(double x)
+double NormalDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(standardNormalCdf((x - mu) / sigma));
+    return ok(standardNormalCdf(standardScore(x, parameters_[0], parameters_[1])));
 }
 
-double NormalDistribution::survival(double x)
+double NormalDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
-    const double z = (x - parameters_[0]) / parameters_[1];
-    if (z <= 0) return 1 - cdf(x);
-    return ok(standardNormalUpperTail(z));
+    return ok(standardNormalUpperTail(standardScore(x, parameters_[0], parameters_[1])));
 }
 
-double NormalDistribution::hazard(double x)
+double NormalDistribution::validHazard(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double sigma = parameters_[1];
-    const double hazard = standardNormalHazard((x - parameters_[0]) / sigma) / sigma;
-    if (hazard == std::numeric_limits<double>::infinity()) return fail(ResultStatus::PlusInfinity);
-    return ok(hazard);
+    return okUnlessInfinite(standardNormalHazard(standardScore(x, parameters_[0], sigma)) / sigma);
 }
 
-double NormalDistribution::quantile(double q)
+double NormalDistribution::validQuantile(double q)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    if (q < 0 || q > 1) return fail(ResultStatus::Invalid);
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    return ok(inverseNormal(q) * parameters_[1] + parameters_[0]);
+    return okUnlessInfinite(inverseNormal(q) * parameters_[1] + parameters_[0]);
 }
 
 const char* NormalDistribution::parameterSymbol1() const { return "m"; }
@@ -136,88 +131,87 @@ const char* NormalDistribution::parameterDomain2() const { return parameter_doma
 
 bool LognormalDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
 
-double LognormalDistribution::mean()
+// The statistics in s = sigma^2, carried with the rounding error of the
+// square from fma (Dekker (1971), "A floating-point technique for extending
+// the available precision"), so that exp(s / 2) keeps its digits at large shapes.
+double LognormalDistribution::validMean()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(std::exp((0.5 * sigma) * sigma) * mu);
+    const double s = sigma * sigma, error = std::fma(sigma, sigma, -s);
+    return okUnlessInfinite(scaledExp(mu, s / 2, error / 2));
 }
 
-double LognormalDistribution::standardDeviation()
+double LognormalDistribution::validStandardDeviation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
+    // mu exp(s / 2) sqrt(exp(s) - 1), and for s > 1 mu exp(s) sqrt(1 - exp(-s)).
     const double mu = parameters_[0], sigma = parameters_[1];
-    const double w = std::exp(sigma * sigma);
-    return ok(std::sqrt(((mu * mu) * w) * (w - 1)));
+    const double s = sigma * sigma, error = std::fma(sigma, sigma, -s);
+    if (s <= 1) return ok(mu * (std::exp(s / 2) * std::sqrt(std::expm1(s))));
+    return okUnlessInfinite(scaledExp(mu, s, error) * std::sqrt(-std::expm1(-s)));
 }
 
-double LognormalDistribution::coefficientOfVariation()
+double LognormalDistribution::validCoefficientOfVariation()
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
+    const double sigma = parameters_[1];
+    const double s = sigma * sigma;
+    if (s <= 1) return ok(std::sqrt(std::expm1(s)));
+    return okUnlessInfinite(scaledExp(std::sqrt(-std::expm1(-s)), s / 2, std::fma(sigma, sigma, -s) / 2));
+}
+
+double LognormalDistribution::validSkewness()
+{
+    // (w + 2) sqrt(w - 1) with w = exp(s); for s > 1 as exp(3s/2) (1 + 2/w) sqrt(1 - 1/w).
+    const double sigma = parameters_[1];
+    const double s = sigma * sigma;
+    if (s <= 1) return ok((std::exp(s) + 2) * std::sqrt(std::expm1(s)));
+    const double shrink = (1 + 2 * std::exp(-s)) * std::sqrt(-std::expm1(-s));
+    return okUnlessInfinite(scaledExp(shrink, 1.5 * s, 1.5 * std::fma(sigma, sigma, -s)));
+}
+
+double LognormalDistribution::validKurtosis()
+{
+    // w^4 + 2 w^3 + 3 w^2 - 3 with w = exp(s): overflows only with w^4.
     const double sigma = parameters_[1];
     const double w = std::exp(sigma * sigma);
-    return ok(std::sqrt(w - 1));
+    return okUnlessInfinite(((w * w) * w) * w + ((2 * w) * w) * w + (3 * w) * w - 3);
 }
 
-double LognormalDistribution::skewness()
+double LognormalDistribution::validPdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    const double sigma = parameters_[1];
-    const double w = std::exp(sigma * sigma);
-    return ok(std::sqrt(w - 1) * (w + 2));
-}
-
-double LognormalDistribution::kurtosis()
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    const double sigma = parameters_[1];
-    const double w = std::exp(sigma * sigma);
-    return ok(((w * w) * w) * w + ((2 * w) * w) * w + (3 * w) * w - 3);
-}
-
-double LognormalDistribution::pdf(double x)
-{
-    if (!isValid()) return fail(ResultStatus::Invalid);
     // No mass at or below 0: the support starts there.
     if (x <= 0) return ok(0.0);
+    if (std::isinf(x)) return ok(0.0);
     const double mu = parameters_[0], sigma = parameters_[1];
-    const double t = std::log(x / mu) / sigma;
-    return ok(std::exp((-t) * t / 2) / (std::sqrt(twoPi) * (x * sigma)));
+    return okUnlessInfinite(gaussianDensity(logOfQuotient(x, mu) / sigma, x, sigma));
 }
 
-double LognormalDistribution::cdf(double x)
+double LognormalDistribution::validCdf(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     if (x <= 0) return ok(0.0);
-    const double mu = parameters_[0], sigma = parameters_[1];
-    return ok(standardNormalCdf(std::log(x / mu) / sigma));
+    return ok(standardNormalCdf(logOfQuotient(x, parameters_[0]) / parameters_[1]));
 }
 
-double LognormalDistribution::survival(double x)
+double LognormalDistribution::validSurvival(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid, 1.0);
     if (x <= 0) return ok(1.0);
-    const double t = logRatio(x, parameters_[0]) / parameters_[1];
-    if (t <= 0) return 1 - cdf(x);
-    return ok(standardNormalUpperTail(t));
+    return ok(standardNormalUpperTail(logOfQuotient(x, parameters_[0]) / parameters_[1]));
 }
 
-double LognormalDistribution::hazard(double x)
+double LognormalDistribution::validHazard(double x)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
     // Nothing below the support, and the hazard dies away like log(x)/x.
     if (x <= 0 || x == std::numeric_limits<double>::infinity()) return ok(0.0);
     const double sigma = parameters_[1];
-    return ok(standardNormalHazard(logRatio(x, parameters_[0]) / sigma) / x / sigma);
+    return okUnlessInfinite(standardNormalHazard(logOfQuotient(x, parameters_[0]) / sigma) / x / sigma);
 }
 
-double LognormalDistribution::quantile(double q)
+double LognormalDistribution::validQuantile(double q)
 {
-    if (!isValid()) return fail(ResultStatus::Invalid);
-    if (q < 0 || q > 1) return fail(ResultStatus::Invalid);
     if (q == 0.0) return ok(0.0);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    return ok(std::exp(inverseNormal(q) * parameters_[1]) * parameters_[0]);
+    const double z = inverseNormal(q), sigma = parameters_[1];
+    const double exponent = z * sigma;
+    return okUnlessInfinite(scaledExp(parameters_[0], exponent, std::fma(z, sigma, -exponent)));
 }
 
 double LognormalDistribution::graphLow() { return ok(0.0); }

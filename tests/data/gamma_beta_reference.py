@@ -203,18 +203,18 @@ def distribution_cases():
 
     for n in [1, 2, 3, 10, 400, 2000, 1000000]:
         n = mp.mpf(n)
-        emit("chiSquare", n, 0, "mean", 0, n)
-        emit("chiSquare", n, 0, "standardDeviation", 0, mp.sqrt(2 * n))
-        emit("chiSquare", n, 0, "coefficientOfVariation", 0, mp.sqrt(2 / n))
-        emit("chiSquare", n, 0, "skewness", 0, 2 * mp.sqrt(2 / n))
-        emit("chiSquare", n, 0, "kurtosis", 0, 12 / n + 3)
+        emit("chi_square", n, 0, "mean", 0, n)
+        emit("chi_square", n, 0, "standardDeviation", 0, mp.sqrt(2 * n))
+        emit("chi_square", n, 0, "coefficientOfVariation", 0, mp.sqrt(2 / n))
+        emit("chi_square", n, 0, "skewness", 0, 2 * mp.sqrt(2 / n))
+        emit("chi_square", n, 0, "kurtosis", 0, 12 / n + 3)
         for f in ["0.01", "0.5", "1", "1.1", "3"]:
             x = mp.mpf(float(n * mp.mpf(f)))
             dens = mp.exp((n / 2 - 1) * mp.log(x) - x / 2 - mp.loggamma(n / 2) - n / 2 * mp.log(2))
-            emit("chiSquare", n, 0, "pdf", x, dens)
-            emit("chiSquare", n, 0, "cdf", x, P(n / 2, x / 2))
+            emit("chi_square", n, 0, "pdf", x, dens)
+            emit("chi_square", n, 0, "cdf", x, P(n / 2, x / 2))
         for q in probabilities:
-            emit("chiSquare", n, 0, "quantile", q, 2 * inverse_q(n / 2, 1 - q))
+            emit("chi_square", n, 0, "quantile", q, 2 * inverse_q(n / 2, 1 - q))
 
     for a, b in [("0.5", "0.5"), ("2", "3"), ("0.2", "8"), ("30", "40"), ("700", "600"), ("1", "1")]:
         a, b = D(a), D(b)

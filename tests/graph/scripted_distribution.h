@@ -31,26 +31,30 @@ public:
     std::atomic<int> functionCalls{0};  // pdf, cdf, survival, hazard
     std::atomic<int> stepCalls{0};
 
-    double mean() override { return ok(0.0); }
-    double standardDeviation() override { return ok(0.0); }
-    double coefficientOfVariation() override { return ok(0.0); }
-    double skewness() override { return ok(0.0); }
-    double kurtosis() override { return ok(0.0); }
-    double pdf(double x) override { return count(density(x)); }
-    double cdf(double x) override { return count(distributionFunction(x)); }
-    double hazard(double x) override { return count(hazardFunction(x)); }
-    double quantile(double) override { return fail(ResultStatus::Invalid); }
-    double pmfStep(double k, double previous) override
+    // The range and results are given as they are, NaN included, so that the
+    // plot can be tried on what a faulty distribution might return.
+    double graphLow() override { return given(ResultStatus::Ok, low_); }
+    double graphHigh() override
+    {
+        return rangeStatus == ResultStatus::Ok ? given(ResultStatus::Ok, high_) : fail(rangeStatus);
+    }
+
+private:
+    bool isValid() const override { return true; }
+    double validMean() override { return ok(0.0); }
+    double validStandardDeviation() override { return ok(0.0); }
+    double validCoefficientOfVariation() override { return ok(0.0); }
+    double validSkewness() override { return ok(0.0); }
+    double validKurtosis() override { return ok(0.0); }
+    double validPdf(double x) override { return count(density(x)); }
+    double validCdf(double x) override { return count(distributionFunction(x)); }
+    double validHazard(double x) override { return count(hazardFunction(x)); }
+    double validQuantile(double) override { return fail(ResultStatus::Invalid); }
+    double validPmfStep(double k, double previous) override
     {
         ++stepCalls;
         return report(massStep(std::floor(k), previous));
     }
-    // The range and results are given as they are, NaN included, so that the
-    // plot can be tried on what a faulty distribution might return.
-    double graphLow() override { return given(ResultStatus::Ok, low_); }
-    double graphHigh() override { return rangeStatus == ResultStatus::Ok ? given(ResultStatus::Ok, high_) : fail(rangeStatus); }
-
-private:
     double count(Result result)
     {
         ++functionCalls;

@@ -7,23 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "model/beta_distributions.h"
+#include "make_distribution.h"
 #include "model/distribution.h"
-#include "model/gamma_distributions.h"
 
-// The five distributions of the gamma and beta families by the names the
-// reference file uses, and their operations by name, so that tables of cases
-// can name what they call.
-
-inline std::unique_ptr<Distribution> makeFamilyMember(const std::string& name, double p1, double p2)
-{
-    if (name == "gamma") return std::make_unique<GammaDistribution>(p1, p2);
-    if (name == "chiSquare") return std::make_unique<ChiSquareDistribution>(p1);
-    if (name == "beta") return std::make_unique<BetaDistribution>(p1, p2);
-    if (name == "student") return std::make_unique<StudentDistribution>(p1);
-    if (name == "f") return std::make_unique<FDistribution>(p1, p2);
-    return nullptr;
-}
+// The operations of a distribution by name, so that tables of cases can name
+// what they call.
 
 enum class Operation {
     Mean,
@@ -41,26 +29,39 @@ enum class Operation {
 };
 
 inline constexpr Operation allOperations[] = {
-    Operation::Mean, Operation::StandardDeviation, Operation::CoefficientOfVariation, Operation::Skewness,
-    Operation::Kurtosis, Operation::Pdf, Operation::Cdf, Operation::Survival,
-    Operation::Hazard, Operation::Quantile, Operation::GraphLow, Operation::GraphHigh,
+    Operation::Mean,     Operation::StandardDeviation, Operation::CoefficientOfVariation,
+    Operation::Skewness, Operation::Kurtosis,          Operation::Pdf,
+    Operation::Cdf,      Operation::Survival,          Operation::Hazard,
+    Operation::Quantile, Operation::GraphLow,          Operation::GraphHigh,
 };
 
 inline const char* operationName(Operation operation)
 {
     switch (operation) {
-        case Operation::Mean: return "mean";
-        case Operation::StandardDeviation: return "standardDeviation";
-        case Operation::CoefficientOfVariation: return "coefficientOfVariation";
-        case Operation::Skewness: return "skewness";
-        case Operation::Kurtosis: return "kurtosis";
-        case Operation::Pdf: return "pdf";
-        case Operation::Cdf: return "cdf";
-        case Operation::Survival: return "survival";
-        case Operation::Hazard: return "hazard";
-        case Operation::Quantile: return "quantile";
-        case Operation::GraphLow: return "graphLow";
-        case Operation::GraphHigh: return "graphHigh";
+        case Operation::Mean:
+            return "mean";
+        case Operation::StandardDeviation:
+            return "standardDeviation";
+        case Operation::CoefficientOfVariation:
+            return "coefficientOfVariation";
+        case Operation::Skewness:
+            return "skewness";
+        case Operation::Kurtosis:
+            return "kurtosis";
+        case Operation::Pdf:
+            return "pdf";
+        case Operation::Cdf:
+            return "cdf";
+        case Operation::Survival:
+            return "survival";
+        case Operation::Hazard:
+            return "hazard";
+        case Operation::Quantile:
+            return "quantile";
+        case Operation::GraphLow:
+            return "graphLow";
+        case Operation::GraphHigh:
+            return "graphHigh";
     }
     return "";
 }
@@ -76,21 +77,41 @@ inline Operation operationNamed(const std::string& name)
 inline double callOperation(Distribution& d, Operation operation, double argument)
 {
     switch (operation) {
-        case Operation::Mean: return d.mean();
-        case Operation::StandardDeviation: return d.standardDeviation();
-        case Operation::CoefficientOfVariation: return d.coefficientOfVariation();
-        case Operation::Skewness: return d.skewness();
-        case Operation::Kurtosis: return d.kurtosis();
-        case Operation::Pdf: return d.pdf(argument);
-        case Operation::Cdf: return d.cdf(argument);
-        case Operation::Survival: return d.survival(argument);
-        case Operation::Hazard: return d.hazard(argument);
-        case Operation::Quantile: return d.quantile(argument);
-        case Operation::GraphLow: return d.graphLow();
-        case Operation::GraphHigh: return d.graphHigh();
+        case Operation::Mean:
+            return d.mean();
+        case Operation::StandardDeviation:
+            return d.standardDeviation();
+        case Operation::CoefficientOfVariation:
+            return d.coefficientOfVariation();
+        case Operation::Skewness:
+            return d.skewness();
+        case Operation::Kurtosis:
+            return d.kurtosis();
+        case Operation::Pdf:
+            return d.pdf(argument);
+        case Operation::Cdf:
+            return d.cdf(argument);
+        case Operation::Survival:
+            return d.survival(argument);
+        case Operation::Hazard:
+            return d.hazard(argument);
+        case Operation::Quantile:
+            return d.quantile(argument);
+        case Operation::GraphLow:
+            return d.graphLow();
+        case Operation::GraphHigh:
+            return d.graphHigh();
     }
     return 0;
 }
+
+// The statuses and the any-value marker the tables of cases use.
+inline constexpr double any = NAN;
+inline constexpr auto Ok = ResultStatus::Ok;
+inline constexpr auto Invalid = ResultStatus::Invalid;
+inline constexpr auto PlusInfinity = ResultStatus::PlusInfinity;
+inline constexpr auto MinusInfinity = ResultStatus::MinusInfinity;
+inline constexpr auto SingularPoint = ResultStatus::SingularPoint;
 
 // One expected outcome of an operation: its value (NAN: any value) and status.
 struct FamilyCase {

@@ -23,8 +23,10 @@ double allowedError(Operation operation)
     switch (operation) {
         case Operation::Pdf:
         case Operation::Cdf:
-        case Operation::Quantile: return 2e-10;
-        default: return 1e-14;
+        case Operation::Quantile:
+            return 2e-10;
+        default:
+            return 1e-14;
     }
 }
 
@@ -40,7 +42,7 @@ TEST(GammaBetaFamilies, MatchHighPrecisionValues)
         const double argument = referenceNumber(line[4]), expected = referenceNumber(line[5]);
         if (expected != 0 && std::fabs(expected) < 1e-300) continue;
 
-        auto d = makeFamilyMember(name, p1, p2);
+        auto d = makeDistribution(name, p1, p2);
         ASSERT_NE(d, nullptr) << name;
         const double value = callOperation(*d, operation, argument);
         const std::string label = name + " " + line[1] + " " + line[2] + " " + line[3] + "(" + line[4] + ")";
@@ -59,16 +61,16 @@ struct FamilyMember {
 };
 
 constexpr FamilyMember roundTripMembers[] = {
-    {"gamma", 0.3, 1},   {"gamma", 1, 2},    {"gamma", 4.5, 0.1},    {"gamma", 300, 1},
-    {"chiSquare", 1, 0}, {"chiSquare", 7, 0}, {"chiSquare", 5000, 0}, {"beta", 0.5, 0.5},
-    {"beta", 2, 9},      {"beta", 40, 3},    {"student", 1, 0},      {"student", 4, 0},
-    {"student", 300, 0}, {"f", 1, 1},        {"f", 4, 12},           {"f", 60, 7},
+    {"gamma", 0.3, 1},    {"gamma", 1, 2},         {"gamma", 4.5, 0.1}, {"gamma", 300, 1}, {"chi_square", 1, 0},
+    {"chi_square", 7, 0}, {"chi_square", 5000, 0}, {"beta", 0.5, 0.5},  {"beta", 2, 9},    {"beta", 40, 3},
+    {"student", 1, 0},    {"student", 4, 0},       {"student", 300, 0}, {"f", 1, 1},       {"f", 4, 12},
+    {"f", 60, 7},
 };
 
 TEST(GammaBetaFamilies, QuantileInvertsTheDistributionFunction)
 {
     for (const auto& member : roundTripMembers) {
-        auto d = makeFamilyMember(member.name, member.p1, member.p2);
+        auto d = makeDistribution(member.name, member.p1, member.p2);
         const double low = d->quantile(1e-6), high = d->quantile(1 - 1e-6);
         ASSERT_EQ(d->status(), ResultStatus::Ok) << member.name;
         for (int i = 1; i < 20; ++i) {
@@ -94,12 +96,12 @@ TEST(GammaBetaFamilies, DensityIsTheSlopeWhereItsDirectFactorsOverflow)
         double x;
     };
     const Case cases[] = {
-        {{"gamma", 150, 1}, 150},     {{"gamma", 200, 1}, 190},      {{"gamma", 3, 1}, 760},
-        {{"chiSquare", 400, 0}, 400}, {{"chiSquare", 2000, 0}, 2050}, {{"f", 400, 300}, 1},
-        {{"f", 1000000, 50}, 1.2},   {{"beta", 700, 600}, 0.53},    {{"student", 1000000, 0}, 1.5},
+        {{"gamma", 150, 1}, 150},      {{"gamma", 200, 1}, 190},        {{"gamma", 3, 1}, 760},
+        {{"chi_square", 400, 0}, 400}, {{"chi_square", 2000, 0}, 2050}, {{"f", 400, 300}, 1},
+        {{"f", 1000000, 50}, 1.2},     {{"beta", 700, 600}, 0.53},      {{"student", 1000000, 0}, 1.5},
     };
     for (const auto& c : cases) {
-        auto d = makeFamilyMember(c.member.name, c.member.p1, c.member.p2);
+        auto d = makeDistribution(c.member.name, c.member.p1, c.member.p2);
         const double density = d->pdf(c.x);
         ASSERT_EQ(d->status(), ResultStatus::Ok) << c.member.name;
         const double h = 1e-4 * c.x;
@@ -118,7 +120,7 @@ TEST(GammaBetaFamilies, ShowNoNonFiniteNumberAnywhere)
     const auto logUniform = [&](double lowExponent, double highExponent) {
         return std::pow(10, lowExponent + (highExponent - lowExponent) * unit(random));
     };
-    const char* names[] = {"gamma", "chiSquare", "beta", "student", "f"};
+    const char* names[] = {"gamma", "chi_square", "beta", "student", "f"};
     for (int i = 0; i < 4000; ++i) {
         const char* name = names[i % 5];
         const bool degrees = name[0] == 'c' || name[0] == 's' || name[0] == 'f';
@@ -127,10 +129,10 @@ TEST(GammaBetaFamilies, ShowNoNonFiniteNumberAnywhere)
         if (i % 13 == 0) p1 = -p1;
         if (i % 17 == 0) p2 = 0;
         const double arguments[] = {
-            0, -logUniform(-300, 3), logUniform(-300, 0), unit(random), logUniform(0, 8), 1,
-            1 - logUniform(-16, -1), logUniform(-300, -1), 1e300,
+            0, -logUniform(-300, 3),    logUniform(-300, 0),  unit(random), logUniform(0, 8),
+            1, 1 - logUniform(-16, -1), logUniform(-300, -1), 1e300,
         };
-        auto d = makeFamilyMember(name, p1, p2);
+        auto d = makeDistribution(name, p1, p2);
         for (Operation operation : allOperations) {
             for (double argument : arguments) {
                 const double value = callOperation(*d, operation, argument);
@@ -139,8 +141,7 @@ TEST(GammaBetaFamilies, ShowNoNonFiniteNumberAnywhere)
                 ASSERT_LE(static_cast<int>(status), 6);
                 if (status == ResultStatus::Ok || status == ResultStatus::SingularPoint) {
                     ASSERT_TRUE(std::isfinite(value)) << name << "(" << p1 << ", " << p2 << ") "
-                                                      << operationName(operation) << "(" << argument << ") = "
-                                                      << value;
+                                                      << operationName(operation) << "(" << argument << ") = " << value;
                 }
                 if (operation < Operation::Pdf || operation > Operation::Quantile) break;
             }

@@ -9,12 +9,6 @@
 
 namespace {
 
-constexpr double any = NAN;
-constexpr auto Ok = ResultStatus::Ok;
-constexpr auto Invalid = ResultStatus::Invalid;
-constexpr auto PlusInfinity = ResultStatus::PlusInfinity;
-constexpr auto SingularPoint = ResultStatus::SingularPoint;
-
 TEST(GammaDistribution, ShapeOneIsTheExponentialWithRateOne)
 {
     GammaDistribution gamma(1, 1);

@@ -7,6 +7,7 @@
 
 #include "model/beta_distributions.h"
 #include "model/closed_form_distributions.h"
+#include "model/discrete_distributions.h"
 #include "model/gamma_distributions.h"
 #include "model/normal_distributions.h"
 
@@ -23,5 +24,9 @@ inline std::unique_ptr<Distribution> makeDistribution(const std::string& name, d
     if (name == "beta") return std::make_unique<BetaDistribution>(p1, p2);
     if (name == "student") return std::make_unique<StudentDistribution>(p1);
     if (name == "f") return std::make_unique<FDistribution>(p1, p2);
+    if (name == "poisson") return std::make_unique<PoissonDistribution>(p1);
+    if (name == "binomial") return std::make_unique<BinomialDistribution>(p1, p2);
+    if (name == "negative_binomial") return std::make_unique<NegativeBinomialDistribution>(p1, p2);
+    if (name == "geometric") return std::make_unique<GeometricDistribution>(p1);
     return nullptr;
 }
