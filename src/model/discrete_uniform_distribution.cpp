@@ -7,14 +7,6 @@ namespace {
 // The largest |a| and |b|: whole numbers and their counts stay exact in double.
 constexpr double maximumEnd = 1e15;
 
-// The domain texts "<= b" and ">= a" (Symbol typeface bytes 0xA3 and 0xB3).
-constexpr const char* atMostB =
-    "\xA3"
-    "b";
-constexpr const char* atLeastA =
-    "\xB3"
-    "a";
-
 }  // namespace
 
 bool DiscreteUniformDistribution::isValid() const
@@ -111,5 +103,5 @@ double DiscreteUniformDistribution::graphHigh()
 
 const char* DiscreteUniformDistribution::parameterSymbol1() const { return "a"; }
 const char* DiscreteUniformDistribution::parameterSymbol2() const { return "b"; }
-const char* DiscreteUniformDistribution::parameterDomain1() const { return atMostB; }
-const char* DiscreteUniformDistribution::parameterDomain2() const { return atLeastA; }
+const char* DiscreteUniformDistribution::parameterDomain1() const { return parameter_domain::atMostB; }
+const char* DiscreteUniformDistribution::parameterDomain2() const { return parameter_domain::atLeastA; }

@@ -139,7 +139,7 @@ TEST(CommandLine, RejectsWrongOptionsWithAMessageAndExitCode2)
     const std::vector<std::vector<std::string>> wrong = {
         {"--bogus"},
         {"stray"},
-        {"--distribution", "Weibull"},
+        {"--distribution", "Erlang"},
         {"--function", "median"},
         {"--p1"},
         {"--json=yes"},
@@ -156,7 +156,7 @@ TEST(CommandLine, RejectsWrongOptionsWithAMessageAndExitCode2)
         EXPECT_EQ(r.out, "") << arguments[0];
         EXPECT_NE(r.err.find("probaview-cli: "), std::string::npos) << arguments[0];
     }
-    EXPECT_NE(run({"--distribution", "Weibull"}).err.find("Double Exponential"), std::string::npos);
+    EXPECT_NE(run({"--distribution", "Erlang"}).err.find("Double Exponential"), std::string::npos);
 }
 
 TEST(CommandLine, HelpExplainsEveryOption)
@@ -281,12 +281,13 @@ TEST(CommandLine, IntervalAndCentralAddTheirKeysAndTheGraphIsWrittenByExtension)
 {
     const CliRun r = run({"--distribution", "binomial", "--interval", "3", "7", "--central", "0.5", "--full"});
     EXPECT_EQ(r.exitCode, exitSuccess);
-    for (const char* expected :
-         {"\"intervalBelow\": \"0.05468", "\"intervalInside\": \"0.890625\"", "\"intervalAbove\": \"0.05468",
-          "\"centralLow\": \"4\"", "\"centralHigh\": \"6\"", "\"intervalInside\": {\"value\": 0.890625, \"status\": \"Ok\"}"}) {
+    for (const char* expected : {"\"intervalBelow\": \"0.05468", "\"intervalInside\": \"0.890625\"",
+                                 "\"intervalAbove\": \"0.05468", "\"centralLow\": \"4\"", "\"centralHigh\": \"6\"",
+                                 "\"intervalInside\": {\"value\": 0.890625, \"status\": \"Ok\"}"}) {
         EXPECT_NE(r.out.find(expected), std::string::npos) << expected << " in " << r.out;
     }
-    EXPECT_NE(run({"--interval", "-1", "1"}).out.find("P(a \xE2\x89\xA4 X \xE2\x89\xA4 b): 0.682689\n"), std::string::npos);
+    EXPECT_NE(run({"--interval", "-1", "1"}).out.find("P(a \xE2\x89\xA4 X \xE2\x89\xA4 b): 0.682689\n"),
+              std::string::npos);
 
     // SVG and PDF are drawings of paths and text, not embedded pictures.
     const std::string folder = testing::TempDir();
