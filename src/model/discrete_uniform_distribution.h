@@ -5,7 +5,9 @@
 // Uniform on the whole numbers a, a + 1, ..., b: a <= b, both whole
 // (rounded down) and within 1e15 of 0, so that every count is exact. Every
 // function rounds its argument down to k first; pdf is the mass 1/(b - a + 1)
-// on the support and 0 off it. hazard is not defined (Invalid).
+// on the support and 0 off it. hazard is not defined (Invalid). Every value
+// is a quotient or root of exact whole numbers, within 2e-16 relative of
+// the exact one, and quantiles are exact.
 class DiscreteUniformDistribution final : public Distribution {
 public:
     DiscreteUniformDistribution(double lowest, double highest) : Distribution(2, false, lowest, highest, 2) {}
