@@ -23,6 +23,7 @@ struct CliOptions {
     bool full = false;
     bool batch = false;
     bool help = false;
+    bool version = false;
     std::optional<std::string> graphFile;    // --graph FILE.png
     std::optional<std::string> formulaFile;  // --formula FILE.png
     std::optional<std::string> reportFile;   // --report FILE.pdf
