@@ -25,6 +25,7 @@
 #include "window/formula_box.h"
 #include "window/function_selector.h"
 #include "window/graph_area.h"
+#include "window/help_fallback.h"
 #include "window/menu_table.h"
 #include "window/numeric_field.h"
 #include "window/print_command.h"
@@ -349,12 +350,42 @@ void MainWindow::runMenuCommand(int command)
     } else if (command == c::print) {
         printReportWithDialog(this, reportContent());
     } else if (command == c::helpContent) {
-        openHelp();
+        openManual();
     } else if (command == c::visitHomePage) {
-        openHomePage();
+        visitHomePage();
     } else if (command == c::about) {
-        showAbout(this);
+        showAbout(this, [this] { visitHomePage(); });
     }
+}
+
+// Where no viewer opens the manual (none installed, xdg-open missing or
+// failing), the window shows it itself instead of doing nothing.
+void MainWindow::openManual()
+{
+    const QPointer<MainWindow> self(this);
+    openHelp(
+        [self] {
+            if (self) self->showManualHere();
+        },
+        opener_);
+}
+
+void MainWindow::showManualHere()
+{
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
+void MainWindow::visitHomePage()
+{
+    const QPointer<MainWindow> self(this);
+    openHomePage(
+        [self] {
+            if (self) showAddressMessage(self, QString::fromLatin1(product::homePageAddress));
+        },
+        opener_);
 }
 
 ReportContent MainWindow::reportContent() const { return ::reportContent(*shell_, graphArea()->image()); }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
 #include <memory>
 
+#include "shell/desktop_opener.h"
 #include "shell/shell.h"
 #include "shell/shell_view.h"
 #include "window/control_table.h"
+#include "window/help_fallback.h"
 
 class QAction;
 class QComboBox;
@@ -47,6 +50,12 @@ public:
     // What the printed page shows: the shell's page with the graph area's image.
     ReportContent reportContent() const;
 
+    // How the Help menu hands the manual and the home page to the desktop
+    // (the desktop's own opener unless replaced).
+    void setDesktopOpener(DesktopOpener opener) { opener_ = std::move(opener); }
+    // The manual's own window, while it is open (a desktop without a viewer).
+    HelpWindow* helpWindow() const { return helpWindow_; }
+
     // Waits until the renderer has finished every pass asked of it and shows
     // the images it handed over.
     void settleGraph();
@@ -60,6 +69,9 @@ private:
     void buildMenuBar();
     void connectControls();
     void runMenuCommand(int command);
+    void openManual();
+    void showManualHere();
+    void visitHomePage();
     void startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions);
 
     // ShellView
@@ -73,6 +85,8 @@ private:
 
     std::map<ControlRole, QWidget*> controls_;
     std::map<int, QAction*> actions_;
+    DesktopOpener opener_ = desktopOpener();
+    QPointer<HelpWindow> helpWindow_;
     std::unique_ptr<GraphRenderer> renderer_;  // before the shell, whose services use it
     std::unique_ptr<Shell> shell_;
 };
