@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRect>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "graph/ui_font.h"
@@ -21,6 +22,7 @@ constexpr int tickHalfLength = 4;
 constexpr int xTickTop = 212;
 constexpr int xTickBottom = 218;
 constexpr int maxPenWidth = 32;
+constexpr double maxDevicePixelRatio = 8.0;  // beyond any screen; keeps a bad ratio from a huge image
 
 QColor toColor(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
@@ -35,8 +37,13 @@ QFont graphFont(QFont font)
 
 class GraphPainter {
 public:
-    GraphPainter(QImage& image, const GraphOptions& options)
+    // `image` holds the frame at `scale` device pixels per frame pixel; it
+    // is painted in device pixels (its own ratio set to 1 meanwhile).
+    GraphPainter(QImage& image, const GraphOptions& options, double scale)
         : painter_(&image),
+          scale_(scale),
+          deviceWidth_(image.width()),
+          deviceHeight_(image.height()),
           textColor_(toColor(options.textColor)),
           functionColor_(toColor(options.functionColor)),
           gridColor_(toColor(options.gridColor)),
@@ -50,19 +57,25 @@ public:
 
     // A line covers its start and stops one pixel before its end. Every pixel
     // of the walk is a width x width square, grown up and left from the pixel
-    // for even widths.
-    void line(PlotPoint a, PlotPoint b, const QColor& color, int penWidth)
+    // for even widths. At a scale above 1 the walk runs over device pixels
+    // between the scaled ends with a scaled square, so a frame pixel's square
+    // covers exactly that pixel's device pixels and slopes step by one device
+    // pixel.
+    void line(PlotPoint from, PlotPoint to, const QColor& color, int framePenWidth)
     {
+        const PlotPoint a = toDevice(from);
+        const PlotPoint b = toDevice(to);
+        const int penWidth = std::max(1, static_cast<int>(std::lround(framePenWidth * scale_)));
+        const int offset = static_cast<int>(std::lround(framePenWidth / 2 * scale_));
         const int dx = std::abs(b.x - a.x);
         const int dy = -std::abs(b.y - a.y);
         const int sx = a.x < b.x ? 1 : -1;
         const int sy = a.y < b.y ? 1 : -1;
-        const int offset = penWidth / 2;
         int error = dx + dy;
         int x = a.x;
         int y = a.y;
         while (x != b.x || y != b.y) {
-            if (x + penWidth > 0 && x - penWidth < width && y + penWidth > 0 && y - penWidth < height) {
+            if (x + penWidth > 0 && x - penWidth < deviceWidth_ && y + penWidth > 0 && y - penWidth < deviceHeight_) {
                 painter_.fillRect(x - offset, y - offset, penWidth, penWidth, color);
             }
             const int doubled = 2 * error;
@@ -85,6 +98,7 @@ public:
     {
         if (rect.right <= rect.left || rect.bottom <= rect.top) return;
         painter_.save();
+        painter_.scale(scale_, scale_);
         painter_.setClipRect(toQRect(rect));
         painter_.setFont(labelFont_);
         painter_.setPen(textColor_);
@@ -99,6 +113,7 @@ public:
         const QFontMetrics metrics(font);
         const CellMetrics cell = uiFontCellMetrics(font);
         painter_.save();
+        painter_.scale(scale_, scale_);
         painter_.setClipRect(toQRect(messageRect));
         painter_.setFont(font);
         painter_.setPen(textColor_);
@@ -114,7 +129,15 @@ public:
     }
 
 private:
+    PlotPoint toDevice(PlotPoint p) const
+    {
+        return {static_cast<int>(std::lround(p.x * scale_)), static_cast<int>(std::lround(p.y * scale_))};
+    }
+
     QPainter painter_;
+    double scale_;
+    int deviceWidth_;
+    int deviceHeight_;
     QColor textColor_;
     QColor functionColor_;
     QColor gridColor_;
@@ -125,19 +148,38 @@ private:
 
 bool isStopRequested(const StopQuery& stopRequested) { return stopRequested && stopRequested(); }
 
+bool drawScaledPlot(QImage& image, const FunctionPlot& plot, const GraphOptions& options, double scale,
+                    const StopQuery& stopRequested);
+
 }  // namespace
 
-QImage newGraphImage(const GraphOptions& options)
+QImage newGraphImage(const GraphOptions& options, double devicePixelRatio)
 {
-    QImage image(width, height, QImage::Format_RGB888);
+    const double scale = devicePixelRatio >= 1.0 && devicePixelRatio <= maxDevicePixelRatio ? devicePixelRatio : 1.0;
+    QImage image(static_cast<int>(std::lround(width * scale)), static_cast<int>(std::lround(height * scale)),
+                 QImage::Format_RGB888);
     image.fill(toColor(options.backgroundColor));
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
 bool drawFunctionPlot(QImage& image, const FunctionPlot& plot, const GraphOptions& options,
                       const StopQuery& stopRequested)
 {
-    GraphPainter painter(image, options);
+    // Painted in device pixels; the image says its ratio again when done.
+    const double scale = image.devicePixelRatio();
+    image.setDevicePixelRatio(1.0);
+    const bool whole = drawScaledPlot(image, plot, options, scale, stopRequested);
+    image.setDevicePixelRatio(scale);
+    return whole;
+}
+
+namespace {
+
+bool drawScaledPlot(QImage& image, const FunctionPlot& plot, const GraphOptions& options, double scale,
+                    const StopQuery& stopRequested)
+{
+    GraphPainter painter(image, options, scale);
     if (plot.parametersInvalid) {
         painter.invalidParameterMessage();
         return true;
@@ -165,6 +207,8 @@ bool drawFunctionPlot(QImage& image, const FunctionPlot& plot, const GraphOption
     return true;
 }
 
+}  // namespace
+
 Distribution* applyPlotRequest(DistributionSet& distributions, const PlotRequest& request)
 {
     if (request.distribution < 0 || request.distribution >= distributionCount) return nullptr;
@@ -179,7 +223,7 @@ Distribution* applyPlotRequest(DistributionSet& distributions, const PlotRequest
 
 QImage renderGraphImage(const PlotRequest& request, DistributionSet& distributions, const StopQuery& stopRequested)
 {
-    QImage image = newGraphImage(request.options);
+    QImage image = newGraphImage(request.options, request.devicePixelRatio);
     FunctionPlot plot;
     if (Distribution* distribution = applyPlotRequest(distributions, request)) {
         plot = computeFunctionPlot(*distribution, request.function, stopRequested);

@@ -37,4 +37,7 @@ struct PlotRequest {
     double parameters[4] = {0.0, 1.0, 0.0, 0.0};
     ShownFunction function = ShownFunction::Density;
     GraphOptions options;
+    // Device pixels per pixel of the graph's frame: 2 on a screen of double
+    // density draws the same graph with twice as many pixels each way.
+    double devicePixelRatio = 1.0;
 };

@@ -40,6 +40,19 @@ const QImage& FormulaBox::picture(int d, int f)
     return entry;
 }
 
+const QImage& FormulaBox::scaledPart(const QImage& picture, double ratio)
+{
+    if (scaledFrom_ != &picture || scaled_.devicePixelRatio() != ratio) {
+        const QRect part = shownPart.intersected(picture.rect());
+        scaled_ = picture.copy(part)
+                      .convertToFormat(QImage::Format_RGB32)
+                      .scaled((QSizeF(part.size()) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled_.setDevicePixelRatio(ratio);
+        scaledFrom_ = &picture;
+    }
+    return scaled_;
+}
+
 void FormulaBox::paintEvent(QPaintEvent* event)
 {
     {
@@ -47,9 +60,13 @@ void FormulaBox::paintEvent(QPaintEvent* event)
         const QRect inside = contentsRect();
         painter.fillRect(inside, palette().color(QPalette::Button));
         const QImage& shown = picture(distribution_, function_);
-        if (!shown.isNull()) {
+        const double ratio = devicePixelRatioF();
+        if (!shown.isNull() && ratio == 1.0) {
             painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
             painter.drawImage(inside.topLeft(), shown, shownPart);
+        } else if (!shown.isNull()) {
+            painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+            painter.drawImage(inside.topLeft(), scaledPart(shown, ratio));
         }
     }
     // The edge is drawn last, over the picture, as the frame's own painting.

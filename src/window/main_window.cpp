@@ -13,6 +13,7 @@
 #include <QToolTip>
 
 #include "graph/formula_picture.h"
+#include "graph/graph_image.h"
 #include "graph/graph_renderer.h"
 #include "graph/report.h"
 #include "model/catalogue.h"
@@ -388,7 +389,32 @@ void MainWindow::visitHomePage()
         opener_);
 }
 
-ReportContent MainWindow::reportContent() const { return ::reportContent(*shell_, graphArea()->image()); }
+// The printed page takes the graph at the frame's own 304 x 230 pixels, as on
+// any screen: on a high-density one the shown image is drawn again at ratio 1.
+ReportContent MainWindow::reportContent() const
+{
+    const QImage& shown = graphArea()->image();
+    if (shown.devicePixelRatio() == 1.0) return ::reportContent(*shell_, shown);
+    PlotRequest request = shell_->plotRequest();
+    request.devicePixelRatio = 1.0;
+    return ::reportContent(*shell_, renderGraphImage(request));
+}
+
+// The graph is drawn at the density of the screen the window is on.
+void MainWindow::redrawGraph(PlotRequest request)
+{
+    if (!renderer_) return;
+    request.devicePixelRatio = graphArea()->devicePixelRatioF();
+    renderer_->requestRedraw(request);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal && shell_ && !shell_->isShutDown()) {
+        redrawGraph(shell_->plotRequest());
+    }
+    return QMainWindow::event(event);
+}
 
 void MainWindow::startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions)
 {
@@ -400,9 +426,7 @@ void MainWindow::startGraph(const GraphOptions& storedOptions, SaveOptions saveO
     });
 
     ShellServices services;
-    services.requestRedraw = [this](const PlotRequest& request) {
-        if (renderer_) renderer_->requestRedraw(request);
-    };
+    services.requestRedraw = [this](const PlotRequest& request) { redrawGraph(request); };
     // Joins the render thread; images it handed over but not yet shown are dropped with the window.
     services.stopRenderer = [this] { renderer_.reset(); };
     services.saveOptions = std::move(saveOptions);

@@ -62,6 +62,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildControls();
@@ -73,6 +74,7 @@ private:
     void showManualHere();
     void visitHomePage();
     void startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions);
+    void redrawGraph(PlotRequest request);
 
     // ShellView
     void fieldTextChanged(Field field, const std::string& text) override;
