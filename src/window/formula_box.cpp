@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "graph/formula_picture.h"
+#include "graph/formula_text.h"
 
 namespace {
 
@@ -23,12 +24,16 @@ FormulaBox::FormulaBox(QWidget* parent, PictureLoader loader)
     setLineWidth(1);
     setFixedSize(boxWidth, boxHeight);
     setToolTip(QStringLiteral("Formula"));
+    setAccessibleName(QStringLiteral("Formula"));
+    setSelection(distribution_, function_);
 }
 
 void FormulaBox::setSelection(int d, int f)
 {
     distribution_ = d;
     function_ = f;
+    const bool shown = d >= 0 && d < distributionCount && f >= 0 && f < shownFunctionCount;
+    setAccessibleDescription(shown ? formulaText(formulaPictureNumber(d, shownFunctionAt(f))) : QString());
     update();
 }
 

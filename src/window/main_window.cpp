@@ -7,9 +7,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolTip>
 
 #include "graph/formula_picture.h"
@@ -17,6 +19,7 @@
 #include "graph/graph_renderer.h"
 #include "graph/report.h"
 #include "model/catalogue.h"
+#include "shell/graph_description.h"
 #include "shell/help_services.h"
 #include "shell/product.h"
 #include "shell/report_content.h"
@@ -59,7 +62,36 @@ constexpr std::array<std::pair<Label, ControlRole>, labelCount> labelControls = 
     {Label::ParameterDomain2, ControlRole::ParameterDomain2},
 }};
 
+// What a screen reader calls each control: the label a sighted user reads
+// beside it. The parameter fields take their symbols as these change.
+constexpr std::array<std::pair<ControlRole, const char*>, 16> accessibleNames = {{
+    {ControlRole::DistributionList, "Distribution"},
+    {ControlRole::FunctionSelector, "Function"},
+    {ControlRole::XField, "x"},
+    {ControlRole::DensityValue, "f"},
+    {ControlRole::DistributionValue, "F"},
+    {ControlRole::SurvivalValue, "S"},
+    {ControlRole::HazardValue, "h"},
+    {ControlRole::QField, "q"},
+    {ControlRole::QuantileValue, "x"},
+    {ControlRole::MeanValue, "Mean"},
+    {ControlRole::StandardDeviationValue, "Standard Deviation"},
+    {ControlRole::CoefficientOfVariationValue, "Coefficient of Variation"},
+    {ControlRole::SkewnessValue, "Skewness"},
+    {ControlRole::KurtosisValue, "Kurtosis"},
+    {ControlRole::ParameterField1, "Parameter 1"},
+    {ControlRole::ParameterField2, "Parameter 2"},
+}};
+
 ControlRole roleOf(Field field) { return fieldControls[static_cast<int>(field)].second; }
+
+// A field's description for a screen reader: its tip on one line, then the value it shows.
+QString fieldDescription(ControlRole role, const QString& text)
+{
+    const char* tip = controlSpec(role).tooltip;
+    QString what = tip ? QString::fromUtf8(tip).remove(QLatin1Char('\n')) : QString();
+    return what + QStringLiteral(": ") + (text.isEmpty() ? QStringLiteral("empty") : text);
+}
 
 ControlRole roleOf(Label label) { return labelControls[static_cast<int>(label)].second; }
 
@@ -173,6 +205,8 @@ void MainWindow::buildControls()
         if (row.role != ControlRole::Fixed) controls_[row.role] = widget;
     }
 
+    for (const auto& [role, name] : accessibleNames) control(role)->setAccessibleName(QString::fromUtf8(name));
+
     // The selector's items come last, as they are added after every control.
     FunctionSelector* selector = functionSelector();
     for (int f = 0; f < shownFunctionCount; ++f) {
@@ -276,6 +310,7 @@ void MainWindow::buildMenuBar()
         switch (row.kind) {
             case MenuRowKind::Menu:
                 menu = menuBar()->addMenu(text);
+                menu->installEventFilter(this);
                 outer = nullptr;
                 break;
             case MenuRowKind::Submenu:
@@ -308,6 +343,8 @@ void MainWindow::buildMenuBar()
         }
     }
 
+    menuBar()->installEventFilter(this);
+
     // F1 anywhere in the window opens the help.
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WindowShortcut);
@@ -324,8 +361,10 @@ void MainWindow::connectControls()
     // Only the user's own edits are commands; texts the shell sets come back
     // through the view and must not re-enter.
     for (const Field editable : {Field::Parameter1, Field::Parameter2, Field::X, Field::Q}) {
-        connect(field(editable), &QLineEdit::textEdited, this,
-                [this, editable](const QString& text) { shell_->editField(editable, text.toStdString()); });
+        connect(field(editable), &QLineEdit::textEdited, this, [this, editable](const QString& text) {
+            field(editable)->setAccessibleDescription(fieldDescription(roleOf(editable), text));
+            shell_->editField(editable, text.toStdString());
+        });
     }
 }
 
@@ -408,6 +447,29 @@ void MainWindow::redrawGraph(PlotRequest request)
     renderer_->requestRedraw(request);
 }
 
+// A menu opened with the mouse and closed with Escape would leave the menu
+// bar holding the keyboard until a second Escape; the window gives the
+// keyboard back to the field that had it at once. A menu opened from the
+// keyboard keeps the menu bar's own way (Escape returns to its title).
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == menuBar()) {
+        if (event->type() == QEvent::MouseButtonPress) menuOpenedByMouse_ = true;
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+            menuOpenedByMouse_ = false;
+        }
+    } else if (event->type() == QEvent::KeyPress && menuOpenedByMouse_ &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        menuOpenedByMouse_ = false;
+        QTimer::singleShot(0, this, [this] {
+            if (focusWidget() != menuBar()) return;
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(menuBar(), &escape);
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::ScreenChangeInternal && shell_ && !shell_->isShutDown()) {
@@ -420,6 +482,7 @@ void MainWindow::startGraph(const GraphOptions& storedOptions, SaveOptions saveO
 {
     // Finished images arrive on the render thread and are shown on this one.
     GraphArea* area = graphArea();
+    area->setDescriber([this] { return shell_ ? fromUtf8(graphDescription(*shell_)) : QString(); });
     renderer_ = std::make_unique<GraphRenderer>([area](QImage image) {
         QMetaObject::invokeMethod(
             area, [area, image] { area->setImage(image); }, Qt::QueuedConnection);
@@ -439,13 +502,21 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void MainWindow::fieldTextChanged(Field which, const std::string& text) { field(which)->setText(fromUtf8(text)); }
+void MainWindow::fieldTextChanged(Field which, const std::string& text)
+{
+    QLineEdit* edit = field(which);
+    edit->setText(fromUtf8(text));
+    edit->setAccessibleDescription(fieldDescription(roleOf(which), edit->text()));
+}
 
 void MainWindow::fieldVisibilityChanged(Field which, bool visible) { field(which)->setVisible(visible); }
 
 void MainWindow::labelTextChanged(Label label, const std::string& symbolText)
 {
-    setSymbolText(static_cast<QLabel*>(control(roleOf(label))), fromUtf8(symbolTextToUtf8(symbolText)));
+    const QString text = fromUtf8(symbolTextToUtf8(symbolText));
+    setSymbolText(static_cast<QLabel*>(control(roleOf(label))), text);
+    if (label == Label::ParameterSymbol1) field(Field::Parameter1)->setAccessibleName(text);
+    if (label == Label::ParameterSymbol2) field(Field::Parameter2)->setAccessibleName(text);
 }
 
 void MainWindow::selectionChanged(Selection selection, int index)

@@ -63,6 +63,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -89,6 +90,7 @@ private:
     std::map<int, QAction*> actions_;
     DesktopOpener opener_ = desktopOpener();
     QPointer<HelpWindow> helpWindow_;
+    bool menuOpenedByMouse_ = false;
     std::unique_ptr<GraphRenderer> renderer_;  // before the shell, whose services use it
     std::unique_ptr<Shell> shell_;
 };
