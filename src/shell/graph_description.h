@@ -9,7 +9,7 @@ class Distribution;
 class Shell;
 
 // The graph in words, for a screen reader: "Probability density of Normal
-// (0, 1) from -3 to 3", or "... (0, -1): invalid parameters". The range is the
+// (0, 1) from -3.09023 to 3.090232", or "... (0, -1): invalid parameters". The range is the
 // one the graph shows, computed as the plot model computes it (on
 // `distribution`, whose status it changes); the parameters are their fields'
 // texts as shown, and the ends are value texts.

@@ -98,6 +98,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(product::applicationName));
     QApplication::setOrganizationName(QString::fromUtf8(product::makerName));
+    // The launcher's entry: the desktop matches the window to it (and to its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tessavan.Probaview"));
     qInstallMessageHandler(defaultHandler);
     // Qt has taken its own options out of the arguments; whatever is left is not ours either.
     if (const QStringList rest = QApplication::arguments().mid(1); !rest.isEmpty()) {
