@@ -129,7 +129,9 @@ TEST_F(AccessibilityTest, TheGraphIsDescribedInWordsAndTheFormulaAsItsTeX)
     for (int d = 0; d < distributionCount; ++d) {
         for (int f = 0; f < shownFunctionCount; ++f) {
             const int number = formulaPictureNumber(d, shownFunctionAt(f));
-            if (!loadFormulaPicture(number).isNull()) EXPECT_FALSE(formulaText(number).isEmpty()) << number;
+            if (!loadFormulaPicture(number).isNull()) {
+                EXPECT_FALSE(formulaText(number).isEmpty()) << number;
+            }
         }
     }
 }
