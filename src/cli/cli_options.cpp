@@ -129,9 +129,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
             continue;
         }
 
-        static const char* const textOptions[] = {"--distribution", "--p1",      "--p2",     "--x",
-                                                  "--q",            "--function", "--graph",  "--formula",
-                                                  "--report",       "--interval", "--central"};
+        static const char* const textOptions[] = {"--distribution", "--p1",    "--p2",      "--x",      "--q",
+                                                  "--function",     "--graph", "--formula", "--report", "--interval",
+                                                  "--central"};
         if (std::find(std::begin(textOptions), std::end(textOptions), name) == std::end(textOptions)) {
             parsed.error = name.rfind("-", 0) == 0 ? "unknown option " + name : "unexpected argument \"" + name + "\"";
             return parsed;

@@ -26,7 +26,8 @@ constexpr int xTickBottom = 218;
 constexpr int maxPenWidth = 32;
 constexpr double shadeStrength = 0.25;  // of the function colour over the background
 constexpr int markDash = 3;
-constexpr double maxDevicePixelRatio = 8.0;  // beyond any screen; keeps a bad ratio from a huge image             // the interval marks' dashes and gaps, in pixels
+constexpr double maxDevicePixelRatio = 8.0;  // beyond any screen; keeps a bad ratio from a huge image             //
+                                             // the interval marks' dashes and gaps, in pixels
 
 QColor toColor(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
@@ -51,8 +52,7 @@ class GraphPainter {
 public:
     // The painter paints in device pixels, `scale` of them per frame pixel,
     // on a device of deviceSize of them.
-    GraphPainter(QPainter& painter, const GraphOptions& options, GraphDrawing drawing, double scale,
-                 QSize deviceSize)
+    GraphPainter(QPainter& painter, const GraphOptions& options, GraphDrawing drawing, double scale, QSize deviceSize)
         : painter_(painter),
           drawing_(drawing),
           scale_(scale),

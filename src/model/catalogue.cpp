@@ -7,15 +7,15 @@
 #include "model/normal_distributions.h"
 
 const std::array<const char*, distributionCount> distributionNames = {
-    "Uniform", "Normal",         "Lognormal",  "Exponential",        "Cauchy",
-    "Gamma",   "Beta",           "Student",    "F-distribution",     "Chi-Square",
-    "Double Exponential", "Poisson", "Binomial", "Negative Binomial", "Geometric",
+    "Uniform",   "Normal",         "Lognormal",  "Exponential",        "Cauchy",  "Gamma",    "Beta",
+    "Student",   "F-distribution", "Chi-Square", "Double Exponential", "Poisson", "Binomial", "Negative Binomial",
+    "Geometric",
 };
 
 const std::array<const char*, distributionCount> distributionMenuTexts = {
-    "Uniform", "Normal",         "Lognormal",  "Exponential",        "Cauchy",
-    "Gamma",   "Beta",           "Student",    "F-Distribution",     "Chi-Square",
-    "Double Exponential", "Poisson", "Binomial", "Negative Binomial", "Geometric",
+    "Uniform",   "Normal",         "Lognormal",  "Exponential",        "Cauchy",  "Gamma",    "Beta",
+    "Student",   "F-Distribution", "Chi-Square", "Double Exponential", "Poisson", "Binomial", "Negative Binomial",
+    "Geometric",
 };
 
 DistributionSet makeDistributionSet()

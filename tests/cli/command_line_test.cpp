@@ -281,12 +281,13 @@ TEST(CommandLine, IntervalAndCentralAddTheirKeysAndTheGraphIsWrittenByExtension)
 {
     const CliRun r = run({"--distribution", "binomial", "--interval", "3", "7", "--central", "0.5", "--full"});
     EXPECT_EQ(r.exitCode, exitSuccess);
-    for (const char* expected :
-         {"\"intervalBelow\": \"0.05468", "\"intervalInside\": \"0.890625\"", "\"intervalAbove\": \"0.05468",
-          "\"centralLow\": \"4\"", "\"centralHigh\": \"6\"", "\"intervalInside\": {\"value\": 0.890625, \"status\": \"Ok\"}"}) {
+    for (const char* expected : {"\"intervalBelow\": \"0.05468", "\"intervalInside\": \"0.890625\"",
+                                 "\"intervalAbove\": \"0.05468", "\"centralLow\": \"4\"", "\"centralHigh\": \"6\"",
+                                 "\"intervalInside\": {\"value\": 0.890625, \"status\": \"Ok\"}"}) {
         EXPECT_NE(r.out.find(expected), std::string::npos) << expected << " in " << r.out;
     }
-    EXPECT_NE(run({"--interval", "-1", "1"}).out.find("P(a \xE2\x89\xA4 X \xE2\x89\xA4 b): 0.682689\n"), std::string::npos);
+    EXPECT_NE(run({"--interval", "-1", "1"}).out.find("P(a \xE2\x89\xA4 X \xE2\x89\xA4 b): 0.682689\n"),
+              std::string::npos);
 
     // SVG and PDF are drawings of paths and text, not embedded pictures.
     const std::string folder = testing::TempDir();
