@@ -2,8 +2,8 @@
 // would underflow, run for billions of steps or overflow its counter.
 #include <memory>
 
-#include "operation_cases.h"
 #include "model/discrete_distributions.h"
+#include "operation_cases.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // rounds), Student sums of thousands of terms, and the inverse searches.
 #include <memory>
 
-#include "operation_cases.h"
 #include "model/beta_distributions.h"
 #include "model/gamma_distributions.h"
+#include "operation_cases.h"
 
 namespace {
 

@@ -5,6 +5,7 @@ each render pass, the worst case of each distribution, and the side by side
 with Boost.Math (time ratio and largest relative error of both).
 
     table.py results.json > table.md
+    table.py --accuracy results.json > accuracy.md   (only the worst errors)
 
 Times are CPU times, the median of the repetitions of each benchmark.
 """
@@ -135,7 +136,33 @@ def side_by_side(runs):
     return lines
 
 
+def accuracy(runs):
+    """The worst relative error of each distribution and operation over all its parameter sets."""
+    worst = {}
+    for name, (_, b) in runs.items():
+        parts = name.split("/")
+        if parts[0] != "compare":
+            continue
+        operation, family, library = parts[1], parts[2].split("(", 1)[0], parts[-1]
+        slot = worst.setdefault(family, {}).setdefault(operation, {})
+        slot[library] = max(slot.get(library, 0.0), b.get("max_rel_error", 0.0))
+    lines = ["| distribution | " + " | ".join(f"{op}: ours / Boost" for op in OPERATIONS) + " |",
+             "|---|" + "---:|" * len(OPERATIONS)]
+    for family, operations in worst.items():
+        cells = []
+        for op in OPERATIONS:
+            both = operations.get(op, {})
+            cells.append(f"{error(both['probaview'])} / {error(both['boost'])}"
+                         if "probaview" in both and "boost" in both else "–")
+        lines.append(f"| {family} | " + " | ".join(cells) + " |")
+    return lines
+
+
 def main():
+    if sys.argv[1] == "--accuracy":
+        _, _, runs = load(sys.argv[2])
+        print("\n".join(accuracy(runs)))
+        return
     context, repetitions, runs = load(sys.argv[1])
     out = [machine(context, repetitions), ""]
     out += ["Synchronous work of each command (target: under 1 ms), over every parameter set and argument:", ""]

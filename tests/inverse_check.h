@@ -8,8 +8,7 @@
 // tolerance `slack` on y. For a monotone f this holds near the true root only,
 // and it stays meaningful where f is so steep that no double hits y closely.
 template <typename Function>
-bool solvesWithinItsPrecision(Function f, double x, double y, double relative, double slack,
-                              double upperEnd = INFINITY)
+bool solvesWithinItsPrecision(Function f, double x, double y, double relative, double slack, double upperEnd = INFINITY)
 {
     const double room = std::isinf(upperEnd) ? x : std::fmin(x, upperEnd - x);
     const double units = 64 * (std::nextafter(x, INFINITY) - x);

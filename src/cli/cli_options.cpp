@@ -50,6 +50,7 @@ const char* const usageText =
     "                       and gives one JSON object a line; a malformed line gives an object with\n"
     "                       an \"error\" key, and the batch goes on\n"
     "  --help               show this text\n"
+    "  --version            show the version\n"
     "\n"
     "Texts are read as the window reads them: leading blanks, an optional sign, digits with an\n"
     "optional point and exponent; reading stops at the first other character, and no number is 0.\n"
@@ -114,6 +115,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
 
         if (name == "--help" || name == "-h") {
             options.help = true;
+            continue;
+        }
+        if (name == "--version") {
+            options.version = true;
             continue;
         }
         if (name == "--json" || name == "--full" || name == "--batch") {
@@ -192,7 +197,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments)
     }
 
     if (options.full) options.json = true;
-    if (options.help) return parsed;
+    if (options.help || options.version) return parsed;
     if (options.batch && (entryGiven || options.graphFile || options.formulaFile || options.reportFile)) {
         parsed.error =
             "--batch reads its records from standard input and takes no --distribution, --p1, --p2, "

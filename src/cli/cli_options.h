@@ -26,6 +26,7 @@ struct CliOptions {
     bool full = false;
     bool batch = false;
     bool help = false;
+    bool version = false;
     std::optional<std::string> graphFile;    // --graph FILE.png, .svg or .pdf
     std::optional<std::string> formulaFile;  // --formula FILE.png
     std::optional<std::string> reportFile;   // --report FILE.pdf

@@ -9,6 +9,7 @@
 #include "cli/report_output.h"
 #include "cli/shell_output.h"
 #include "cli/stored_options.h"
+#include "shell/product.h"
 #include "shell/shell.h"
 
 namespace {
@@ -103,6 +104,10 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     const CliOptions& options = parsed.options;
     if (options.help) {
         out << usageText;
+        return exitSuccess;
+    }
+    if (options.version) {
+        out << "probaview-cli " << product::version << "\n";
         return exitSuccess;
     }
     if (options.batch) return runBatch(options, in, out);

@@ -6,6 +6,7 @@
 #include <QPolygonF>
 #include <QRect>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "graph/plot_vector_registers.h"
@@ -24,7 +25,9 @@ constexpr int xTickTop = 212;
 constexpr int xTickBottom = 218;
 constexpr int maxPenWidth = 32;
 constexpr double shadeStrength = 0.25;  // of the function colour over the background
-constexpr int markDash = 3;             // the interval marks' dashes and gaps, in pixels
+constexpr int markDash = 3;
+constexpr double maxDevicePixelRatio = 8.0;  // beyond any screen; keeps a bad ratio from a huge image             //
+                                             // the interval marks' dashes and gaps, in pixels
 
 QColor toColor(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
@@ -47,9 +50,14 @@ QFont graphFont(QFont font)
 
 class GraphPainter {
 public:
-    GraphPainter(QPainter& painter, const GraphOptions& options, GraphDrawing drawing)
+    // The painter paints in device pixels, `scale` of them per frame pixel,
+    // on a device of deviceSize of them.
+    GraphPainter(QPainter& painter, const GraphOptions& options, GraphDrawing drawing, double scale, QSize deviceSize)
         : painter_(painter),
           drawing_(drawing),
+          scale_(scale),
+          deviceWidth_(deviceSize.width()),
+          deviceHeight_(deviceSize.height()),
           textColor_(toColor(options.textColor)),
           functionColor_(toColor(options.functionColor)),
           gridColor_(toColor(options.gridColor)),
@@ -64,19 +72,25 @@ public:
 
     // A line covers its start and stops one pixel before its end. Every pixel
     // of the walk is a width x width square, grown up and left from the pixel
-    // for even widths.
-    void line(PlotPoint a, PlotPoint b, const QColor& color, int penWidth)
+    // for even widths. At a scale above 1 the walk runs over device pixels
+    // between the scaled ends with a scaled square, so a frame pixel's square
+    // covers exactly that pixel's device pixels and slopes step by one device
+    // pixel.
+    void line(PlotPoint from, PlotPoint to, const QColor& color, int framePenWidth)
     {
+        const PlotPoint a = toDevice(from);
+        const PlotPoint b = toDevice(to);
+        const int penWidth = std::max(1, static_cast<int>(std::lround(framePenWidth * scale_)));
+        const int offset = static_cast<int>(std::lround(framePenWidth / 2 * scale_));
         const int dx = std::abs(b.x - a.x);
         const int dy = -std::abs(b.y - a.y);
         const int sx = a.x < b.x ? 1 : -1;
         const int sy = a.y < b.y ? 1 : -1;
-        const int offset = penWidth / 2;
         int error = dx + dy;
         int x = a.x;
         int y = a.y;
         while (x != b.x || y != b.y) {
-            if (x + penWidth > 0 && x - penWidth < width && y + penWidth > 0 && y - penWidth < height) {
+            if (x + penWidth > 0 && x - penWidth < deviceWidth_ && y + penWidth > 0 && y - penWidth < deviceHeight_) {
                 painter_.fillRect(x - offset, y - offset, penWidth, penWidth, color);
             }
             const int doubled = 2 * error;
@@ -112,13 +126,17 @@ public:
     }
 
     // A shaded column from the baseline up to a curve point.
-    void shadedColumn(PlotPoint top) { painter_.fillRect(top.x, top.y, 1, baseline - top.y + 1, shadeColor_); }
+    void shadedColumn(PlotPoint top)
+    {
+        painter_.fillRect(QRectF(top.x * scale_, top.y * scale_, scale_, (baseline - top.y + 1) * scale_), shadeColor_);
+    }
 
     // A dashed vertical line across the plot at x, in the function colour.
     void intervalMark(int x)
     {
         for (int y = yAxisTop; y < baseline; y += 2 * markDash) {
-            painter_.fillRect(x, y, 1, std::min(markDash, baseline - y), functionColor_);
+            painter_.fillRect(QRectF(x * scale_, y * scale_, scale_, std::min(markDash, baseline - y) * scale_),
+                              functionColor_);
         }
     }
 
@@ -127,6 +145,7 @@ public:
     {
         if (rect.right <= rect.left || rect.bottom <= rect.top) return;
         painter_.save();
+        painter_.scale(scale_, scale_);
         painter_.setClipRect(toQRect(rect));
         painter_.setFont(labelFont_);
         painter_.setPen(textColor_);
@@ -141,6 +160,7 @@ public:
         const QFontMetrics metrics(font);
         const CellMetrics cell = uiFontCellMetrics(font);
         painter_.save();
+        painter_.scale(scale_, scale_);
         painter_.setClipRect(toQRect(messageRect));
         painter_.setFont(font);
         painter_.setPen(textColor_);
@@ -156,8 +176,16 @@ public:
     }
 
 private:
+    PlotPoint toDevice(PlotPoint p) const
+    {
+        return {static_cast<int>(std::lround(p.x * scale_)), static_cast<int>(std::lround(p.y * scale_))};
+    }
+
     QPainter& painter_;
     GraphDrawing drawing_;
+    double scale_;
+    int deviceWidth_;
+    int deviceHeight_;
     QColor textColor_;
     QColor functionColor_;
     QColor gridColor_;
@@ -169,11 +197,17 @@ private:
 
 bool isStopRequested(const StopQuery& stopRequested) { return stopRequested && stopRequested(); }
 
+bool drawPlot(QPainter& target, const FunctionPlot& plot, const GraphOptions& options, GraphDrawing drawing,
+              double scale, QSize deviceSize, const StopQuery& stopRequested);
+
 }  // namespace
 
-QImage newGraphImage(const GraphOptions& options)
+QImage newGraphImage(const GraphOptions& options, double devicePixelRatio)
 {
-    QImage image(width, height, QImage::Format_RGB888);
+    const double scale = devicePixelRatio >= 1.0 && devicePixelRatio <= maxDevicePixelRatio ? devicePixelRatio : 1.0;
+    QImage image(static_cast<int>(std::lround(width * scale)), static_cast<int>(std::lround(height * scale)),
+                 QImage::Format_RGB888);
+    image.setDevicePixelRatio(scale);
     image.fill(toColor(options.backgroundColor));
     return image;
 }
@@ -181,14 +215,30 @@ QImage newGraphImage(const GraphOptions& options)
 bool drawFunctionPlot(QImage& image, const FunctionPlot& plot, const GraphOptions& options,
                       const StopQuery& stopRequested)
 {
-    QPainter painter(&image);
-    return drawFunctionPlot(painter, plot, options, GraphDrawing::Pixels, stopRequested);
+    // Painted in device pixels; the image says its ratio again when done.
+    const double scale = image.devicePixelRatio();
+    image.setDevicePixelRatio(1.0);
+    bool whole = false;
+    {
+        QPainter painter(&image);
+        whole = drawPlot(painter, plot, options, GraphDrawing::Pixels, scale, image.size(), stopRequested);
+    }
+    image.setDevicePixelRatio(scale);
+    return whole;
 }
 
 bool drawFunctionPlot(QPainter& target, const FunctionPlot& plot, const GraphOptions& options, GraphDrawing drawing,
                       const StopQuery& stopRequested)
 {
-    GraphPainter painter(target, options, drawing);
+    return drawPlot(target, plot, options, drawing, 1.0, QSize(width, height), stopRequested);
+}
+
+namespace {
+
+bool drawPlot(QPainter& target, const FunctionPlot& plot, const GraphOptions& options, GraphDrawing drawing,
+              double scale, QSize deviceSize, const StopQuery& stopRequested)
+{
+    GraphPainter painter(target, options, drawing, scale, deviceSize);
     if (plot.parametersInvalid) {
         painter.invalidParameterMessage();
         return true;
@@ -222,6 +272,8 @@ bool drawFunctionPlot(QPainter& target, const FunctionPlot& plot, const GraphOpt
     return true;
 }
 
+}  // namespace
+
 Distribution* applyPlotRequest(DistributionSet& distributions, const PlotRequest& request)
 {
     if (request.distribution < 0 || request.distribution >= distributionCount) return nullptr;
@@ -248,7 +300,7 @@ FunctionPlot plotOfRequest(const PlotRequest& request, DistributionSet& distribu
 
 QImage renderGraphImage(const PlotRequest& request, DistributionSet& distributions, const StopQuery& stopRequested)
 {
-    QImage image = newGraphImage(request.options);
+    QImage image = newGraphImage(request.options, request.devicePixelRatio);
     // Filling the image leaves the vector registers' upper halves dirty,
     // which slows the plain-SSE sampling below several times over.
     clearUpperVectorRegisters();

@@ -10,12 +10,17 @@
 // The graph as an image: 304 x 230 pixels, 24 bits per pixel (Format_RGB888,
 // the bitmap the graph area shows and the report prints, byte for byte).
 // Drawing needs a QGuiApplication (for the fonts); any thread may draw.
+//
+// On a high-density screen the image has devicePixelRatio times as many
+// pixels each way and says so (QImage::devicePixelRatio): the plot keeps its
+// frame's geometry, and lines and text are drawn at the device's pixels.
 
 // A new graph image filled with the background colour.
-QImage newGraphImage(const GraphOptions& options);
+QImage newGraphImage(const GraphOptions& options, double devicePixelRatio = 1.0);
 
-// Draws the plot into an image from newGraphImage: the curve, then the axes,
-// the "0" label and the ticks over it; or only the invalid-parameter message.
+// Draws the plot into an image from newGraphImage, at its device pixel ratio:
+// the curve, then the axes, the "0" label and the ticks over it; or only the
+// invalid-parameter message.
 // stopRequested is asked before every curve segment; false when it ended the
 // drawing early (or the plot itself was abandoned), leaving the rest undrawn.
 bool drawFunctionPlot(QImage& image, const FunctionPlot& plot, const GraphOptions& options,

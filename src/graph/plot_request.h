@@ -46,4 +46,7 @@ struct PlotRequest {
     ShownFunction function = ShownFunction::Density;
     GraphOptions options;
     std::optional<PlotInterval> interval;  // while the interval panel is open
+    // Device pixels per pixel of the graph's frame: 2 on a screen of double
+    // density draws the same graph with twice as many pixels each way.
+    double devicePixelRatio = 1.0;
 };

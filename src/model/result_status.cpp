@@ -8,12 +8,8 @@ struct StatusTexts {
 };
 
 constexpr StatusTexts statusTexts[] = {
-    {"ok", "Ok"},
-    {"-inf", "MinusInfinity"},
-    {"+inf", "PlusInfinity"},
-    {"-", "SingularPoint"},
-    {"div 0", "DivisionByZero"},
-    {"sqrt(-1)", "SquareRootOfNegative"},
+    {"ok", "Ok"},           {"-inf", "MinusInfinity"},   {"+inf", "PlusInfinity"},
+    {"-", "SingularPoint"}, {"div 0", "DivisionByZero"}, {"sqrt(-1)", "SquareRootOfNegative"},
     {"-", "Invalid"},
 };
 

@@ -1,6 +1,5 @@
 #include "shell/help_services.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -50,6 +49,12 @@ QUrl writeHelpDocument(const QString& folder)
     return QUrl::fromLocalFile(target.absoluteFilePath(startPage));
 }
 
+QUrl embeddedHelpUrl()
+{
+    Q_INIT_RESOURCE(help);
+    return QUrl(QStringLiteral("qrc") + embeddedHelp + QLatin1Char('/') + startPage);
+}
+
 QUrl helpDocumentUrl()
 {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
@@ -59,12 +64,17 @@ QUrl helpDocumentUrl()
             .arg(QString::fromLatin1(product::makerName), QString::fromLatin1(product::applicationName))));
 }
 
-void openHelp()
+void openHelp(const OpenFailed& failed, const DesktopOpener& opener)
 {
-    if (const QUrl url = helpDocumentUrl(); url.isValid()) QDesktopServices::openUrl(url);
+    const QUrl url = helpDocumentUrl();
+    if (url.isValid()) {
+        opener(url, failed);
+    } else if (failed) {
+        failed();
+    }
 }
 
-void openInBrowser(const QString& url)
+void openInBrowser(const QString& url, const OpenFailed& failed, const DesktopOpener& opener)
 {
 #ifdef Q_OS_WIN
     // The address goes to the registered browser program itself, not through
@@ -74,7 +84,10 @@ void openInBrowser(const QString& url)
     const std::string program = browserProgramFromCommand(std::string_view(text.constData(), text.size()));
     if (!program.empty() && QProcess::startDetached(QString::fromLocal8Bit(program.c_str()), {url})) return;
 #endif
-    QDesktopServices::openUrl(QUrl(url));
+    opener(QUrl(url), failed);
 }
 
-void openHomePage() { openInBrowser(QString::fromLatin1(product::homePageAddress)); }
+void openHomePage(const OpenFailed& failed, const DesktopOpener& opener)
+{
+    openInBrowser(QString::fromLatin1(product::homePageAddress), failed, opener);
+}

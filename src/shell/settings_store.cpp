@@ -158,6 +158,14 @@ bool isPlainSettingsFile(const QString& file)
     return text && text->find_first_of("@\\") == std::string::npos;
 }
 
+// Whether something that is not a regular file stands at the path. QSettings
+// reads an existing lock file beside the file it writes, blocking on a pipe.
+bool isSomethingElseThanAFile(const QString& file)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(file).constData(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
 }  // namespace
 
 GraphOptions loadGraphOptions(GraphOptions options)
@@ -178,7 +186,7 @@ void saveGraphOptions(const GraphOptions& options)
     // Only the user's own file is written; one that QSettings may not open
     // (see isPlainSettingsFile) is left as it is, and nothing is stored.
     const QString file = settingsFiles().front();
-    if (!isPlainSettingsFile(file)) return;
+    if (!isPlainSettingsFile(file) || isSomethingElseThanAFile(file + QStringLiteral(".lock"))) return;
     QSettings store(file, QSettings::IniFormat);
     saveGraphOptions(store, options);
 }

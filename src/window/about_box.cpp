@@ -66,7 +66,7 @@ QRect dialogUnitsToPixels(const QRect& units, DialogBaseUnits base)
 
 AboutBox::AboutBox(QWidget* parent, std::function<void()> openHomePage)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      openHomePage_(openHomePage ? std::move(openHomePage) : std::function<void()>(::openHomePage))
+      openHomePage_(openHomePage ? std::move(openHomePage) : std::function<void()>([] { ::openHomePage({}); }))
 {
     setWindowTitle(QString::fromLatin1(product::title) + QStringLiteral(" :: About"));
     setModal(true);
@@ -115,8 +115,8 @@ void AboutBox::showEvent(QShowEvent* event)
     if (screen) move(screen->geometry().center() - rect().center());
 }
 
-int showAbout(QWidget* parent)
+int showAbout(QWidget* parent, std::function<void()> openHomePage)
 {
-    AboutBox box(parent);
+    AboutBox box(parent, std::move(openHomePage));
     return box.exec();
 }

@@ -32,5 +32,6 @@ private:
     std::function<void()> openHomePage_;
 };
 
-// Help > About Probaview: shows the box over `parent` and returns when it closes.
-int showAbout(QWidget* parent);
+// Help > About Probaview: shows the box over `parent` and returns when it
+// closes; its home-page button runs `openHomePage`.
+int showAbout(QWidget* parent, std::function<void()> openHomePage);

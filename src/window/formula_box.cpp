@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "graph/formula_picture.h"
+#include "graph/formula_text.h"
 
 namespace {
 
@@ -23,12 +24,16 @@ FormulaBox::FormulaBox(QWidget* parent, PictureLoader loader)
     setLineWidth(1);
     setFixedSize(boxWidth, boxHeight);
     setToolTip(QStringLiteral("Formula"));
+    setAccessibleName(QStringLiteral("Formula"));
+    setSelection(distribution_, function_);
 }
 
 void FormulaBox::setSelection(int d, int f)
 {
     distribution_ = d;
     function_ = f;
+    const bool shown = d >= 0 && d < distributionCount && f >= 0 && f < shownFunctionCount;
+    setAccessibleDescription(shown ? formulaText(formulaPictureNumber(d, shownFunctionAt(f))) : QString());
     update();
 }
 
@@ -40,6 +45,19 @@ const QImage& FormulaBox::picture(int d, int f)
     return entry;
 }
 
+const QImage& FormulaBox::scaledPart(const QImage& picture, double ratio)
+{
+    if (scaledFrom_ != &picture || scaled_.devicePixelRatio() != ratio) {
+        const QRect part = shownPart.intersected(picture.rect());
+        scaled_ = picture.copy(part)
+                      .convertToFormat(QImage::Format_RGB32)
+                      .scaled((QSizeF(part.size()) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled_.setDevicePixelRatio(ratio);
+        scaledFrom_ = &picture;
+    }
+    return scaled_;
+}
+
 void FormulaBox::paintEvent(QPaintEvent* event)
 {
     {
@@ -47,9 +65,13 @@ void FormulaBox::paintEvent(QPaintEvent* event)
         const QRect inside = contentsRect();
         painter.fillRect(inside, palette().color(QPalette::Button));
         const QImage& shown = picture(distribution_, function_);
-        if (!shown.isNull()) {
+        const double ratio = devicePixelRatioF();
+        if (!shown.isNull() && ratio == 1.0) {
             painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
             painter.drawImage(inside.topLeft(), shown, shownPart);
+        } else if (!shown.isNull()) {
+            painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+            painter.drawImage(inside.topLeft(), scaledPart(shown, ratio));
         }
     }
     // The edge is drawn last, over the picture, as the frame's own painting.

@@ -14,6 +14,9 @@
 //
 // Each picture is loaded the first time its pair is painted and kept until the
 // box goes away; a pair without a picture is looked up again on every paint.
+// On a high-density screen the shown part is scaled smoothly to the device's
+// pixels and multiplied onto the face, which for black and white ink is the
+// same as ANDing it.
 class FormulaBox : public QFrame {
 public:
     using PictureLoader = std::function<QImage(int number)>;
@@ -35,7 +38,12 @@ private:
     // The cached picture of (d, f), loading it on first use; null for none.
     const QImage& picture(int d, int f);
 
+    // The shown part of a picture at the device's density, kept for the pair last painted.
+    const QImage& scaledPart(const QImage& picture, double ratio);
+
     PictureLoader loader_;
+    QImage scaled_;
+    const QImage* scaledFrom_ = nullptr;
     std::array<std::array<QImage, shownFunctionCount>, distributionCount> cache_;
     int distribution_ = defaultDistribution;
     int function_ = 0;

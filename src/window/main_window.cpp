@@ -16,14 +16,17 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolTip>
 
 #include "graph/formula_picture.h"
 #include "graph/graph_export.h"
+#include "graph/graph_image.h"
 #include "graph/graph_renderer.h"
 #include "graph/report.h"
 #include "model/catalogue.h"
 #include "model/value_text.h"
+#include "shell/graph_description.h"
 #include "shell/help_services.h"
 #include "shell/product.h"
 #include "shell/report_content.h"
@@ -33,6 +36,7 @@
 #include "window/formula_box.h"
 #include "window/function_selector.h"
 #include "window/graph_area.h"
+#include "window/help_fallback.h"
 #include "window/interval_panel.h"
 #include "window/menu_table.h"
 #include "window/numeric_field.h"
@@ -66,7 +70,36 @@ constexpr std::array<std::pair<Label, ControlRole>, labelCount> labelControls = 
     {Label::ParameterDomain2, ControlRole::ParameterDomain2},
 }};
 
+// What a screen reader calls each control: the label a sighted user reads
+// beside it. The parameter fields take their symbols as these change.
+constexpr std::array<std::pair<ControlRole, const char*>, 16> accessibleNames = {{
+    {ControlRole::DistributionList, "Distribution"},
+    {ControlRole::FunctionSelector, "Function"},
+    {ControlRole::XField, "x"},
+    {ControlRole::DensityValue, "f"},
+    {ControlRole::DistributionValue, "F"},
+    {ControlRole::SurvivalValue, "S"},
+    {ControlRole::HazardValue, "h"},
+    {ControlRole::QField, "q"},
+    {ControlRole::QuantileValue, "x"},
+    {ControlRole::MeanValue, "Mean"},
+    {ControlRole::StandardDeviationValue, "Standard Deviation"},
+    {ControlRole::CoefficientOfVariationValue, "Coefficient of Variation"},
+    {ControlRole::SkewnessValue, "Skewness"},
+    {ControlRole::KurtosisValue, "Kurtosis"},
+    {ControlRole::ParameterField1, "Parameter 1"},
+    {ControlRole::ParameterField2, "Parameter 2"},
+}};
+
 ControlRole roleOf(Field field) { return fieldControls[static_cast<int>(field)].second; }
+
+// A field's description for a screen reader: its tip on one line, then the value it shows.
+QString fieldDescription(ControlRole role, const QString& text)
+{
+    const char* tip = controlSpec(role).tooltip;
+    QString what = tip ? QString::fromUtf8(tip).remove(QLatin1Char('\n')) : QString();
+    return what + QStringLiteral(": ") + (text.isEmpty() ? QStringLiteral("empty") : text);
+}
 
 ControlRole roleOf(Label label) { return labelControls[static_cast<int>(label)].second; }
 
@@ -186,6 +219,8 @@ void MainWindow::buildControls()
         if (row.role != ControlRole::Fixed) controls_[row.role] = widget;
     }
 
+    for (const auto& [role, name] : accessibleNames) control(role)->setAccessibleName(QString::fromUtf8(name));
+
     // The selector's items come last, as they are added after every control.
     FunctionSelector* selector = functionSelector();
     for (int f = 0; f < shownFunctionCount; ++f) {
@@ -289,6 +324,7 @@ void MainWindow::buildMenuBar()
         switch (row.kind) {
             case MenuRowKind::Menu:
                 menu = menuBar()->addMenu(text);
+                menu->installEventFilter(this);
                 outer = nullptr;
                 break;
             case MenuRowKind::Submenu:
@@ -322,6 +358,8 @@ void MainWindow::buildMenuBar()
         }
     }
 
+    menuBar()->installEventFilter(this);
+
     // F1 anywhere in the window opens the help.
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WindowShortcut);
@@ -338,8 +376,10 @@ void MainWindow::connectControls()
     // Only the user's own edits are commands; texts the shell sets come back
     // through the view and must not re-enter.
     for (const Field editable : {Field::Parameter1, Field::Parameter2, Field::X, Field::Q}) {
-        connect(field(editable), &QLineEdit::textEdited, this,
-                [this, editable](const QString& text) { shell_->editField(editable, text.toStdString()); });
+        connect(field(editable), &QLineEdit::textEdited, this, [this, editable](const QString& text) {
+            field(editable)->setAccessibleDescription(fieldDescription(roleOf(editable), text));
+            shell_->editField(editable, text.toStdString());
+        });
     }
     for (int i = 0; i < fieldCount; ++i) {
         if (isResultField(static_cast<Field>(i))) field(static_cast<Field>(i))->installEventFilter(this);
@@ -378,29 +418,105 @@ void MainWindow::runMenuCommand(int command)
     } else if (command == c::print) {
         printReportWithDialog(this, reportContent());
     } else if (command == c::helpContent) {
-        openHelp();
+        openManual();
     } else if (command == c::visitHomePage) {
-        openHomePage();
+        visitHomePage();
     } else if (command == c::about) {
-        showAbout(this);
+        showAbout(this, [this] { visitHomePage(); });
     }
 }
 
-ReportContent MainWindow::reportContent() const { return ::reportContent(*shell_, graphArea()->image()); }
+// Where no viewer opens the manual (none installed, xdg-open missing or
+// failing), the window shows it itself instead of doing nothing.
+void MainWindow::openManual()
+{
+    const QPointer<MainWindow> self(this);
+    openHelp(
+        [self] {
+            if (self) self->showManualHere();
+        },
+        opener_);
+}
+
+void MainWindow::showManualHere()
+{
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
+void MainWindow::visitHomePage()
+{
+    const QPointer<MainWindow> self(this);
+    openHomePage(
+        [self] {
+            if (self) showAddressMessage(self, QString::fromLatin1(product::homePageAddress));
+        },
+        opener_);
+}
+
+// The printed page takes the graph at the frame's own 304 x 230 pixels, as on
+// any screen: on a high-density one the shown image is drawn again at ratio 1.
+ReportContent MainWindow::reportContent() const
+{
+    const QImage& shown = graphArea()->image();
+    if (shown.devicePixelRatio() == 1.0) return ::reportContent(*shell_, shown);
+    PlotRequest request = shell_->plotRequest();
+    request.devicePixelRatio = 1.0;
+    return ::reportContent(*shell_, renderGraphImage(request));
+}
+
+// The graph is drawn at the density of the screen the window is on.
+void MainWindow::redrawGraph(PlotRequest request)
+{
+    if (!renderer_) return;
+    request.devicePixelRatio = graphArea()->devicePixelRatioF();
+    renderer_->requestRedraw(request);
+}
+
+// A menu opened with the mouse and closed with Escape would leave the menu
+// bar holding the keyboard until a second Escape; the window gives the
+// keyboard back to the field that had it at once. A menu opened from the
+// keyboard keeps the menu bar's own way (Escape returns to its title).
+void MainWindow::watchMenuKeyboard(QObject* watched, QEvent* event)
+{
+    if (watched == menuBar()) {
+        if (event->type() == QEvent::MouseButtonPress) menuOpenedByMouse_ = true;
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+            menuOpenedByMouse_ = false;
+        }
+    } else if (event->type() == QEvent::KeyPress && menuOpenedByMouse_ &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        menuOpenedByMouse_ = false;
+        QTimer::singleShot(0, this, [this] {
+            if (focusWidget() != menuBar()) return;
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(menuBar(), &escape);
+        });
+    }
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal && shell_ && !shell_->isShutDown()) {
+        redrawGraph(shell_->plotRequest());
+    }
+    return QMainWindow::event(event);
+}
 
 void MainWindow::startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions)
 {
     // Finished images arrive on the render thread and are shown on this one.
     GraphArea* area = graphArea();
+    area->setDescriber([this] { return shell_ ? fromUtf8(graphDescription(*shell_)) : QString(); });
     renderer_ = std::make_unique<GraphRenderer>([area](QImage image) {
         QMetaObject::invokeMethod(
             area, [area, image] { area->setImage(image); }, Qt::QueuedConnection);
     });
 
     ShellServices services;
-    services.requestRedraw = [this](const PlotRequest& request) {
-        if (renderer_) renderer_->requestRedraw(request);
-    };
+    services.requestRedraw = [this](const PlotRequest& request) { redrawGraph(request); };
     // Joins the render thread; images it handed over but not yet shown are dropped with the window.
     services.stopRenderer = [this] { renderer_.reset(); };
     services.saveOptions = std::move(saveOptions);
@@ -463,6 +579,7 @@ void MainWindow::showGraphReading(const QPoint& position)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    watchMenuKeyboard(watched, event);
     if (watched == graphArea()) {
         if (event->type() == QEvent::MouseMove)
             showGraphReading(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -492,7 +609,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void MainWindow::fieldTextChanged(Field which, const std::string& text) { field(which)->setText(fromUtf8(text)); }
+void MainWindow::fieldTextChanged(Field which, const std::string& text)
+{
+    QLineEdit* edit = field(which);
+    edit->setText(fromUtf8(text));
+    edit->setAccessibleDescription(fieldDescription(roleOf(which), edit->text()));
+}
 
 void MainWindow::intervalTextChanged(IntervalField which, const std::string& text)
 {
@@ -503,7 +625,10 @@ void MainWindow::fieldVisibilityChanged(Field which, bool visible) { field(which
 
 void MainWindow::labelTextChanged(Label label, const std::string& symbolText)
 {
-    setSymbolText(static_cast<QLabel*>(control(roleOf(label))), fromUtf8(symbolTextToUtf8(symbolText)));
+    const QString text = fromUtf8(symbolTextToUtf8(symbolText));
+    setSymbolText(static_cast<QLabel*>(control(roleOf(label))), text);
+    if (label == Label::ParameterSymbol1) field(Field::Parameter1)->setAccessibleName(text);
+    if (label == Label::ParameterSymbol2) field(Field::Parameter2)->setAccessibleName(text);
 }
 
 void MainWindow::selectionChanged(Selection selection, int index)

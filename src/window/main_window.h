@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
 #include <memory>
 
+#include "shell/desktop_opener.h"
 #include "shell/shell.h"
 #include "shell/shell_view.h"
 #include "window/control_table.h"
+#include "window/help_fallback.h"
 
 class QAction;
 class QComboBox;
@@ -50,6 +53,11 @@ public:
 
     // The interval panel, once Function > Interval Probability... has opened it.
     IntervalPanel* intervalPanel() const { return intervalPanel_; }
+    // How the Help menu hands the manual and the home page to the desktop
+    // (the desktop's own opener unless replaced).
+    void setDesktopOpener(DesktopOpener opener) { opener_ = std::move(opener); }
+    // The manual's own window, while it is open (a desktop without a viewer).
+    HelpWindow* helpWindow() const { return helpWindow_; }
 
     // Waits until the renderer has finished every pass asked of it and shows
     // the images it handed over.
@@ -59,6 +67,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Ctrl+C in a result field copies its full value; the graph reads out
     // the function under the pointer.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -67,11 +76,16 @@ private:
     void buildMenuBar();
     void connectControls();
     void runMenuCommand(int command);
+    void openManual();
+    void showManualHere();
+    void visitHomePage();
     void startGraph(const GraphOptions& storedOptions, SaveOptions saveOptions);
     void openIntervalPanel();
     void exportGraphToFile();
     void showResultTip(Field field);
     void showGraphReading(const QPoint& position);
+    void watchMenuKeyboard(QObject* watched, QEvent* event);
+    void redrawGraph(PlotRequest request);
 
     // ShellView
     void fieldTextChanged(Field field, const std::string& text) override;
@@ -86,6 +100,9 @@ private:
 
     std::map<ControlRole, QWidget*> controls_;
     std::map<int, QAction*> actions_;
+    DesktopOpener opener_ = desktopOpener();
+    QPointer<HelpWindow> helpWindow_;
+    bool menuOpenedByMouse_ = false;
     std::unique_ptr<GraphRenderer> renderer_;  // before the shell, whose services use it
     std::unique_ptr<Shell> shell_;
     IntervalPanel* intervalPanel_ = nullptr;

@@ -191,3 +191,34 @@ TEST(GraphImage, AStopRequestEndsTheCurveBeforeItsNextSegmentAndSkipsTheAxes)
 }
 
 }  // namespace
+
+namespace {
+
+// On a screen of double density the graph keeps its frame and gains detail:
+// each frame pixel of the axis covers its own 2 x 2 device pixels, and the
+// curve's slopes step by single device pixels instead of repeating 2 x 2 blocks.
+TEST(GraphImage, AtDoubleDensityTheSameFrameIsDrawnWithTwiceThePixels)
+{
+    PlotRequest request;  // the standard normal density
+    request.options = distinctOptions();
+    request.devicePixelRatio = 2.0;
+    const QImage image = renderGraphImage(request);
+    ASSERT_EQ(image.size(), QSize(608, 460));
+    EXPECT_EQ(image.devicePixelRatio(), 2.0);
+
+    constexpr int baseline = plot_frame::baseline;
+    EXPECT_EQ(countColour(image, grid, 2 * 15, 2 * baseline, 2 * 289, 2 * baseline + 2), 2 * 2 * 274);
+
+    int curveBlocksWithDetail = 0;  // 2 x 2 blocks partly of the curve's colour
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const int curvePixels = (image.pixelColor(x, y) == function) + (image.pixelColor(x + 1, y) == function) +
+                                    (image.pixelColor(x, y + 1) == function) +
+                                    (image.pixelColor(x + 1, y + 1) == function);
+            curveBlocksWithDetail += curvePixels > 0 && curvePixels < 4;
+        }
+    }
+    EXPECT_GT(curveBlocksWithDetail, 100);
+}
+
+}  // namespace

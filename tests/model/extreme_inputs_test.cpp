@@ -36,15 +36,16 @@ TEST(ExtremeInputs, NoOperationShowsNaNAsAResult)
                         {"cdf", [](Distribution& s, double a) { return s.cdf(a); }},
                         {"survival", [](Distribution& s, double a) { return s.survival(a); }},
                         {"hazard", [](Distribution& s, double a) { return s.hazard(a); }},
-                        {"quantile", [](Distribution& s, double a) { return s.quantile(std::fabs(a) <= 1 ? std::fabs(a) : 0.5); }},
+                        {"quantile",
+                         [](Distribution& s, double a) { return s.quantile(std::fabs(a) <= 1 ? std::fabs(a) : 0.5); }},
                     };
                     for (const Call& call : calls) {
                         distribution.setParameter1(p1).setParameter2(distribution.parameterCount() == 2 ? p2 : 0.0);
                         const double result = call.run(distribution, x);
                         const ResultStatus status = distribution.status();
                         if (status == ResultStatus::Ok || status == ResultStatus::SingularPoint) {
-                            EXPECT_FALSE(std::isnan(result)) << distributionNames[d] << " (" << p1 << ", " << p2
-                                                             << ") " << call.name << " at " << x;
+                            EXPECT_FALSE(std::isnan(result))
+                                << distributionNames[d] << " (" << p1 << ", " << p2 << ") " << call.name << " at " << x;
                         }
                     }
                 }

@@ -33,19 +33,19 @@ struct Family {
 
 const Family families[] = {
     {"uniform", {-300, 300, true}, {-300, 300}, true},  // the second is the width b - a
-    {"normal", {-300, 300, true}, {-300, 300}, false},
-    {"lognormal", {-300, 300}, {-300, 300}, false},
+    {"normal", {-300, 300, true}, {-300, 300}, true},
+    {"lognormal", {-300, 300}, {-300, 300}, true},
     {"exponential", {-300, 300}, {0, 0}, true},
     {"cauchy", {-300, 300, true}, {-300, 300}, true},
     {"double_exponential", {-300, 300}, {0, 0}, true},
-    {"gamma", {-3, 5}, {-300, 300}, false},
-    {"chi_square", {0, 5, false, true}, {0, 0}, false},
-    {"beta", {-1, 4}, {-1, 4}, false},
-    {"student", {0, 5, false, true}, {0, 0}, false},
+    {"gamma", {-3, 5}, {-300, 300}, true},
+    {"chi_square", {0, 15, false, true}, {0, 0}, true},
+    {"beta", {-1, 4}, {-1, 4}, true},
+    {"student", {0, 15, false, true}, {0, 0}, true},
     {"f", {0, 4, false, true}, {0, 4, false, true}, false},
     {"poisson", {0, 15, false, true}, {0, 0}, false},
     {"binomial", {0, 15, false, true}, {-300, -0.302}, false},
-    {"negative_binomial", {0, 4, false, true}, {-300, -0.302}, false},
+    {"negative_binomial", {0, 15, false, true}, {-300, -0.302}, false},
     {"geometric", {-300, -0.302}, {0, 0}, false},
 };
 

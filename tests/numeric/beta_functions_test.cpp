@@ -56,6 +56,8 @@ TEST(BetaFunctions, KeepTheirEdgeValues)
     EXPECT_NEAR(incompleteBeta(2, 3, 0.5), 0.6875, 2e-16);
     EXPECT_NEAR(incompleteBeta(0.5, 0.5, 0.3), 2 / pi * std::asin(std::sqrt(0.3)), 1e-15);
     EXPECT_NEAR(betaFunction(2, 3), 1.0 / 12, 1e-16);
+    // Equal shapes split at 1/2 exactly, however large.
+    for (double a : {1e7, 1e10, 1e300}) EXPECT_EQ(incompleteBeta(a, a, 0.5), 0.5) << a;
     for (double a : {0.3, 2.0, 50.0}) {
         EXPECT_EQ(incompleteBeta(a, 2, 1), 1.0);
         EXPECT_EQ(incompleteBeta(a, 2, 1.5), 0.0);

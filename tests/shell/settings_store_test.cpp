@@ -147,11 +147,15 @@ TEST_F(SettingsStoreTest, AFileThatIsNotPlainTextIsNeitherWaitedForNorDecodedNor
     const Case cases[] = {
         {"a pipe", [&] { return ::mkfifo(QFile::encodeName(user).constData(), 0600) == 0; }, 0xD00000, false},
         {"a stored variant", [&] { return write(user, variant); }, 0xD00000, false},
+        {"a pipe as the lock file beside it",
+         [&] { return write(user, plain) && ::mkfifo(QFile::encodeName(user + ".lock").constData(), 0600) == 0; }, 255,
+         false},
         {"a link to a plain file", [&] { return write(target, plain) && QFile::link(target, user); }, 255, true},
     };
     const GraphOptions chosen{1, 2, 3, 4, 1};
     for (const Case& c : cases) {
         QFile::remove(user);
+        QFile::remove(user + ".lock");
         ASSERT_TRUE(QDir().mkpath(userFolder.filePath("Tessavan")) && c.make()) << c.what;
         const QFileInfo before(user);
         EXPECT_EQ(loadGraphOptions().functionColor, c.functionColor) << c.what;

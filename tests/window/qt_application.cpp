@@ -10,4 +10,3 @@ void ensureApplication()
     static QApplication* application = new QApplication(argc, argv);
     (void)application;
 }
-
