@@ -49,13 +49,42 @@ inline constexpr ParameterSet parameterSets[] = {
     {9, "1000000000", nullptr, "1000000000"},
     {9, "1000000000000000", nullptr, "1000000000000000"},
     {13, "1", "0.000001", "1000000"},
+    // The later six at their defaults and hardest shapes.
+    {15, "1.5", "1", "1"},  // Weibull
+    {15, "0.1", "1", "1"},
+    {15, "1000", "1", "1"},
+    {16, "0", "1", "0.5"},  // logistic
+    {17, "0", "1", "0.5"},  // Gumbel
+    {18, "1", "3", "1.5"},  // Pareto
+    {18, "1", "0.1", "10"},
+    {19, "1", nullptr, "1"},  // Rayleigh
+    {20, "1", "6", "3"},      // discrete uniform
+    {20, "1", "1000000000000000", "500000000000000"},
 };
 
 // The short names of the catalogue's distributions, in catalogue order.
-inline constexpr std::array<const char*, 15> distributionKeys = {
-    "uniform",   "normal", "lognormal",  "exponential",        "cauchy",  "gamma",    "beta",
-    "student",   "f",      "chi_square", "double_exponential", "poisson", "binomial", "negative_binomial",
+inline constexpr std::array<const char*, 21> distributionKeys = {
+    "uniform",
+    "normal",
+    "lognormal",
+    "exponential",
+    "cauchy",
+    "gamma",
+    "beta",
+    "student",
+    "f",
+    "chi_square",
+    "double_exponential",
+    "poisson",
+    "binomial",
+    "negative_binomial",
     "geometric",
+    "weibull",
+    "logistic",
+    "gumbel",
+    "pareto",
+    "rayleigh",
+    "discrete_uniform",
 };
 
 // "gamma(0.01, 1)": how a parameter set is named in the benchmarks' output.

@@ -6,17 +6,20 @@
 #include "model/distribution.h"
 #include "model/shown_function.h"
 
-// The fifteen distributions in catalogue order d = 0..14: the order of the
+// The twenty-one distributions in catalogue order d = 0..20: the order of the
 // distribution list, the Distributions menu and the formula pictures
-// ((d + 1) * 1000 + f).
+// ((d + 1) * 1000 + f). The classic fifteen keep their places 0..14; the
+// later six follow them.
 
-inline constexpr int distributionCount = 15;
+inline constexpr int distributionCount = 21;
 inline constexpr int defaultDistribution = 1;  // Normal
 
 // Whether distribution d takes whole values only.
 inline constexpr std::array<bool, distributionCount> isDiscreteDistribution = {
     false, false, false, false, false, false, false, false, false, false, false,  // Uniform .. Double Exponential
     true,  true,  true,  true,                                                    // Poisson .. Geometric
+    false, false, false, false, false,                                            // Weibull .. Rayleigh
+    true,                                                                         // Discrete Uniform
 };
 
 using DistributionSet = std::array<std::unique_ptr<Distribution>, distributionCount>;
@@ -27,7 +30,7 @@ extern const std::array<const char*, distributionCount> distributionNames;
 // Names as the Distributions menu shows them ("F-Distribution").
 extern const std::array<const char*, distributionCount> distributionMenuTexts;
 
-// A complete, independent set of the fifteen distributions with their default
+// A complete, independent set of the distributions with their default
 // parameters. The shell owns one set and the render thread another, so the two
 // threads never share an instance.
 DistributionSet makeDistributionSet();

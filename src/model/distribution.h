@@ -160,10 +160,16 @@ private:
 };
 
 // The domain texts of the parameter labels (Symbol typeface bytes: 0xCE is the
-// element-of sign, 0xA5 the infinity sign).
+// element-of sign, 0xA5 the infinity sign, 0xA3 and 0xB3 less and greater or equal).
 namespace parameter_domain {
 inline constexpr const char* lessThanB = "<b";
 inline constexpr const char* greaterThanA = ">a";
+inline constexpr const char* atMostB =
+    "\xA3"
+    "b";
+inline constexpr const char* atLeastA =
+    "\xB3"
+    "a";
 inline constexpr const char* real =
     "\xCE"
     "R";

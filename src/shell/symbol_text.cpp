@@ -20,6 +20,8 @@ constexpr std::array<const char*, 26> upperGreek = {
 
 constexpr unsigned char elementOf = 0xCE;
 constexpr unsigned char infinity = 0xA5;
+constexpr unsigned char lessOrEqual = 0xA3;
+constexpr unsigned char greaterOrEqual = 0xB3;
 
 }  // namespace
 
@@ -36,6 +38,10 @@ std::string symbolTextToUtf8(std::string_view symbolText)
             text += "∈";
         } else if (c == infinity) {
             text += "∞";
+        } else if (c == lessOrEqual) {
+            text += "≤";
+        } else if (c == greaterOrEqual) {
+            text += "≥";
         } else if (c < 0x80) {
             text += byte;
         } else {

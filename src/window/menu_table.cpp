@@ -4,9 +4,6 @@
 
 namespace {
 
-// The discrete distributions follow a separator in the Distributions menu.
-constexpr int firstDiscreteDistribution = 11;
-
 std::vector<MenuRow> buildMenuRows()
 {
     using K = MenuRowKind;
@@ -16,7 +13,9 @@ std::vector<MenuRow> buildMenuRows()
     std::vector<MenuRow> rows;
     rows.push_back({K::Menu, "Distributions", 0, G::None});
     for (int d = 0; d < distributionCount; ++d) {
-        if (d == firstDiscreteDistribution) rows.push_back({K::Separator, "", 0, G::None});
+        // A separator wherever the list turns from continuous to discrete or back.
+        if (d > 0 && isDiscreteDistribution[d] != isDiscreteDistribution[d - 1])
+            rows.push_back({K::Separator, "", 0, G::None});
         rows.push_back({K::Item, distributionMenuTexts[d], distributionCommandOf(d), G::Distribution});
     }
 

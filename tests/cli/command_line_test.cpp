@@ -139,7 +139,7 @@ TEST(CommandLine, RejectsWrongOptionsWithAMessageAndExitCode2)
     const std::vector<std::vector<std::string>> wrong = {
         {"--bogus"},
         {"stray"},
-        {"--distribution", "Weibull"},
+        {"--distribution", "Erlang"},
         {"--function", "median"},
         {"--p1"},
         {"--json=yes"},
@@ -156,7 +156,7 @@ TEST(CommandLine, RejectsWrongOptionsWithAMessageAndExitCode2)
         EXPECT_EQ(r.out, "") << arguments[0];
         EXPECT_NE(r.err.find("probaview-cli: "), std::string::npos) << arguments[0];
     }
-    EXPECT_NE(run({"--distribution", "Weibull"}).err.find("Double Exponential"), std::string::npos);
+    EXPECT_NE(run({"--distribution", "Erlang"}).err.find("Double Exponential"), std::string::npos);
 }
 
 TEST(CommandLine, HelpExplainsEveryOption)

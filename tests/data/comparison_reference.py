@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Reference values for the side-by-side benchmark of bench/: the density (or
-mass), distribution function, survival function and quantile of the fifteen
+mass), distribution function, survival function and quantile of the
 distributions at their defaults and at their hardest parameters.
 
 Writes comparison_reference.txt beside this script, one record a line:
@@ -70,6 +70,17 @@ class Continuous:
             return 1 / (mp.pi * b * (1 + z * z))
         if n == "double_exponential":
             return a / 2 * mp.exp(-a * abs(x))
+        if n == "weibull":
+            return a / b * (x / b) ** (a - 1) * mp.exp(-(x / b) ** a) if x > 0 else mp.mpf(0)
+        if n == "logistic":
+            return self.cdf(x) * (1 - self.cdf(x)) / b
+        if n == "gumbel":
+            w = mp.exp(-(x - a) / b)
+            return w * mp.exp(-w) / b
+        if n == "pareto":
+            return b / x * (a / x) ** b if x >= a else mp.mpf(0)
+        if n == "rayleigh":
+            return x / a ** 2 * mp.exp(-x * x / (2 * a * a)) if x > 0 else mp.mpf(0)
         if n in ("gamma", "chi_square", "f") and x <= 0:
             return mp.mpf(0)
         if n == "beta" and not 0 < x < 1:
@@ -90,6 +101,16 @@ class Continuous:
             return mp.atan((x - a) / b) / mp.pi + mp.mpf(1) / 2
         if n == "double_exponential":
             return mp.exp(a * x) / 2 if x < 0 else 1 - mp.exp(-a * x) / 2
+        if n == "weibull":
+            return -mp.expm1(-(x / b) ** a) if x > 0 else mp.mpf(0)
+        if n == "logistic":
+            return 1 / (1 + mp.exp(-(x - a) / b))
+        if n == "gumbel":
+            return mp.exp(-mp.exp(-(x - a) / b))
+        if n == "pareto":
+            return 1 - (a / x) ** b if x > a else mp.mpf(0)
+        if n == "rayleigh":
+            return -mp.expm1(-x * x / (2 * a * a)) if x > 0 else mp.mpf(0)
         if n == "gamma":
             return gb.P(a, x / b) if x > 0 else mp.mpf(0)
         if n == "chi_square":
@@ -117,6 +138,16 @@ class Continuous:
             return a + b * mp.tan(mp.pi * (q - mp.mpf(1) / 2))
         if n == "double_exponential":
             return mp.log(2 * q) / a if q < 0.5 else -mp.log(2 * (1 - q)) / a
+        if n == "weibull":
+            return b * (-mp.log1p(-q)) ** (1 / a)
+        if n == "logistic":
+            return a + b * mp.log(q / (1 - q))
+        if n == "gumbel":
+            return a - b * mp.log(-mp.log(q))
+        if n == "pareto":
+            return a * (1 - q) ** (-1 / b)
+        if n == "rayleigh":
+            return a * mp.sqrt(-2 * mp.log1p(-q))
         if n == "gamma":
             return gb.inverse_q(a, 1 - q) * b
         if n == "chi_square":
@@ -145,6 +176,10 @@ def discrete_functions(name, a, b):
     if name == "geometric":
         p = mp.mpf(a)
         return (lambda k: dr.geometric_pdf(p, k)), (lambda k: dr.geometric_cdf(p, k)), int(20 / a) + 10
+    if name == "discrete_uniform":
+        count = b - a + 1
+        return ((lambda k: 1 / mp.mpf(count) if a <= k <= b else mp.mpf(0)),
+                (lambda k: min(max((k - a + 1) / mp.mpf(count), 0), 1)), int(b))
     raise ValueError(name)
 
 
@@ -162,8 +197,13 @@ CASES = [
     ("binomial", 10.0, 0.5), ("binomial", 1000.0, 0.6), ("binomial", 1000.0, 0.001),
     ("negative_binomial", 10.0, 0.5), ("negative_binomial", 1000.0, 0.4), ("negative_binomial", 1000.0, 1e-6),
     ("geometric", 0.5, 0.0), ("geometric", 1e-6, 0.0),
+    ("weibull", 1.5, 1.0), ("weibull", 0.1, 1.0), ("weibull", 1000.0, 1.0),
+    ("logistic", 0.0, 1.0), ("gumbel", 0.0, 1.0),
+    ("pareto", 1.0, 3.0), ("pareto", 1.0, 0.1),
+    ("rayleigh", 1.0, 0.0),
+    ("discrete_uniform", 1.0, 6.0), ("discrete_uniform", 1.0, 1e15),
 ]
-DISCRETE = ("poisson", "binomial", "negative_binomial", "geometric")
+DISCRETE = ("poisson", "binomial", "negative_binomial", "geometric", "discrete_uniform")
 
 
 def text(v):

@@ -7,8 +7,12 @@
 #include "model/beta_distributions.h"
 #include "model/closed_form_distributions.h"
 #include "model/discrete_distributions.h"
+#include "model/discrete_uniform_distribution.h"
+#include "model/extreme_value_distributions.h"
 #include "model/gamma_distributions.h"
+#include "model/logistic_distribution.h"
 #include "model/normal_distributions.h"
+#include "model/pareto_distribution.h"
 
 namespace {
 
@@ -45,9 +49,15 @@ const Entry catalogue[distributionCount] = {
     {"Binomial", "Binomial", is<BinomialDistribution>, 2, false, 10.0, 0.5},
     {"Negative Binomial", "Negative Binomial", is<NegativeBinomialDistribution>, 2, false, 10.0, 0.5},
     {"Geometric", "Geometric", is<GeometricDistribution>, 1, false, 0.5, 0.0},
+    {"Weibull", "Weibull", is<WeibullDistribution>, 2, true, 1.5, 1.0},
+    {"Logistic", "Logistic", is<LogisticDistribution>, 2, true, 0.0, 1.0},
+    {"Gumbel", "Gumbel", is<GumbelDistribution>, 2, true, 0.0, 1.0},
+    {"Pareto", "Pareto", is<ParetoDistribution>, 2, true, 1.0, 3.0},
+    {"Rayleigh", "Rayleigh", is<RayleighDistribution>, 1, true, 1.0, 0.0},
+    {"Discrete Uniform", "Discrete Uniform", is<DiscreteUniformDistribution>, 2, false, 1.0, 6.0},
 };
 
-TEST(Catalogue, ListsTheFifteenDistributionsInOrderWithTheirDefaults)
+TEST(Catalogue, ListsTheDistributionsInOrderWithTheirDefaults)
 {
     const DistributionSet set = makeDistributionSet();
     for (int d = 0; d < distributionCount; ++d) {
@@ -75,16 +85,18 @@ TEST(Catalogue, NumbersFormulaPicturesByIndex)
     EXPECT_EQ(formulaPictureNumber(0, ShownFunction::Density), 1000);
     EXPECT_EQ(formulaPictureNumber(8, ShownFunction::Distribution), 9001);
     EXPECT_EQ(formulaPictureNumber(14, ShownFunction::Survival), 15002);
+    EXPECT_EQ(formulaPictureNumber(15, ShownFunction::Hazard), 16003);
+    EXPECT_EQ(formulaPictureNumber(20, ShownFunction::Survival), 21002);
 
     int pictures = 0;
     for (int d = 0; d < distributionCount; ++d) {
         for (int f = 0; f < shownFunctionCount; ++f) pictures += hasFormulaPicture(d, shownFunctionAt(f));
-        // The discrete distributions have no hazard picture (12003 ... 15003).
+        // The discrete distributions have no hazard picture (12003 ... 15003, 21003).
         EXPECT_EQ(hasFormulaPicture(d, ShownFunction::Hazard), catalogue[d].continuous) << d;
     }
-    EXPECT_EQ(pictures, 56);
+    EXPECT_EQ(pictures, 56 + 5 * 4 + 3);
     EXPECT_FALSE(hasFormulaPicture(-1, ShownFunction::Density));
-    EXPECT_FALSE(hasFormulaPicture(15, ShownFunction::Density));
+    EXPECT_FALSE(hasFormulaPicture(21, ShownFunction::Density));
     EXPECT_FALSE(hasFormulaPicture(0, shownFunctionAt(4)));
 }
 

@@ -8,8 +8,12 @@
 #include "model/beta_distributions.h"
 #include "model/closed_form_distributions.h"
 #include "model/discrete_distributions.h"
+#include "model/discrete_uniform_distribution.h"
+#include "model/extreme_value_distributions.h"
 #include "model/gamma_distributions.h"
+#include "model/logistic_distribution.h"
 #include "model/normal_distributions.h"
+#include "model/pareto_distribution.h"
 
 inline std::unique_ptr<Distribution> makeDistribution(const std::string& name, double p1, double p2)
 {
@@ -28,5 +32,11 @@ inline std::unique_ptr<Distribution> makeDistribution(const std::string& name, d
     if (name == "binomial") return std::make_unique<BinomialDistribution>(p1, p2);
     if (name == "negative_binomial") return std::make_unique<NegativeBinomialDistribution>(p1, p2);
     if (name == "geometric") return std::make_unique<GeometricDistribution>(p1);
+    if (name == "weibull") return std::make_unique<WeibullDistribution>(p1, p2);
+    if (name == "logistic") return std::make_unique<LogisticDistribution>(p1, p2);
+    if (name == "gumbel") return std::make_unique<GumbelDistribution>(p1, p2);
+    if (name == "pareto") return std::make_unique<ParetoDistribution>(p1, p2);
+    if (name == "rayleigh") return std::make_unique<RayleighDistribution>(p1);
+    if (name == "discrete_uniform") return std::make_unique<DiscreteUniformDistribution>(p1, p2);
     return nullptr;
 }

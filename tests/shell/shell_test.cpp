@@ -348,7 +348,7 @@ TEST_F(ShellFixture, SelectingADistributionMovesListAndMarkAndRedrawsTheNewState
     expectLastRedrawShowsTheState();
 
     forget();
-    shell.selectDistribution(15);
+    shell.selectDistribution(21);
     EXPECT_TRUE(view.events.empty());
     EXPECT_TRUE(redraws.empty());
 }

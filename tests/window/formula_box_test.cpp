@@ -59,7 +59,7 @@ protected:
 TEST_F(FormulaBoxTest, ShowsThePictureAndedOntoTheButtonFaceOrTheBareFaceWithoutOne)
 {
     CountingBox counting;
-    // Pictures of both kinds, the four discrete hazards, and pairs outside the catalogue.
+    // Pictures of both kinds, the discrete hazards, and pairs outside the catalogue.
     for (auto [d, f] : {std::pair{0, 0},
                         {1, 1},
                         {10, 3},
@@ -69,7 +69,8 @@ TEST_F(FormulaBoxTest, ShowsThePictureAndedOntoTheButtonFaceOrTheBareFaceWithout
                         {12, 3},
                         {13, 3},
                         {14, 3},
-                        {15, 0},
+                        {20, 3},
+                        {21, 0},
                         {-1, 0},
                         {1, 4}}) {
         SCOPED_TRACE(testing::Message() << d << ", " << f);

@@ -1,0 +1,113 @@
+// The Weibull, logistic, Gumbel, Pareto, Rayleigh and discrete uniform laws
+// against 50-digit references (tests/data/six_reference.py): every value
+// within the tolerance its record states, far into both tails, and the status
+// each operation must give where a moment or value does not exist.
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "../reference_data.h"
+#include "family_operations.h"
+#include "model/result_status.h"
+
+namespace {
+
+bool isStatusName(const std::string& text) { return !text.empty() && std::isupper(text[0]); }
+
+TEST(SixFamilies, ValuesAreExactToTheirConditionAndMissingOnesAreStatuses)
+{
+    const auto records = readReferenceData("six_reference.txt");
+    ASSERT_GT(records.size(), 700u);
+    std::map<std::string, std::pair<double, double>> worst;  // share of the tolerance, error
+    for (const auto& r : records) {
+        auto d = makeDistribution(r[0], referenceNumber(r[1]), referenceNumber(r[2]));
+        ASSERT_TRUE(d) << r[0];
+        const double got = callOperation(*d, operationNamed(r[3]), referenceNumber(r[4]));
+        const std::string where = r[0] + "(" + r[1] + ", " + r[2] + ") " + r[3] + "(" + r[4] + ")";
+        if (isStatusName(r[5])) {
+            EXPECT_STREQ(resultStatusName(d->status()), r[5].c_str()) << where;
+            continue;
+        }
+        const double expected = referenceNumber(r[5]), tolerance = referenceNumber(r[6]);
+        EXPECT_EQ(d->status(), ResultStatus::Ok) << where << " gave " << got;
+        if (std::fabs(expected) < DBL_MIN) {
+            EXPECT_LE(std::fabs(got - expected), DBL_MIN) << where;  // below the normal doubles
+            continue;
+        }
+        const double error = std::fabs(got - expected) / std::fabs(expected);
+        EXPECT_LE(error, tolerance) << where << " gave " << got;
+        auto& [share, largest] = worst[r[0] + " " + r[3]];
+        share = std::fmax(share, error / tolerance);
+        largest = std::fmax(largest, error);
+    }
+    if (std::getenv("PROBAVIEW_REPORT_ERRORS")) {
+        for (const auto& [what, measured] : worst)
+            std::printf("%-36s %.2g of its tolerance, error %.2g\n", what.c_str(), measured.first, measured.second);
+    }
+}
+
+// Edges that the references do not reach: the ends of the supports, the
+// density's pole, and whole parameters rounded down.
+TEST(SixFamilies, SupportEndsPolesAndRoundedParameters)
+{
+    constexpr double inf = INFINITY;
+    struct Case {
+        const char* name;
+        double p1, p2;
+        Operation operation;
+        double argument, value;
+        ResultStatus status;
+    };
+    const Case cases[] = {
+        {"weibull", 0.5, 1, Operation::Pdf, 0, 0, PlusInfinity},
+        {"weibull", 0.5, 1, Operation::Hazard, 0, 0, PlusInfinity},
+        {"weibull", 2, 4, Operation::Hazard, 0, 0, Ok},
+        {"weibull", 2, 4, Operation::Hazard, inf, 0, PlusInfinity},
+        {"weibull", 1, 4, Operation::Hazard, inf, 0.25, Ok},
+        {"weibull", 2, 1, Operation::Survival, -1, 1, Ok},
+        {"weibull", 2, 1, Operation::Quantile, 1, infiniteQuantile, PlusInfinity},
+        {"weibull", 0, 1, Operation::Cdf, 1, 0, Invalid},
+        {"gumbel", 0, 1, Operation::Hazard, inf, 1, Ok},
+        {"gumbel", 0, 1, Operation::Hazard, -inf, 0, Ok},
+        {"gumbel", 0, 1, Operation::Quantile, 0, 0, MinusInfinity},
+        {"logistic", 0, 1, Operation::Hazard, 1e300, 1, Ok},
+        {"logistic", 0, 0, Operation::Pdf, 1, 0, Invalid},
+        {"pareto", 2, 3, Operation::Pdf, 1.5, 0, Ok},
+        {"pareto", 2, 3, Operation::Hazard, 2, 1.5, Ok},
+        {"pareto", 2, 3, Operation::Quantile, 0, 2, Ok},
+        {"pareto", 2, 3, Operation::GraphLow, 0, 2, Ok},
+        {"pareto", -2, 3, Operation::GraphLow, 0, 0, Invalid},
+        {"rayleigh", 2, 0, Operation::Hazard, inf, 0, PlusInfinity},
+        {"rayleigh", 2, 0, Operation::Cdf, inf, 1, Ok},
+        {"discrete_uniform", 1.7, 6.2, Operation::Mean, 0, 3.5, Ok},
+        {"discrete_uniform", 1.7, 6.2, Operation::GraphLow, 0, 0, Ok},
+        {"discrete_uniform", 1.7, 6.2, Operation::GraphHigh, 0, 7, Ok},
+        {"discrete_uniform", 6, 1, Operation::Pdf, 3, 0, Invalid},
+        {"discrete_uniform", 1, 6, Operation::Hazard, 3, 0, Invalid},
+        {"discrete_uniform", -1e16, 0, Operation::Cdf, 0, 0, Invalid},
+    };
+    for (const auto& c : cases) {
+        auto d = makeDistribution(c.name, c.p1, c.p2);
+        const double got = callOperation(*d, c.operation, c.argument);
+        const std::string where = std::string(c.name) + " " + operationName(c.operation);
+        EXPECT_EQ(d->status(), c.status) << where << "(" << c.argument << ")";
+        EXPECT_EQ(got, c.value) << where << "(" << c.argument << ")";
+    }
+}
+
+// The mass walk of the graph gives every mass of the support and none beside it.
+TEST(SixFamilies, DiscreteUniformMassWalkCoversItsSupport)
+{
+    auto d = makeDistribution("discrete_uniform", -2, 2);
+    double sum = 0;
+    for (double k = -4; k <= 4; ++k) sum += d->pmfStep(k, 0.0);
+    EXPECT_EQ(sum, 1.0);
+}
+
+}  // namespace
