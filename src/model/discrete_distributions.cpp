@@ -245,8 +245,9 @@ double searchQuantile(double guess, double step, double top, Reaches reaches)
 // The quantile at q of a count law from its two tails: the smallest k with
 // P(X <= k) >= q, judged above q = 1/2 as P(X > k) <= 1 - q, where both sides
 // keep their digits. The search starts from the normal approximation with its
-// skewness correction (Cornish and Fisher (1937), "Moments and cumulants in the
-// specification of distributions") and settles on the integers.
+// skewness correction (the Cornish-Fisher expansion: Cornish and Fisher, 1937,
+// Revue de l'Institut International de Statistique 5, 307-320) and settles on
+// the integers.
 template <class Lower, class Upper>
 double tailQuantile(double q, double mean, double deviation, double skewness, double top, Lower lower, Upper upper)
 {
