@@ -317,16 +317,23 @@ FunctionPlot computeFunctionPlot(Distribution& distribution, ShownFunction funct
     plot.samples.fill(gapMarker);
 
     // Step 1: range and validity.
+    const auto overflowed = [](ResultStatus status) {
+        return status == ResultStatus::PlusInfinity || status == ResultStatus::MinusInfinity;
+    };
     plot.low = distribution.graphLow();
+    const bool lowOverflowed = overflowed(distribution.status());
     plot.high = distribution.graphHigh();
-    if (distribution.status() != ResultStatus::Ok) {
+    const ResultStatus highStatus = distribution.status();
+    if (highStatus != ResultStatus::Ok && !overflowed(highStatus)) {
         plot.parametersInvalid = true;
         return plot;
     }
 
-    // A range that is not finite (a quantile overflowed) has no meaningful
-    // sample positions, axis position or ticks: only the axes are drawn.
-    const bool finiteRange = std::isfinite(plot.low) && std::isfinite(plot.high) && std::isfinite(plot.high - plot.low);
+    // A range that is not finite (a quantile overflowed, valid parameters
+    // notwithstanding) has no meaningful sample positions, axis position or
+    // ticks: only the axes are drawn.
+    const bool finiteRange = !lowOverflowed && !overflowed(highStatus) && std::isfinite(plot.low) &&
+                             std::isfinite(plot.high) && std::isfinite(plot.high - plot.low);
     if (!finiteRange) return plot;
 
     if (!sampleFunction(distribution, function, stopRequested, plot)) {

@@ -470,3 +470,18 @@ TEST(FunctionPlot, AnIntervalShadesTheSamplesInsideItAndMarksItsEndsOnTheOtherFu
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FunctionPlot, ARangeBeyondTheDoublesDrawsOnlyTheAxesNotInvalidParameters)
+{
+    // Valid parameters whose 0.95 quantile overflows: exp(1000 * 1.645).
+    LognormalDistribution wide(1.0, 1000.0);
+    const FunctionPlot plot = computeFunctionPlot(wide, ShownFunction::Density);
+    EXPECT_FALSE(plot.parametersInvalid);
+    EXPECT_TRUE(plot.curve.empty());
+    LognormalDistribution invalid(1.0, -1.0);
+    EXPECT_TRUE(computeFunctionPlot(invalid, ShownFunction::Density).parametersInvalid);
+}
+
+}  // namespace
