@@ -16,6 +16,7 @@ using constants::eulerGamma;
 using constants::infinity;
 using constants::largestDouble;
 using constants::logSqrtTwoPi;
+using constants::smallestNormal;
 using constants::sqrtTwoPi;
 
 constexpr double stirlingSwitch = 33;
@@ -389,6 +390,9 @@ double inverseStart(double a, double p, bool lower)
 // tail keeps the digits that 1 - p would round away.
 double invertIncompleteGamma(double a, double p, bool lower, IterationCount* count)
 {
+    // Below shape 1e-3 the upper tail at the smallest normal double can
+    // already be under p: the root, and the quantile, lie below the doubles.
+    if (!lower && a < 1e-3 && complementaryIncompleteGamma(a, smallestNormal, count) < p) return 0.0;
     const double x0 = inverseStart(a, p, lower);
     if (x0 == 0) return 0.0;  // the root lies below the double range
     // The residual is ln(tail / p): a power-law or exponential tail is nearly

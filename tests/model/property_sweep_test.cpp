@@ -38,7 +38,7 @@ const Family families[] = {
     {"exponential", {-300, 300}, {0, 0}, true},
     {"cauchy", {-300, 300, true}, {-300, 300}, true},
     {"double_exponential", {-300, 300}, {0, 0}, true},
-    {"gamma", {-3, 5}, {-300, 300}, true},
+    {"gamma", {-300, 5}, {-300, 300}, true},
     {"chi_square", {0, 15, false, true}, {0, 0}, true},
     {"beta", {-1, 4}, {-1, 4}, true},
     {"student", {0, 15, false, true}, {0, 0}, true},
