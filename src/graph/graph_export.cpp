@@ -50,6 +50,12 @@ bool writePdf(QSaveFile& file, const FunctionPlot& plot, const GraphOptions& opt
 
 }  // namespace
 
+bool isVectorGraphPath(const QString& path)
+{
+    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ||
+           path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
 bool exportGraph(const PlotRequest& request, const QString& path, QString& error)
 {
     DistributionSet distributions = makeDistributionSet();

@@ -9,4 +9,7 @@
 // paths and text, anything else a PNG image of the graph area's pixels. The
 // file is written whole or not at all (through a temporary file beside it);
 // on failure `error` says why and false is returned.
+// Whether exportGraph writes `path` as a vector drawing (".svg" or ".pdf").
+bool isVectorGraphPath(const QString& path);
+
 bool exportGraph(const PlotRequest& request, const QString& path, QString& error);

@@ -216,8 +216,9 @@ void Shell::refreshStatistics()
 void Shell::refreshIntervals()
 {
     if (!intervalPanelOpen_) return;
-    const auto typed = [&](IntervalField field) { return parseCompleteNumber(intervalText(field)); };
-    const std::optional<double> a = typed(IntervalField::A), b = typed(IntervalField::B), p = typed(IntervalField::P);
+    const std::optional<double> a = parseCompleteNumber(intervalText(IntervalField::A));
+    const std::optional<double> b = parseCompleteNumber(intervalText(IntervalField::B));
+    const std::optional<double> p = parseCompleteNumber(intervalText(IntervalField::P));
     constexpr Result missing{0.0, ResultStatus::Invalid};
 
     IntervalProbabilities probabilities{missing, missing, missing};

@@ -44,9 +44,7 @@ IntervalPanel::IntervalPanel(Shell& shell, QWidget* parent) : QDialog(parent), s
         if (!typed) {
             // Results read like the main window's: read-only on the button face.
             field->setReadOnly(true);
-            QPalette readOnly = field->palette();
-            readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Button));
-            field->setPalette(readOnly);
+            paintAsReadOnly(field);
         }
         if (typed) {
             connect(field, &QLineEdit::textEdited, this,

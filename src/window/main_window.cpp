@@ -125,15 +125,6 @@ Color fromQColor(const QColor& color)
            (static_cast<Color>(color.blue()) << 16);
 }
 
-// Read-only fields take the button-face colour, as the read-only edit fields
-// of the platform the layout comes from do.
-void paintAsReadOnly(QLineEdit* field)
-{
-    QPalette readOnly = field->palette();
-    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Button));
-    field->setPalette(readOnly);
-}
-
 // A Symbol-font label shows its whole text: where the UI face's Greek letters
 // and signs run wider than the label, the font steps down until they fit.
 void setSymbolText(QLabel* label, const QString& text)

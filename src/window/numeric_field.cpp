@@ -106,3 +106,10 @@ void NumericField::mouseReleaseEvent(QMouseEvent* event)
     }
     QLineEdit::mouseReleaseEvent(event);
 }
+
+void paintAsReadOnly(QLineEdit* field)
+{
+    QPalette readOnly = field->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Button));
+    field->setPalette(readOnly);
+}

@@ -2,6 +2,10 @@
 
 #include <QLineEdit>
 
+// Read-only fields take the button-face colour, as the read-only edit fields
+// of the platform the layout comes from do.
+void paintAsReadOnly(QLineEdit* field);
+
 // A single-line field that takes only the characters of a plain decimal
 // number, typed or pasted (rules in numeric_filter.h). Text set by the program
 // is shown as set. Enter raises returnPressedInField before the field sees it.
