@@ -13,10 +13,12 @@ Distribution::Distribution(int parameterCount, bool continuous, double parameter
     for (int i = 0; i < wholeParameterCount_; ++i) parameters_[i] = std::floor(parameters_[i]);
 }
 
-bool Distribution::roundAndTestParameters()
+void Distribution::takeChangedParameters()
 {
     for (int i = 0; i < wholeParameterCount_; ++i) parameters_[i] = std::floor(parameters_[i]);
-    return isValid();
+    parametersValid_ = isValid();
+    parametersChanged_ = false;
+    if (parametersValid_) prepareParameters();
 }
 
 double Distribution::statistic(Statistic which, double (Distribution::*validPart)())
@@ -40,26 +42,6 @@ double Distribution::coefficientOfVariation()
 double Distribution::skewness() { return statistic(Statistic::Skewness, &Distribution::validSkewness); }
 
 double Distribution::kurtosis() { return statistic(Statistic::Kurtosis, &Distribution::validKurtosis); }
-
-double Distribution::pdf(double x) { return roundAndTestParameters() ? validPdf(x) : fail(ResultStatus::Invalid); }
-
-double Distribution::cdf(double x) { return roundAndTestParameters() ? validCdf(x) : fail(ResultStatus::Invalid); }
-
-double Distribution::survival(double x)
-{
-    return roundAndTestParameters() ? validSurvival(x) : fail(ResultStatus::Invalid, 1.0);
-}
-
-double Distribution::hazard(double x)
-{
-    return roundAndTestParameters() ? validHazard(x) : fail(ResultStatus::Invalid);
-}
-
-double Distribution::quantile(double q)
-{
-    if (!roundAndTestParameters() || !(q >= 0.0 && q <= 1.0)) return fail(ResultStatus::Invalid);
-    return validQuantile(q);
-}
 
 double Distribution::pmfStep(double k, double previous)
 {

@@ -39,13 +39,17 @@ public:
     double kurtosis();  // plain, not excess: the normal gives 3
 
     // Functions at x; pdf is the mass at floor(x) for a discrete distribution.
-    double pdf(double x);
-    double cdf(double x);
-    double survival(double x);
-    double hazard(double x);
+    double pdf(double x) { return roundAndTestParameters() ? validPdf(x) : fail(ResultStatus::Invalid); }
+    double cdf(double x) { return roundAndTestParameters() ? validCdf(x) : fail(ResultStatus::Invalid); }
+    double survival(double x) { return roundAndTestParameters() ? validSurvival(x) : fail(ResultStatus::Invalid, 1.0); }
+    double hazard(double x) { return roundAndTestParameters() ? validHazard(x) : fail(ResultStatus::Invalid); }
 
     // The inverse of cdf at q in [0, 1].
-    double quantile(double q);
+    double quantile(double q)
+    {
+        if (!roundAndTestParameters() || !(q >= 0.0 && q <= 1.0)) return fail(ResultStatus::Invalid);
+        return validQuantile(q);
+    }
 
     // P(X = k) from previous = P(X = k - 1); k = 0 gives P(X = 0) directly.
     double pmfStep(double k, double previous);
@@ -67,21 +71,25 @@ public:
     Distribution& setParameter1(double value)
     {
         parameters_[0] = value;
+        parametersChanged_ = true;
         return *this;
     }
     Distribution& setParameter2(double value)
     {
         parameters_[1] = value;
+        parametersChanged_ = true;
         return *this;
     }
     Distribution& setParameter3(double value)
     {
         parameters_[2] = value;
+        parametersChanged_ = true;
         return *this;
     }
     Distribution& setParameter4(double value)
     {
         parameters_[3] = value;
+        parametersChanged_ = true;
         return *this;
     }
     double parameter1() const { return parameters_[0]; }
@@ -145,11 +153,25 @@ protected:
 
     // Rounds the whole-number parameters down in place, then tests them all:
     // what every operation does first (the graph's range where it needs to).
-    bool roundAndTestParameters();
+    // The work is done once after the parameters change, so a run of calls at
+    // the same parameters (a graph's samples, a quantile's search) pays for it
+    // once.
+    bool roundAndTestParameters()
+    {
+        if (parametersChanged_) takeChangedParameters();
+        return parametersValid_;
+    }
+
+    // Called once for each new set of valid parameters, before any operation
+    // at them: a distribution keeps here what its operations would otherwise
+    // recompute on every call (a logarithm of the beta function, say).
+    virtual void prepareParameters() {}
 
     double parameters_[4] = {0.0, 0.0, 0.0, 0.0};
 
 private:
+    void takeChangedParameters();
+
     // The entry of a statistic: undefined, invalid or the distribution's own part.
     double statistic(Statistic which, double (Distribution::*validPart)());
 
@@ -157,6 +179,8 @@ private:
     int parameterCount_ = 0;
     int wholeParameterCount_ = 0;
     ResultStatus status_ = ResultStatus::Ok;
+    bool parametersChanged_ = true;  // set by every setParameter...
+    bool parametersValid_ = false;   // the test of the parameters as last taken
 };
 
 // The domain texts of the parameter labels (Symbol typeface bytes: 0xCE is the
