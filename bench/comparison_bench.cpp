@@ -1,7 +1,13 @@
 // Side by side with Boost.Math: the density (or mass), distribution function,
 // survival function and quantile of each distribution at the inputs of
-// tests/data/comparison_reference.txt, timed on both libraries, each with its
-// largest relative error against the reference values as a counter.
+// tests/data/comparison_reference.txt ("compare/...") and at the extreme
+// parameters and arguments of tests/data/extreme_reference.txt and
+// extreme_numeric_reference.txt ("extreme/..."), timed on both libraries, each with its largest relative
+// error against the reference values as a counter.
+//
+// Each case starts with clean upper halves of the vector registers, as every
+// command of the program does (see graph/plot_vector_registers.h); the Qt
+// application of the benchmark program leaves them dirty otherwise.
 //
 // Boost.Math runs with its default policy (doubles promoted to long double
 // inside), except that errors return a value instead of throwing and discrete
@@ -31,6 +37,7 @@
 #include <boost/math/distributions/uniform.hpp>
 #include <boost/math/distributions/weibull.hpp>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -38,6 +45,7 @@
 #include <tuple>
 #include <vector>
 
+#include "graph/plot_vector_registers.h"
 #include "model/catalogue.h"
 #include "parameter_sets.h"
 #include "reference_data.h"
@@ -119,23 +127,49 @@ Function boostFunction(int distribution, double a, double b, Operation op)
     }
 }
 
-// Our distribution of the set, called as the panels call it.
-Function probaviewFunction(std::shared_ptr<DistributionSet> set, int distribution, double a, double b, Operation op)
+// Our value as the panels read it: an infinity is reported by the status, and
+// an invalid result has no value.
+double readValue(const Distribution& d, double value)
 {
-    Distribution* d = (*set)[distribution].get();
+    switch (d.status()) {
+        case ResultStatus::PlusInfinity:
+            return INFINITY;
+        case ResultStatus::MinusInfinity:
+            return -INFINITY;
+        case ResultStatus::Invalid:
+            return NAN;
+        default:
+            return value;
+    }
+}
+
+// Our distribution of the set, called as the panels call it; the sets live
+// to the program's end. The closure holds only the distribution, as
+// Boost.Math's holds its own, so both fit the std::function without an
+// allocation.
+Distribution* probaviewDistribution(int distribution, double a, double b)
+{
+    static std::vector<std::unique_ptr<DistributionSet>> sets;
+    sets.push_back(std::make_unique<DistributionSet>(makeDistributionSet()));
+    Distribution* d = (*sets.back())[distribution].get();
     d->setParameter1(a);
     d->setParameter2(b);
+    return d;
+}
+
+Function probaviewFunction(Distribution* d, Operation op)
+{
     switch (op) {
         case Pdf:
-            return [set, d](double x) { return d->pdf(x); };
+            return [d](double x) { return d->pdf(x); };
         case Cdf:
-            return [set, d](double x) { return d->cdf(x); };
+            return [d](double x) { return d->cdf(x); };
         case Survival:
-            return [set, d](double x) { return d->survival(x); };
+            return [d](double x) { return d->survival(x); };
         case Quantile:
             break;
     }
-    return [set, d](double q) { return d->quantile(q); };
+    return [d](double q) { return d->quantile(q); };
 }
 
 // The inputs of one distribution, parameter set and operation, with the
@@ -150,18 +184,24 @@ struct Comparison {
 double relativeError(double value, double lowest, double highest)
 {
     if (value >= lowest && value <= highest) return 0.0;
+    if (std::isinf(lowest) || std::isinf(highest)) return INFINITY;
     if (std::isnan(value)) return INFINITY;
     const double nearest = value < lowest ? lowest : highest;
     return nearest == 0 ? std::fabs(value) : std::fabs(value - nearest) / std::fabs(nearest);
 }
 
-std::vector<Comparison> readComparisons()
+// The records of a reference file, grouped by distribution, parameters and
+// operation. comparison_reference.txt gives a discrete quantile as the range
+// of counts it accepts (a sixth and seventh field); extreme_reference.txt
+// gives one value and then its tolerance, which the counters leave aside.
+std::vector<Comparison> readComparisons(const char* fileName, bool seventhIsHighest)
 {
     std::map<std::tuple<int, double, double, int>, Comparison> byKey;
-    for (const ReferenceRecord& r : readReferenceData("comparison_reference.txt")) {
+    for (const ReferenceRecord& r : readReferenceData(fileName)) {
+        if (r.size() < 6) continue;
         const auto key = std::find(distributionKeys.begin(), distributionKeys.end(), r[0]);
         const auto op = std::find(std::begin(operationKeys), std::end(operationKeys), r[3]);
-        if (key == distributionKeys.end() || op == std::end(operationKeys) || r.size() < 6) continue;
+        if (key == distributionKeys.end() || op == std::end(operationKeys)) continue;
         const int d = static_cast<int>(key - distributionKeys.begin());
         const double a = referenceNumber(r[1]), b = referenceNumber(r[2]);
         Comparison& c = byKey[{d, a, b, static_cast<int>(op - std::begin(operationKeys))}];
@@ -171,27 +211,40 @@ std::vector<Comparison> readComparisons()
         c.op = static_cast<Operation>(op - std::begin(operationKeys));
         c.inputs.push_back(referenceNumber(r[4]));
         c.lowest.push_back(referenceNumber(r[5]));
-        c.highest.push_back(referenceNumber(r.size() > 6 ? r[6] : r[5]));
+        c.highest.push_back(referenceNumber(seventhIsHighest && r.size() > 6 ? r[6] : r[5]));
     }
     std::vector<Comparison> comparisons;
     for (auto& [key, c] : byKey) comparisons.push_back(std::move(c));
     return comparisons;
 }
 
+// A parameter as the table shows it: "0.6", "1000", "0.000001"; "1e+300"
+// where the fixed form would be long.
 std::string numberText(double v)
 {
-    std::string text = std::to_string(v);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    return text;
+    char text[32];
+    const double size = std::fabs(v);
+    if (size != 0 && (size < 1e-6 || size >= 1e16)) {
+        std::snprintf(text, sizeof text, "%.15g", v);
+        return text;
+    }
+    std::string fixed = std::to_string(v);
+    fixed.erase(fixed.find_last_not_of('0') + 1);
+    if (!fixed.empty() && fixed.back() == '.') fixed.pop_back();
+    return fixed;
 }
 
-void compare(benchmark::State& state, const Comparison& c, const Function& function)
+// Times `function` at the inputs of c; `read` turns each result into the
+// value a caller sees (our status says where a result is infinite or has no
+// value), for the error counter only.
+void compare(benchmark::State& state, const Comparison& c, const Function& function,
+             const std::function<double(double)>& read)
 {
     double worst = 0.0;
     for (std::size_t i = 0; i < c.inputs.size(); ++i) {
-        worst = std::max(worst, relativeError(function(c.inputs[i]), c.lowest[i], c.highest[i]));
+        worst = std::max(worst, relativeError(read(function(c.inputs[i])), c.lowest[i], c.highest[i]));
     }
+    clearUpperVectorRegisters();
     for (auto _ : state) {
         for (double input : c.inputs) benchmark::DoNotOptimize(function(input));
     }
@@ -199,24 +252,79 @@ void compare(benchmark::State& state, const Comparison& c, const Function& funct
     state.counters["max_rel_error"] = worst;
 }
 
-const bool registered = [] {
-    for (const Comparison& c : readComparisons()) {
+// The records of the kernels' extreme reference file that are a function of
+// a distribution: tag, the distribution, its operation, and how many of the
+// record's fields are parameters (the gamma integrals at scale 1).
+struct KernelRecord {
+    const char* tag;
+    int distribution;
+    Operation op;
+    int parameterCount;
+};
+constexpr KernelRecord kernelRecords[] = {
+    {"P", 5, Cdf, 1},
+    {"Q", 5, Survival, 1},
+    {"I", 6, Cdf, 2},
+    {"Ic", 6, Survival, 2},
+    {"inverseI", 6, Quantile, 2},
+    {"studentCdf", 7, Cdf, 1},
+    {"studentDensity", 7, Pdf, 1},
+    {"studentQuantile", 7, Quantile, 1},
+};
+
+// extreme_numeric_reference.txt read as distributions: "P a x value condition"
+// is the gamma (a, 1) distribution function at x, "I a b x value condition"
+// the beta (a, b) one, and so on.
+std::vector<Comparison> readKernelComparisons(const char* fileName)
+{
+    std::map<std::tuple<int, double, double, int>, Comparison> byKey;
+    for (const ReferenceRecord& r : readReferenceData(fileName)) {
+        const auto kernel = std::find_if(std::begin(kernelRecords), std::end(kernelRecords),
+                                         [&r](const KernelRecord& k) { return r[0] == k.tag; });
+        if (kernel == std::end(kernelRecords) || r.size() < static_cast<std::size_t>(kernel->parameterCount) + 3)
+            continue;
+        const int n = kernel->parameterCount;
+        const double a = referenceNumber(r[1]);
+        const double b = n == 2 ? referenceNumber(r[2]) : (kernel->distribution == 5 ? 1.0 : 0.0);
+        Comparison& c = byKey[{kernel->distribution, a, b, kernel->op}];
+        c.distribution = kernel->distribution;
+        c.a = a;
+        c.b = b;
+        c.op = kernel->op;
+        c.inputs.push_back(referenceNumber(r[1 + n]));
+        c.lowest.push_back(referenceNumber(r[2 + n]));
+        c.highest.push_back(c.lowest.back());
+    }
+    std::vector<Comparison> comparisons;
+    for (auto& [key, c] : byKey) comparisons.push_back(std::move(c));
+    return comparisons;
+}
+
+void registerComparisons(const char* kind, const std::vector<Comparison>& comparisons)
+{
+    for (const Comparison& c : comparisons) {
         std::string set = std::string(distributionKeys[c.distribution]) + "(" + numberText(c.a);
         if (c.b != 0 || c.distribution == 0 || c.distribution == 1 || c.distribution == 4 || c.distribution == 16 ||
             c.distribution == 17)
             set += ", " + numberText(c.b);
-        const std::string name = std::string("compare/") + operationKeys[c.op] + "/" + set + ")/";
-        const auto distributions = std::make_shared<DistributionSet>(makeDistributionSet());
-        const Function ours = probaviewFunction(distributions, c.distribution, c.a, c.b, c.op);
+        const std::string name = std::string(kind) + "/" + operationKeys[c.op] + "/" + set + ")/";
+        Distribution* d = probaviewDistribution(c.distribution, c.a, c.b);
+        const Function ours = probaviewFunction(d, c.op);
         const Function theirs = boostFunction(c.distribution, c.a, c.b, c.op);
-        benchmark::RegisterBenchmark((name + "probaview").c_str(), [c, ours](benchmark::State& s) {
-            compare(s, c, ours);
+        benchmark::RegisterBenchmark((name + "probaview").c_str(), [c, ours, d](benchmark::State& s) {
+            compare(s, c, ours, [d](double value) { return readValue(*d, value); });
         })->Unit(benchmark::kMicrosecond);
         if (!theirs) continue;
         benchmark::RegisterBenchmark((name + "boost").c_str(), [c, theirs](benchmark::State& s) {
-            compare(s, c, theirs);
+            compare(s, c, theirs, [](double value) { return value; });
         })->Unit(benchmark::kMicrosecond);
     }
+}
+
+const bool registered = [] {
+    registerComparisons("compare", readComparisons("comparison_reference.txt", true));
+    registerComparisons("extreme", readComparisons("extreme_reference.txt", false));
+    registerComparisons("extreme", readKernelComparisons("extreme_numeric_reference.txt"));
     return true;
 }();
 

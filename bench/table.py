@@ -110,11 +110,11 @@ def per_distribution(runs):
     return lines
 
 
-def side_by_side(runs):
+def side_by_side(runs, kind):
     table = {}
     for name, (us, b) in runs.items():
         parts = name.split("/")
-        if parts[0] != "compare":
+        if parts[0] != kind:
             continue
         _, operation, case, library = parts[0], parts[1], "/".join(parts[2:-1]), parts[-1]
         table.setdefault(case, {}).setdefault(operation, {})[library] = (us, b.get("max_rel_error", 0.0))
@@ -176,7 +176,10 @@ def main():
     out += ["Side by side with Boost.Math at the same inputs (the quantiles at 0.001, 0.05, 0.5, 0.95 and 0.999): "
             "our time over Boost.Math's, and each library's largest relative error against the 50-digit "
             "values of tests/data/comparison_reference.txt.", ""]
-    out += side_by_side(runs)
+    out += side_by_side(runs, "compare") + [""]
+    out += ["The same at the extreme parameters and arguments of tests/data/extreme_reference.txt and extreme_numeric_reference.txt (shapes and "
+            "scales from 1e-310 to 1e308, tails to 1e-300), where Boost.Math has the distribution:", ""]
+    out += side_by_side(runs, "extreme")
     print("\n".join(out))
 
 
