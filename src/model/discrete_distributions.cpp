@@ -146,18 +146,6 @@ double negativeBinomialMass(double successes, double p, double k)
     return successes / (successes + k) * binomialMass(successes, successes + k, p);
 }
 
-// P(X <= k) of the geometric (p): 1 - (1 - p)^(k + 1).
-double geometricDistributionFunction(double p, double k) { return -std::expm1((k + 1.0) * std::log1p(-p)); }
-
-// P(X > k) of the geometric (p): (1 - p)^(k + 1); pow keeps every digit where
-// 1 - p is exact.
-double geometricUpperTail(double p, double k)
-{
-    const double stay = 1.0 - p;
-    if (1.0 - stay == p) return std::pow(stay, k + 1.0);
-    return std::exp((k + 1.0) * std::log1p(-p));
-}
-
 // P(X <= k) of the Poisson (lambda) below the mean: the masses from k down
 // where they fall off quickly, else the upper incomplete gamma integral
 // Q(k + 1, lambda).
@@ -537,40 +525,70 @@ double GeometricDistribution::validKurtosis()
     return ok(((p - 6.0) * p + 6.0) / (1.0 - p) + 3.0);
 }
 
+// ln(1 - p) and ln p serve every function; (1 - p) itself only where it is
+// exact, as it is for p = 1/2, where pow keeps every digit of its powers.
+void GeometricDistribution::prepareParameters()
+{
+    const double p = parameters_[0];
+    logStay_ = std::log1p(-p);
+    logP_ = std::log(p);
+    stayIsExact_ = 1.0 - (1.0 - p) == p;
+}
+
+// P(X > k) = (1 - p)^(k + 1).
+double GeometricDistribution::upperTail(double k) const
+{
+    if (stayIsExact_) return std::pow(1.0 - parameters_[0], k + 1.0);
+    return std::exp((k + 1.0) * logStay_);
+}
+
+// P(X <= k) = 1 - (1 - p)^(k + 1), without the cancellation where it is small.
+double GeometricDistribution::lowerTail(double k) const { return -std::expm1((k + 1.0) * logStay_); }
+
 double GeometricDistribution::validPdf(double x)
 {
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
-    const double p = parameters_[0];
-    return ok(std::exp(std::log1p(-p) * k + std::log(p)));
+    if (stayIsExact_) return ok(parameters_[0] * std::pow(1.0 - parameters_[0], k));
+    return ok(std::exp(logStay_ * k + logP_));
 }
 
 double GeometricDistribution::validCdf(double x)
 {
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
-    return ok(geometricDistributionFunction(parameters_[0], k));
+    return ok(lowerTail(k));
 }
 
 double GeometricDistribution::validSurvival(double x)
 {
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid, 1.0);
-    return ok(geometricUpperTail(parameters_[0], k));
+    return ok(upperTail(k));
 }
 
+// The smallest k with (1 - p)^(k + 1) <= 1 - q is ceil(t - 1) for
+// t = ln(1 - q) / ln(1 - p). t carries a few roundings, so only where it lies
+// that close to a whole number can that be one off: there the neighbours are
+// judged by the tails themselves (the lower one for q <= 1/2, where 1 - q
+// would lose the digits of a small q).
 double GeometricDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     if (q == 0.0) return ok(0.0);
-    const double p = parameters_[0];
-    // 1 - (1 - p)^(k + 1) >= q solved for k, then settled on the integers.
-    const double guess = std::log1p(-q) / std::log1p(-p) - 1.0;
-    const auto reaches = [p, q](double count) {
-        return q <= 0.5 ? geometricDistributionFunction(p, count) >= q : geometricUpperTail(p, count) <= 1.0 - q;
-    };
-    const double k = searchQuantile(std::isfinite(guess) ? guess : DBL_MAX, 1.0, DBL_MAX, reaches);
-    if (std::isinf(k)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    const double t = std::log1p(-q) / logStay_;
+    if (!(t <= DBL_MAX)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
+    double k = std::max(0.0, std::ceil(t - 1.0));
+    if (k < 0x1p53 && std::fabs(t - std::nearbyint(t)) <= 0x1p-44 * std::max(1.0, t)) {
+        const auto reaches = [this, q](double count) {
+            return q <= 0.5 ? lowerTail(count) >= q : upperTail(count) <= 1.0 - q;
+        };
+        if (!reaches(k)) {
+            k += 1.0;
+        } else if (k > 0.0 && reaches(k - 1.0)) {
+            k -= 1.0;
+        }
+    }
     return ok(k);
 }
 
@@ -580,7 +598,7 @@ double GeometricDistribution::validPmfStep(double k, double previous)
     if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     if (count == 0.0) return ok(p);
-    if (!(previous >= DBL_MIN)) return ok(std::exp(std::log1p(-p) * count + std::log(p)));
+    if (!(previous >= DBL_MIN)) return ok(std::exp(logStay_ * count + logP_));
     return ok(geometricStep(p, previous));
 }
 

@@ -113,4 +113,12 @@ private:
     double validSurvival(double x) override;
     double validQuantile(double q) override;
     double validPmfStep(double k, double previous) override;
+    void prepareParameters() override;
+
+    double upperTail(double k) const;
+    double lowerTail(double k) const;
+
+    double logStay_ = 0.0;  // ln(1 - p)
+    double logP_ = 0.0;     // ln p
+    bool stayIsExact_ = false;
 };
