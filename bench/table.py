@@ -21,6 +21,9 @@ COMMANDS = [("select", "select a distribution"), ("parameter", "edit a parameter
 FUNCTIONS = [("density", "density or mass"), ("cdf", "distribution function"), ("survival", "survival function"),
              ("hazard", "hazard function")]
 OPERATIONS = ["pdf", "cdf", "survival", "quantile"]
+# A relative error above this is a wrong result, not a rounding: a time ratio
+# against a wrong result is marked.
+WRONG_ERROR = 1e-6
 UNIT_US = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
 
 
@@ -127,7 +130,8 @@ def side_by_side(runs, kind):
             both = operations.get(op, {})
             if "probaview" in both and "boost" in both:
                 ours, theirs = both["probaview"], both["boost"]
-                ratios.append(f"{ours[0] / theirs[0]:.2g}")
+                mark = "*" if not theirs[1] <= WRONG_ERROR else ""
+                ratios.append(f"{ours[0] / theirs[0]:.2g}{mark}")
                 errors.append(f"{error(ours[1])} / {error(theirs[1])}")
             else:  # a distribution Boost.Math lacks shows our error alone
                 ratios.append("–")
@@ -179,7 +183,9 @@ def main():
     out += side_by_side(runs, "compare") + [""]
     out += ["The same at the extreme parameters and arguments of tests/data/extreme_reference.txt and extreme_numeric_reference.txt (shapes and "
             "scales from 1e-310 to 1e308, tails to 1e-300), where Boost.Math has the distribution:", ""]
-    out += side_by_side(runs, "extreme")
+    out += side_by_side(runs, "extreme") + [""]
+    out += [f"A ratio marked * is against a result of Boost.Math's that is wrong (relative error above "
+            f"{WRONG_ERROR:g}, or none at all)."]
     print("\n".join(out))
 
 

@@ -20,6 +20,9 @@ constexpr double halfSqrtTwoLow = -4.833646656726457e-17;
 // beyond, the upper tail comes from Mills' ratio, which needs few rounds there.
 constexpr double millsRatioReach = 37;
 
+// Beyond this the tail is below the smallest subnormal double.
+constexpr double underflowReach = 38.62;
+
 // Beyond this exponent exp overflows for any scale factor of the double range.
 constexpr double exponentReach = 1500;
 
@@ -34,6 +37,7 @@ double standardNormalUpperTail(double z)
 {
     if (std::isinf(z)) return z > 0 ? 0.0 : 1.0;
     if (z < 0) return 1 - standardNormalUpperTail(-z);
+    if (z > underflowReach) return 0.0;
     if (z >= millsRatioReach) return std::exp(-z * z / 2) * (millsRatio(z) / sqrtTwoPi);
     const double high = z * halfSqrtTwoHigh;
     const double low = std::fma(z, halfSqrtTwoHigh, -high) + z * halfSqrtTwoLow;
