@@ -33,6 +33,8 @@ constexpr double largestTailExponent = 745;
 // The power series shrinks each term by at least 0.95 where it is used, so it
 // settles within about 800 terms; the bound only guards against non-finite input.
 constexpr int seriesRounds = 5000;
+// Up to this size the exponent of a factor rounds away no more than 1e-14.
+constexpr double modestExponent = 64;
 // Below this shape the complement of a power-series value is formed directly.
 constexpr double tinyShape = 1e-13;
 // Coefficients kept of the series in eta of the uniform expansion's terms; with
@@ -42,6 +44,8 @@ constexpr int expansionTerms = 24;
 constexpr int expansionOrders = 3;  // c_0, c_1, c_2: c_3 / r^3 < 1e-17 from r = 2e5 on
 constexpr int inverseRounds = 200;
 constexpr double inverseTolerance = 4 * constants::epsilon;
+// Below this first neglected term an end's power law starts the inverse.
+constexpr double nearlyExact = 1e-3;
 constexpr double twoOverPi = 2 / constants::pi;
 constexpr double halfPi = constants::pi / 2;
 
@@ -97,6 +101,18 @@ double logPowerFactor(double a, double b, double x, double y)
     return a * logX + b * logY - logBeta(a, b);
 }
 
+// ln(a B(a, b)) = ln Gamma(1 + a) + ln(Gamma(b) / Gamma(a + b)) for 0 < a < 13:
+// for a small shape the first term is small and keeps its digits, where
+// ln a + ln Gamma(a) would cancel them away. The ratio is the one logBeta
+// forms, its large Stirling terms cancelled by hand from b = 13 on.
+double logShapeTimesBeta(double a, double b)
+{
+    const double c = a + b;
+    if (b < stirlingRange) return logGamma(1.0 + a) + logGamma(b) - logGamma(c);
+    return logGamma(1.0 + a) - (b - 0.5) * std::log1p(a / b) - a * std::log(c) + a + logGammaRemainder(b) -
+           logGammaRemainder(c);
+}
+
 // Gamma(a + b) / (Gamma(1 + a) Gamma(b)) - 1 for a tiny shape a <= 1e-13: a
 // (psi(b) - psi(1)) to within a relative a.
 double tinyShapeNormaliserExcess(double a, double b) { return std::expm1(a * (digamma(b) + constants::eulerGamma)); }
@@ -123,6 +139,16 @@ Tails powerSeries(double a, double b, double x, double y, IterationCount* count)
         const double power = std::exp(a * logX);
         const double upper = -std::expm1(a * logX) - power * (g + (1.0 + g) * a * sum);
         return {1.0 - upper, upper};
+    }
+    if (a < stirlingRange) {
+        // x^a by pow keeps its last digits where a ln(x) would round them away
+        // (by some 1e-13 at x = 1e-240), wherever the rest is of modest size.
+        const double power = std::pow(x, a);
+        const double logRest = std::log1p(a * sum) - logShapeTimesBeta(a, b);
+        if (std::isnormal(power) && std::fabs(logRest) <= modestExponent) {
+            const double lower = power * std::exp(logRest);
+            return {lower, 1.0 - lower};
+        }
     }
     // ln(x^a / B(a, b)): the factor without its y^b, which is near 1 here (b x <= 1).
     const double logY = y < 0.5 ? std::log(y) : std::log1p(-x);
@@ -330,22 +356,37 @@ double complementaryIncompleteBeta(double a, double b, double x, IterationCount*
 
 namespace {
 
-// A start for the x with I(a, b; x) = p <= 1/2: near 0, I is about
-// x^a / (a B(a, b)); for shapes above 1 the normal approximation of
-// A&S 26.5.22 (after H. E. Carter, 1947) where it lands inside (0, 1).
-double inverseStart(double a, double b, double p)
+// A start for the x with I(a, b; x) = p <= 1/2, with its y = 1 - x. For shapes
+// above 1 the normal approximation of A&S 26.5.22 (after H. E. Carter, 1947)
+// where it lands inside (0, 1). Otherwise the power law of whichever end holds the root, as in
+// W. H. Press et al. (2007), "Numerical Recipes", 3rd ed., 6.14: near 0,
+// I = x^a / (a B(a, b)) (1 + O(x)); near 1, 1 - I = y^b / (b B(a, b)) (1 + O(y));
+// of the two, the one whose first neglected term, a (1 - b) x / (a + 1) or
+// b (1 - a) y / (b + 1), is the smaller. The power law near 0 comes first
+// wherever its neglected term is below 1e-3, shapes above 1 or not.
+Tails inverseStart(double a, double b, double p)
 {
-    const double power = std::exp((std::log(p) + std::log(a) + logBeta(a, b)) / a);
+    const double logB = logBeta(a, b);
+    const double low = std::exp((std::log(p) + std::log(a) + logB) / a);
+    const double lowTerm = std::fabs(1.0 - b) * low * a / (a + 1.0);
+    if (lowTerm < nearlyExact) return {low, 1.0 - low};
     if (a > 1 && b > 1) {
         const double g = -inverseNormal(p);
         const double lambda = (g * g - 3.0) / 6.0;
         const double h = 2.0 / (1.0 / (2.0 * a - 1.0) + 1.0 / (2.0 * b - 1.0));
         const double w = g * std::sqrt(h + lambda) / h -
                          (1.0 / (2.0 * b - 1.0) - 1.0 / (2.0 * a - 1.0)) * (lambda + 5.0 / 6.0 - 2.0 / (3.0 * h));
-        const double x = a / (a + b * std::exp(2.0 * w));
-        if (x > 0 && x < 1 && !(power < 0.1 * x)) return x;
+        const double ratio = b * std::exp(2.0 * w);
+        const double x = a / (a + ratio);
+        if (x > 0 && x < 1 && !(low < 0.1 * x)) return {x, ratio / (a + ratio)};
+        const double start = std::fmin(low, a / (a + b));
+        return {start, 1.0 - start};
     }
-    return std::fmin(power, a / (a + b));
+    const double high = std::exp((std::log1p(-p) + std::log(b) + logB) / b);
+    const double highTerm = std::fabs(1.0 - a) * high * b / (b + 1.0);
+    if (low < 1 && !(highTerm < lowTerm && high < 1)) return {low, 1.0 - low};
+    if (high < 1) return {1.0 - high, high};
+    return {a / (a + b), b / (a + b)};
 }
 
 // The x with I(a, b; x) = p (lower) or 1 - I(a, b; x) = p (upper), p <= 1/2,
@@ -360,8 +401,18 @@ double invertTail(double a, double b, double p, bool lower, IterationCount* coun
         const double end = s * s;
         return lower ? end : 1.0 - end;
     }
-    double x0 = inverseStart(a, b, lower ? p : 1.0 - p);
-    if (lower && x0 == 0) return 0.0;  // the root lies below the double range
+    // The upper tail of (a, b) at x is the lower tail of (b, a) at 1 - x.
+    const Tails mirrored = lower ? Tails{} : inverseStart(b, a, p);
+    const Tails start = lower ? inverseStart(a, b, p) : Tails{mirrored.upper, mirrored.lower};
+    if (start.lower == 0) return 0.0;  // the root lies below the double range
+    double x0 = start.lower;
+    if (start.upper < constants::halfEpsilon) {
+        // The root may lie above the largest double below 1, where it rounds to 1.
+        const double top = 1.0 - constants::halfEpsilon;
+        const Tails atTop = betaTails(a, b, top, constants::halfEpsilon, count);
+        if (lower ? atTop.lower < p : atTop.upper > p) return 1.0;
+        x0 = top;
+    }
     if (!(x0 > 0 && x0 < 1)) x0 = 0.5;
     // The residual is ln(tail / p): a power-law or exponential tail is nearly
     // linear in it, so Halley's steps stay long where the tail is steep.
