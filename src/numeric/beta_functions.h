@@ -55,6 +55,7 @@ double studentDensity(double k, double t);
 
 // The t with P(T <= t) = p, for floor(k) >= 1 and 0 < p < 1; 0 exactly at
 // p = 0.5, -inf / +inf at p = 0 / 1 and nowhere else. Closed forms for one and
-// two degrees of freedom, elsewhere the inverse of the incomplete beta integral
-// in whichever of x and 1 - x is small.
+// two degrees of freedom; from 1e4 on, wherever the normal quantile z has
+// z^2 <= 0.002 k, the expansion in 1/k of A&S 26.7.5; elsewhere the inverse of
+// the incomplete beta integral in whichever of x and 1 - x is small.
 double studentQuantile(double k, double p, IterationCount* count = nullptr);
