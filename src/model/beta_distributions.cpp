@@ -361,7 +361,7 @@ double FDistribution::validQuantile(double q)
 
     const double n1 = parameters_[0], n2 = parameters_[1];
     const double a = n2 * 0.5, b = n1 * 0.5, h = 1.0 - q;
-    const double g = incompleteBeta(a, b, 0.5);
+    const double g = survivalAtRatio_;
     // The lower branch inverts at q itself rather than at 1 - h, which rounds.
     const auto lowerBranch = [&](double m) { return okUnlessInfinite((m * n2) / ((1.0 - m) * n1)); };
     if (g > h || h < 0.001) {
@@ -375,6 +375,11 @@ double FDistribution::validQuantile(double q)
         return okUnlessInfinite((n2 - m * n2) / (m * n1));
     }
     return lowerBranch(inverseIncompleteBeta(b, a, q));
+}
+
+void FDistribution::prepareParameters()
+{
+    survivalAtRatio_ = incompleteBeta(parameters_[1] * 0.5, parameters_[0] * 0.5, 0.5);
 }
 
 double FDistribution::graphLow() { return ok(0.0); }
