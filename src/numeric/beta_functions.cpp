@@ -108,7 +108,9 @@ double logPowerFactor(double a, double b, double x, double y)
 // ln(a B(a, b)) = ln Gamma(1 + a) + ln(Gamma(b) / Gamma(a + b)) for 0 < a < 13:
 // for a small shape the first term is small and keeps its digits, where
 // ln a + ln Gamma(a) would cancel them away. The ratio is the one logBeta
-// forms, its large Stirling terms cancelled by hand from b = 13 on.
+// forms, its large Stirling terms cancelled by hand from b = 13 on. Absolute
+// error below 1.2e-14 wherever the result lies within +-64, where it is used
+// (measured against 40-digit values for a from 1e-12 to 13, b from 1e-3 to 1e6).
 double logShapeTimesBeta(double a, double b)
 {
     const double c = a + b;
