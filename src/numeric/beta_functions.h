@@ -17,14 +17,14 @@ double betaFunction(double a, double b);
 
 // I(a, b; x) in [0, 1]: 0 for a <= 0, b <= 0, x <= 0 or x > 1; exactly 1 at x = 1.
 // The smaller tail is computed directly, the other as its complement, by one of:
-// the power series (b x <= 1), with the complement formed directly for a shape
-// below 1e-13; the continued fraction (A&S 26.5.8, modified Lentz) below the
-// mean; N. M. Temme's (1992) uniform expansion in erfc from both shapes at 1e5
-// on; and, where one shape exceeds 1e5 times the square of the other and the
-// small shape's variable is below 7e-8, the gamma limit of A. R. DiDonato and
-// A. H. Morris (1992). Every method has a bound on
-// its rounds set by the smaller shape, below 1e5: the work is bounded at any
-// shape up to the largest doubles.
+// the closed form (2/pi) asin(sqrt(x)) for both shapes 1/2; the power series
+// (b x <= 1), with the complement formed directly for a shape below 1e-13; the
+// continued fraction (A&S 26.5.8, modified Lentz) below the mean; N. M. Temme's
+// (1992) uniform expansion in erfc from both shapes at 1e5 on; and, where one
+// shape exceeds 1e5 times the square of the other and the small shape's
+// variable is below 7e-8, the gamma limit of A. R. DiDonato and A. H. Morris
+// (1992). Every method has a bound on its rounds set by the smaller shape,
+// below 1e5: the work is bounded at any shape up to the largest doubles.
 double incompleteBeta(double a, double b, double x, IterationCount* count = nullptr);
 
 // 1 - I(a, b; x), computed directly where it is the smaller tail, so it keeps
@@ -34,8 +34,10 @@ double complementaryIncompleteBeta(double a, double b, double x, IterationCount*
 
 // The x in [0, 1] with I(a, b; x) = p, for a, b > 0 and 0 < p < 1 (p <= 0 gives
 // 0, p >= 1 gives 1): a bracketed Halley iteration (numeric/root_finder.h) on
-// the smaller tail, from the power-law start x^a / (a B(a, b)) near 0 or the
-// normal approximation of A&S 26.5.22.
+// the smaller tail, from the power law of the end that holds the root,
+// x^a / (a B(a, b)) near 0 or y^b / (b B(a, b)) near 1, or the normal
+// approximation of A&S 26.5.22; sin^2(pi p / 2) for both shapes 1/2. A root
+// nearer 1 than the largest double below it gives 1.
 double inverseIncompleteBeta(double a, double b, double p, IterationCount* count = nullptr);
 
 // The x with 1 - I(a, b; x) = q, the same way; it keeps the digits of a small q.
