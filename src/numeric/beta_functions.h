@@ -15,6 +15,25 @@ double logBeta(double a, double b);
 // from 0.01 to 5e5.
 double betaFunction(double a, double b);
 
+// The beta density x^(a-1) y^(b-1) / B(a, b) for a, b > 0 and 0 < x < 1, with
+// y = 1 - x given apart so that neither loses its digits to the other. Meant
+// for both shapes from 13 on: its logarithm is formed about the mean, taken to
+// twice the double precision, with the large terms of Stirling's formula
+// cancelled by hand, so no power like x^999 rounds. Relative error below 5e-15
+// within four standard deviations of the mean at shapes from 13 to 1e5; farther
+// out the exponential adds about |ln density| units (measured against 50-digit
+// values).
+double betaDensity(double a, double b, double x, double y);
+
+// The density of F with n1 and n2 degrees of freedom at 0 < x < inf, for
+// n1, n2 >= 26: the beta density of (n1/2, n2/2) at w = u / (1 + u), u = x n1 / n2,
+// times dw/dx, its logarithm formed about the mean from w's distance to it,
+// a (x - 1) / ((1 + u)(a + b)), so that no power of a rounded base enters.
+// Relative error about (2 + |ln density|) units: below 2.5e-14 within four
+// standard deviations of 1 at degrees from 26 to 1e6 (measured against 50-digit
+// values).
+double fDensity(double n1, double n2, double x);
+
 // I(a, b; x) in [0, 1]: 0 for a <= 0, b <= 0, x <= 0 or x > 1; exactly 1 at x = 1.
 // The smaller tail is computed directly, the other as its complement, by one of:
 // the closed form (2/pi) asin(sqrt(x)) for both shapes 1/2; the power series
