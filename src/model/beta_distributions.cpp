@@ -48,6 +48,9 @@ double fRelativeVariance(double n1, double n2) { return 1.0 / (n2 - 4.0) + ((n2 
 // Beyond this |t| the Student tail variable n / (n + t^2) loses its digits.
 constexpr double studentSquareLimit = 1e150;
 
+// From this shape on a density comes from its logarithm about the mean.
+constexpr double largeShape = 13;
+
 }  // namespace
 
 // ---------------------------------------------------------------- beta
@@ -89,6 +92,8 @@ double BetaDistribution::validPdf(double x)
     if (x == 0) return a <= 1 ? fail(ResultStatus::SingularPoint) : ok(0.0);
     if (x == 1) return b <= 1 ? fail(ResultStatus::SingularPoint) : ok(0.0);
 
+    // From shape 13 on the powers below would each round by up to (shape) units.
+    if (a >= largeShape && b >= largeShape) return okUnlessInfinite(betaDensity(a, b, x, 1.0 - x));
     const double right = std::pow(1.0 - x, b - 1.0);
     const double left = std::pow(x, a - 1.0);
     const double norm = betaFunction(a, b);
@@ -289,6 +294,11 @@ double FDistribution::validPdf(double x)
     if (std::isinf(x)) return ok(0.0);
 
     const double half1 = n1 * 0.5, half2 = n2 * 0.5, halfSum = (n1 + n2) * 0.5;
+    if (half1 >= largeShape && half2 >= largeShape) {
+        // The powers below would each round by up to (n1 + n2) / 2 units.
+        const double density = fDensity(n1, n2, x);
+        if (std::isnormal(density)) return ok(density);
+    }
     const double power = std::pow(x, half1 - 1.0);
     const double ratioPower = std::pow(n1 / n2, half1);
     const double gammaSum = gammaFunction(halfSum);
@@ -360,7 +370,7 @@ double FDistribution::validQuantile(double q)
 
     const double n1 = parameters_[0], n2 = parameters_[1];
     const double a = n2 * 0.5, b = n1 * 0.5, h = 1.0 - q;
-    const double g = incompleteBeta(a, b, 0.5);
+    const double g = survivalAtRatio_;
     // The lower branch inverts at q itself rather than at 1 - h, which rounds.
     const auto lowerBranch = [&](double m) { return okUnlessInfinite((m * n2) / ((1.0 - m) * n1)); };
     if (g > h || h < 0.001) {
@@ -374,6 +384,11 @@ double FDistribution::validQuantile(double q)
         return okUnlessInfinite((n2 - m * n2) / (m * n1));
     }
     return lowerBranch(inverseIncompleteBeta(b, a, q));
+}
+
+void FDistribution::prepareParameters()
+{
+    survivalAtRatio_ = incompleteBeta(parameters_[1] * 0.5, parameters_[0] * 0.5, 0.5);
 }
 
 double FDistribution::graphLow() { return ok(0.0); }

@@ -82,6 +82,12 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    void prepareParameters() override;
     // w = n2 / (x n1 + n2), whose incomplete beta I(n2/2, n1/2; w) is the survival.
     double tailArgument(double x) const;
+
+    // The survival at x = n2 / n1, I(n2/2, n1/2; 1/2), which tells the quantile
+    // which of its two inverses keeps the digits: one integral per parameter
+    // set, not one per quantile.
+    double survivalAtRatio_ = 0.5;
 };

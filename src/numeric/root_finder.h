@@ -27,6 +27,10 @@ struct Bracket {
 
 namespace root_finder {
 
+// How many tolerances a step may still move while it follows the residual's
+// rounding rather than the root.
+inline constexpr double noiseReach = 64;
+
 // The next point to try when the Halley step fails: the midpoint, or the
 // geometric mean where the bracket is wide and positive, or a point far below
 // high where low is 0.
@@ -60,8 +64,13 @@ double findRoot(Step step, double x, Bracket bracket, double tolerance, int maxi
         if (halley > 0.5 && halley < 2) move /= halley;
         double next = x - move;
         if (std::fabs(move) <= tolerance * std::fabs(x)) return next;
+        // A step that no longer shrinks though it lies within a few rounding
+        // errors' reach of x follows the residual's own rounding: it is kept,
+        // for a bisection from here would throw away the bracket's near side.
+        const bool shrinking =
+            std::fabs(move) < 0.75 * lastMove || std::fabs(move) <= root_finder::noiseReach * tolerance * std::fabs(x);
         // Outside the bracket, or not converging fast enough: bisect.
-        if (!(next > bracket.low && next < bracket.high) || !(std::fabs(move) < 0.75 * lastMove)) {
+        if (!(next > bracket.low && next < bracket.high) || !shrinking) {
             next = root_finder::bisect(bracket);
             move = x - next;
         }

@@ -68,6 +68,11 @@ TEST(BetaFunctions, KeepTheirEdgeValues)
     EXPECT_NEAR(inverseIncompleteBeta(2, 3, 0.6875), 0.5, 1e-15);
     EXPECT_NEAR(inverseIncompleteBeta(5, 7, 0.2), 0.2952649385, 1e-10);
     EXPECT_NEAR(incompleteBeta(50, 70, inverseIncompleteBeta(50, 70, 0.999)), 0.999, 1e-15);
+    // A root nearer 1 than the largest double below it is 1, found at once.
+    IterationCount count;
+    EXPECT_EQ(inverseIncompleteBeta(10, 0.01, 0.5, &count), 1.0);
+    EXPECT_EQ(inverseComplementaryIncompleteBeta(10, 0.01, 0.5, &count), 1.0);
+    EXPECT_LT(count.rounds, 20);
     // Outside (0, 1) the ends of the range.
     EXPECT_EQ(inverseIncompleteBeta(2, 3, 0), 0.0);
     EXPECT_EQ(inverseIncompleteBeta(2, 3, 1), 1.0);
