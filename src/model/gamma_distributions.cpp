@@ -71,6 +71,11 @@ double GammaDistribution::validPdf(double x)
         const double density = (decay * power) / norm;
         if (std::isnormal(density)) return ok(density);
     }
+    const double factor = gammaFactor(shape, t);
+    if (std::isnormal(factor)) {
+        const double density = factor / t / scale;
+        if (std::isnormal(density)) return ok(density);
+    }
     return okUnlessInfinite(std::exp(logGammaFactor(shape, t) - std::log(t) - std::log(scale)));
 }
 
@@ -151,6 +156,11 @@ double ChiSquareDistribution::validPdf(double x)
     const double norm = gammaFunction(half) * std::pow(2.0, half);
     if (allOrdinary(power, decay, norm)) {
         const double density = (power * decay) / norm;
+        if (std::isnormal(density)) return ok(density);
+    }
+    const double factor = gammaFactor(half, x * 0.5);
+    if (std::isnormal(factor)) {
+        const double density = factor / x;
         if (std::isnormal(density)) return ok(density);
     }
     return okUnlessInfinite(std::exp(logGammaFactor(half, x * 0.5) - std::log(x)));

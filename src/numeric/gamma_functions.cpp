@@ -448,6 +448,23 @@ double logGammaFactor(double a, double x)
     return a * (logRatio - t) + 0.5 * std::log(a) - logSqrtTwoPi - logGammaRemainder(a);
 }
 
+double gammaFactor(double a, double x)
+{
+    const double d = x - a;
+    const double t = d / a;
+    if (a >= uniformShape && t >= -0.5 && t <= 1.0) {
+        // a ln x - x - ln Gamma(a) = -a eta^2 / 2 + ln sqrt(a / (2 pi)) - (Stirling's remainder),
+        // the first in two parts: no large logarithm is ever rounded.
+        const SplitDouble half = halfEtaSquared(t, std::fma(-t, a, d) / a);
+        const double exponent = a * half.hi;
+        const double exponentLow = std::fma(a, half.hi, -exponent) + a * half.lo;
+        const double decay = std::exp(-exponent) * (1.0 - exponentLow);
+        return decay * (std::sqrt(a) * std::exp(-logGammaRemainder(a)) / sqrtTwoPi);
+    }
+    const double e = logGammaFactor(a, x);
+    return e >= underflowLimit ? std::exp(e) : 0.0;
+}
+
 double incompleteGamma(double a, double x, IterationCount* count)
 {
     if (!(x > 0) || !(a > 0)) return 0.0;
