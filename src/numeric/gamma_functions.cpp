@@ -44,8 +44,10 @@ constexpr double uniformShape = 100;
 constexpr double uniformReach = 0.6;
 // Beyond this a eta^2 / 2 the smaller tail is below 1e-320 (about e^-745 / 60).
 constexpr double largestExponent = 750;
-// Below this a eta^2 / 2, erfc(eta sqrt(a/2)) is still a normal double.
-constexpr double erfcExponentLimit = 700;
+// Below this a eta^2 / 2 (erfc's argument below 9) the C library's erfc keeps
+// 1e-15 of its value; beyond it was measured to lose 1e-14, while the continued
+// fraction of the scaled erfc needs no more than a dozen rounds.
+constexpr double erfcExponentLimit = 81;
 constexpr int logExcessRounds = 30;  // 13 suffice at |t| = 0.5
 constexpr double digammaSeriesStart = 10;
 // Halley rounds of the inverse: a handful from a good start; the bound covers
@@ -355,8 +357,8 @@ SmallerTail uniformExpansionTail(double a, double x, IterationCount* count)
         const double rounding = y > 0 ? miss * (0.5 * constants::inverseSqrtPi) / y : 0.0;
         return {0.5 * std::erfc(y) + (remainder + rounding) * decay, upper, true};
     }
-    // Far out erfc itself underflows: scale it by e^(y^2), which varies slowly
-    // with y, and take the factor once.
+    // Far out: erfc scaled by e^(y^2), which varies slowly with y (so needs no
+    // correction for its rounding), with the factor taken once.
     const double scaled = 0.5 * scaledComplementaryErrorFunction(y, count) + remainder;
     return {scaled * decay, upper, true};
 }
@@ -564,25 +566,27 @@ double invertIncompleteGamma(double a, double p, bool lower, IterationCount* cou
     // The residual is ln(tail / p): a power-law or exponential tail is nearly
     // linear in it, so Halley's steps stay long where the tail is steep.
     const double logTarget = std::log(p);
+    bool polishing = false;
     const auto step = [&](double x) {
         const double tail = lower ? incompleteGamma(a, x, count) : complementaryIncompleteGamma(a, x, count);
         // The density x^(a-1) e^-x / Gamma(a) over the tail is the slope of ln(tail).
         const double ratio = incompleteGammaFactor(a, x) / x / tail;
         const double curvature = (a - 1.0) / x - 1.0;
-        // At large shapes, where a step must land on the nearest double, ln(tail / p)
-        // rounds only the small residual itself; ln(tail) - ln(p) would leave a
-        // rounding of ln(p), some 1e-13 at p = 1e-300.
+        // Where the last Halley step must land on the nearest double by itself,
+        // ln(tail / p) rounds only the small residual; ln(tail) - ln(p) would
+        // leave a rounding of ln(p), some 1e-13 at p = 1e-300.
         const double quotient = tail / p;
-        const double residual =
-            a >= uniformShape && std::isnormal(quotient) ? std::log(quotient) : std::log(tail) - logTarget;
+        const double residual = polishing && std::isnormal(quotient) ? std::log(quotient) : std::log(tail) - logTarget;
         return lower ? RootStep{residual, ratio, curvature - ratio} : RootStep{-residual, ratio, curvature + ratio};
     };
     double x0 = 0.0;
     if (a >= uniformShape) {
         x0 = uniformExpansionStart(a, p, lower);
         if (x0 > 0) {
+            polishing = true;
             const double root = polishNearRoot(step, x0, a, count);
             if (root > 0) return root;
+            polishing = false;
         }
     }
     if (!(x0 > 0)) x0 = inverseStart(a, p, lower);
