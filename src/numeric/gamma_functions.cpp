@@ -512,13 +512,14 @@ double inverseStart(double a, double p, bool lower)
     return std::fmax(-std::log(p) - logGamma(a), 1.0);
 }
 
-// For a >= uniformShape, a start within about 1e-6 of the root where P(a, x)
+// For a >= uniformShape, a start near the root where P(a, x)
 // (lower) or Q(a, x) = p, or 0 where the root lies beyond the reach of the
 // uniform expansion. N. M. Temme (1992), "Asymptotic inversion of the
 // incomplete gamma function": the erfc term alone gives eta0 = z / sqrt(a),
 // z the normal deviate of p, and the next order eta = eta0 + ln(eta0 / (lambda0 - 1)) / (a eta0);
 // with eta0 / (lambda0 - 1) = 1 + eta0 c_0(eta0) that logarithm keeps its digits near eta0 = 0.
-// The error left is O(1/a^2) in eta: below 1e-8 relative from a = 1e3 on.
+// The error left is O(1/a^2): measured 1.8e-6 of x at a = 100, 1.8e-8 at 1e3,
+// 1.7e-10 at 1e4 (p from 1e-6 to 1/2, against mpmath).
 double uniformExpansionStart(double a, double p, bool lower)
 {
     const double z = inverseNormal(p);

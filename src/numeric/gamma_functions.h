@@ -72,7 +72,7 @@ double complementaryIncompleteGamma(double a, double x, IterationCount* count = 
 // tail, from x^a / Gamma(a + 1) = p near 0 or the Wilson-Hilferty cube
 // elsewhere; a few rounds. From a = 100 on, where the root lies within reach
 // of the uniform expansion, Temme's asymptotic inversion (1992) starts within
-// 1e-6 of it and one Halley step, two below a = 1000, lands on it. Relative
+// 2e-6 of it and one Halley step, two below a = 300, lands on it. Relative
 // error below 1.2e-13 for y0 <= 0.99, where the tail keeps its digits; above,
 // 1 - y0 itself carries only 1e-16 / (1 - y0) of the lower tail. From a = 1e5
 // to 1e15 within 2e-16.
