@@ -57,7 +57,7 @@ double gammaFactor(double a, double x);
 // the exponent a eta^2 / 2 carried in two parts; no loop but erfc's far out.
 // Relative error below 1.2e-13 for shapes from 1e-300 to 100 wherever P is a
 // normal double; within the expansion's reach, from a = 100 to 1e15, below 3e-16
-// where it is at least 1e-3 and below 4e-15 in the tails down to 1e-300.
+// where it is at least 1e-3 and below 7e-16 in the tails down to 1e-300.
 double incompleteGamma(double a, double x, IterationCount* count = nullptr);
 
 // Q(a, x) = 1 - P(a, x); 1 for x <= 0 or a <= 0. Legendre's continued fraction
