@@ -567,6 +567,8 @@ double polishNearRoot(Step step, double x, double a, IterationCount* count)
 // tail keeps the digits that 1 - p would round away.
 double invertIncompleteGamma(double a, double p, bool lower, IterationCount* count)
 {
+    // Shape 1 is the exponential law: P = 1 - e^-x, inverted in closed form.
+    if (a == 1) return lower ? -std::log1p(-p) : -std::log(p);
     // Below shape 1e-3 the upper tail at the smallest normal double can
     // already be under p: the root, and the quantile, lie below the doubles.
     if (!lower && a < 1e-3 && complementaryIncompleteGamma(a, smallestNormal, count) < p) return 0.0;
@@ -582,8 +584,8 @@ double invertIncompleteGamma(double a, double p, bool lower, IterationCount* cou
         // Where the last Halley step must land on the nearest double by itself,
         // ln(tail / p) rounds only the small residual; ln(tail) - ln(p) would
         // leave a rounding of ln(p), some 1e-13 at p = 1e-300.
-        const double quotient = tail / p;
-        const double residual = polishing && std::isnormal(quotient) ? std::log(quotient) : std::log(tail) - logTarget;
+        const double quotient = polishing ? tail / p : 0.0;
+        const double residual = std::isnormal(quotient) ? std::log(quotient) : std::log(tail) - logTarget;
         return lower ? RootStep{residual, ratio, curvature - ratio} : RootStep{-residual, ratio, curvature + ratio};
     };
     double x0 = 0.0;
