@@ -9,6 +9,9 @@
 
 namespace {
 
+// Above this shape Gamma(shape) overflows: the density is formed without it.
+constexpr double largestGammaShape = 171.6;
+
 // The hazard of a gamma law with the given shape at x = scale * t, from its
 // density and survival Q(shape, t). Where either has left the range of normal
 // doubles far to the right, it is 1 / (x F) with F the continued fraction of
@@ -64,11 +67,18 @@ double GammaDistribution::validPdf(double x)
     }
     if (std::isinf(t)) return ok(0.0);
 
-    const double decay = std::exp(-t);
-    const double power = std::pow(t, shape - 1.0);
-    const double norm = gammaFunction(shape) * scale;
-    if (allOrdinary(decay, power, norm)) {
-        const double density = (decay * power) / norm;
+    if (shape < largestGammaShape) {
+        const double decay = std::exp(-t);
+        const double power = std::pow(t, shape - 1.0);
+        const double norm = gammaFunction(shape) * scale;
+        if (allOrdinary(decay, power, norm)) {
+            const double density = (decay * power) / norm;
+            if (std::isnormal(density)) return ok(density);
+        }
+    }
+    const double factor = gammaFactor(shape, t);
+    if (std::isnormal(factor)) {
+        const double density = factor / t / scale;
         if (std::isnormal(density)) return ok(density);
     }
     return okUnlessInfinite(std::exp(logGammaFactor(shape, t) - std::log(t) - std::log(scale)));
@@ -146,11 +156,18 @@ double ChiSquareDistribution::validPdf(double x)
     if (std::isinf(x)) return ok(0.0);
 
     const double half = n * 0.5;
-    const double power = std::pow(x, half - 1.0);
-    const double decay = std::exp(-x * 0.5);
-    const double norm = gammaFunction(half) * std::pow(2.0, half);
-    if (allOrdinary(power, decay, norm)) {
-        const double density = (power * decay) / norm;
+    if (half < largestGammaShape) {
+        const double power = std::pow(x, half - 1.0);
+        const double decay = std::exp(-x * 0.5);
+        const double norm = gammaFunction(half) * std::pow(2.0, half);
+        if (allOrdinary(power, decay, norm)) {
+            const double density = (power * decay) / norm;
+            if (std::isnormal(density)) return ok(density);
+        }
+    }
+    const double factor = gammaFactor(half, x * 0.5);
+    if (std::isnormal(factor)) {
+        const double density = factor / x;
         if (std::isnormal(density)) return ok(density);
     }
     return okUnlessInfinite(std::exp(logGammaFactor(half, x * 0.5) - std::log(x)));

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Reference values of the incomplete gamma integrals at large shapes (1e5 to 1e15).
+"""Reference values of the incomplete gamma integrals at large shapes (100 to 1e15).
 
 Up to a = 1e8, and up to 1e10 in the tails from 15 standard deviations out,
 the smaller tail of P(a, x) and Q(a, x) is summed at 60 digits: P by its power
@@ -20,7 +20,7 @@ import mpmath as mp
 
 mp.mp.dps = 60
 SMALLEST = mp.mpf("1e-305")
-SHAPES = ["1e5", "3.3e5", "1e6", "1e7", "1e8", "2.5e9", "1e10", "1e12", "5e14", "1e15"]
+SHAPES = ["100", "150", "400", "1000", "3000", "1e4", "5e4", "1e5", "3.3e5", "1e6", "1e7", "1e8", "2.5e9", "1e10", "1e12", "5e14", "1e15"]
 SERIES_LIMIT = mp.mpf("1e8")
 TAIL_SERIES_LIMIT = mp.mpf("1e10")
 # x = a + k sqrt(a): the bulk and both tails down to about 1e-300.
@@ -104,14 +104,15 @@ def Q(a, x):
 def invert(a, target, lower):
     """The x with P(a, x) = target (lower) or Q(a, x) = target, by Newton steps on ln of the tail."""
     z = mp.sqrt(2 * mp.log(1 / target)) if target < mp.mpf("0.01") else -mp.sqrt(2) * mp.erfinv(2 * target - 1)
-    x = a + (-z if lower else z) * mp.sqrt(a)
+    x = max(a + (-z if lower else z) * mp.sqrt(a), a / 100)
     for _ in range(60):
         v, upper = smaller_tail(a, x)
         if v is None:
             return None
         tail = (1 - v if upper else v) if lower else (v if upper else 1 - v)
         step = (mp.log(tail) - mp.log(target)) * tail / density(a, x)
-        x = x - step if lower else x + step
+        # A multiplicative step: the far lower tail of a small shape is a power of x.
+        x = x * mp.exp(-step / x if lower else step / x)
         if abs(step) < x * mp.mpf("1e-30"):
             break
     return x
@@ -121,6 +122,8 @@ for shape in SHAPES:
     a = mp.mpf(shape)
     for k in STEPS:
         x = mp.mpf(float(a + k * mp.sqrt(a)))
+        if x <= 0:
+            continue
         v, upper = smaller_tail(a, x)
         if v is None or v < SMALLEST:
             continue
