@@ -12,41 +12,11 @@ namespace {
 constexpr double sqrtTwoPi = 2.5066282746310002;
 constexpr double logSqrtTwoPi = 0.91893853320467274;
 
-// 1/sqrt(2) as the sum of two doubles.
-constexpr double halfSqrtTwoHigh = 0.7071067811865476;
-constexpr double halfSqrtTwoLow = -4.833646656726457e-17;
-
-// Up to here erfc(z / sqrt 2) stays a normal double (erfc(26.2) = 1.6e-300);
-// beyond, the upper tail comes from Mills' ratio, which needs few rounds there.
-constexpr double millsRatioReach = 37;
-
-// Beyond this the tail is below the smallest subnormal double.
-constexpr double underflowReach = 38.62;
-
 // Beyond this exponent exp overflows for any scale factor of the double range.
 constexpr double exponentReach = 1500;
 
-// 1 - Phi(z) = erfc(z / sqrt 2) / 2 with the argument carried as hi + lo: its
-// rounding alone would cost about z^2 ulps of the tail. To first order
-// erfc(hi + lo) = erfc(hi) (1 - 2 lo M(hi)) with M(x) = exp(-x^2) / (sqrt(pi)
-// erfc(x)), which (x + sqrt(x^2 + 4/pi)) / 2 matches within 4% at every x >= 0
-// (its bounds: Abramowitz and Stegun 7.1.13), ample for a correction of a few
-// ulps. From z = 37 on, phi(z) times Mills' ratio, which reaches the smallest
-// normal doubles (Phi(-37.5) = 4.6e-308) with the digits of exp(-z^2/2).
-double standardNormalUpperTail(double z)
-{
-    if (std::isinf(z)) return z > 0 ? 0.0 : 1.0;
-    if (z < 0) return 1 - standardNormalUpperTail(-z);
-    if (z > underflowReach) return 0.0;
-    if (z >= millsRatioReach) return std::exp(-z * z / 2) * (millsRatio(z) / sqrtTwoPi);
-    const double high = z * halfSqrtTwoHigh;
-    const double low = std::fma(z, halfSqrtTwoHigh, -high) + z * halfSqrtTwoLow;
-    const double ratio = 0.5 * (high + std::sqrt(high * high + 4 / std::numbers::pi));
-    return complementaryErrorFunction(high) * 0.5 * (1 - 2 * low * ratio);
-}
-
 // Phi(z), the lower tail taken as the upper tail of -z so that it never cancels.
-double standardNormalCdf(double z) { return standardNormalUpperTail(-z); }
+double standardNormalCdf(double z) { return normalUpperTail(-z); }
 
 // exp(-z^2/2) / (sqrt(2 pi) s1 s2), in logarithms where a factor has left the
 // range of normal doubles (so that, say, a tiny scale does not turn a far tail
@@ -63,7 +33,7 @@ double gaussianDensity(double z, double s1, double s2 = 1.0)
 double standardNormalHazard(double z)
 {
     if (z >= 5) return 1 / millsRatio(z);
-    return gaussianDensity(z, 1.0) / standardNormalUpperTail(z);
+    return gaussianDensity(z, 1.0) / normalUpperTail(z);
 }
 
 // log(x / mu), also where the quotient itself would overflow or underflow.
@@ -121,7 +91,7 @@ double NormalDistribution::validCdf(double x)
 
 double NormalDistribution::validSurvival(double x)
 {
-    return ok(standardNormalUpperTail(standardScore(x, parameters_[0], parameters_[1])));
+    return ok(normalUpperTail(standardScore(x, parameters_[0], parameters_[1])));
 }
 
 double NormalDistribution::validHazard(double x)
@@ -209,7 +179,7 @@ double LognormalDistribution::validCdf(double x)
 double LognormalDistribution::validSurvival(double x)
 {
     if (x <= 0) return ok(1.0);
-    return ok(standardNormalUpperTail(logOfQuotient(x, parameters_[0]) / parameters_[1]));
+    return ok(normalUpperTail(logOfQuotient(x, parameters_[0]) / parameters_[1]));
 }
 
 double LognormalDistribution::validHazard(double x)

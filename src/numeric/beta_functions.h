@@ -65,13 +65,15 @@ double inverseComplementaryIncompleteBeta(double a, double b, double q, Iteratio
 // P(T <= t) for Student's t with floor(k) >= 1 degrees of freedom; 0.5 at t = 0.
 // Closed forms for one and two degrees of freedom, elsewhere
 // (1/2) I(k/2, 1/2; k / (k + t^2)) or its complement in t^2 / (k + t^2), whichever
-// argument is small, so it holds its digits at any k up to 1e300.
+// argument is small, so it holds its digits at any k up to 1e300; from k = 1e15
+// on the normal law with its first correction in 1/k (Fisher, 1925).
 double studentDistribution(double k, double t, IterationCount* count = nullptr);
 
 // The density of Student's t with floor(k) >= 1 degrees of freedom,
 // (1 + t^2/k)^(-(k+1)/2) / (sqrt(k) B(1/2, k/2)), with its normaliser formed
 // from Stirling's remainders from k = 26 on: it tends to the normal density
-// without rounding at any k up to 1e300.
+// without rounding at any k up to 1e300. From k = 1e15 on the normal density
+// with its first correction in 1/k.
 double studentDensity(double k, double t);
 
 // The t with P(T <= t) = p, for floor(k) >= 1 and 0 < p < 1; 0 exactly at

@@ -89,3 +89,35 @@ double millsRatio(double z)
     const auto terms = [z](int n) { return FractionTerm{n == 1 ? 1.0 : n - 1.0, z}; };
     return evaluateContinuedFractionWithoutLead(terms, millsRatioRounds);
 }
+
+namespace {
+
+// 1/sqrt(2) as the sum of two doubles.
+constexpr double halfSqrtTwoHigh = 0.7071067811865476;
+constexpr double halfSqrtTwoLow = -4.833646656726457e-17;
+
+// Up to here erfc(z / sqrt 2) stays a normal double (erfc(26.2) = 1.6e-300);
+// beyond, the upper tail comes from Mills' ratio, which needs few rounds there.
+constexpr double millsRatioReach = 37;
+
+// Beyond this the tail is below the smallest subnormal double.
+constexpr double underflowReach = 38.62;
+
+}  // namespace
+
+// erfc(hi + lo) = erfc(hi) (1 - 2 lo M(hi)) to first order, with M(x) =
+// exp(-x^2) / (sqrt(pi) erfc(x)), which (x + sqrt(x^2 + 4/pi)) / 2 matches
+// within 4% at every x >= 0 (its bounds: Abramowitz and Stegun 7.1.13), ample
+// for a correction of a few ulps; without it the rounding of z / sqrt 2 alone
+// would cost about z^2 ulps of the tail.
+double normalUpperTail(double z)
+{
+    if (std::isinf(z)) return z > 0 ? 0.0 : 1.0;
+    if (z < 0) return 1 - normalUpperTail(-z);
+    if (z > underflowReach) return 0.0;
+    if (z >= millsRatioReach) return std::exp(-z * z / 2) * (millsRatio(z) / constants::sqrtTwoPi);
+    const double high = z * halfSqrtTwoHigh;
+    const double low = std::fma(z, halfSqrtTwoHigh, -high) + z * halfSqrtTwoLow;
+    const double ratio = 0.5 * (high + std::sqrt(high * high + 4 / constants::pi));
+    return complementaryErrorFunction(high) * 0.5 * (1 - 2 * low * ratio);
+}

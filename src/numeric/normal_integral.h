@@ -24,6 +24,14 @@ double complementaryErrorFunction(double x);
 // round trip through Phi is exact to 8e-15 relative for |z| < 8.
 double inverseNormal(double p);
 
+// Q(z) = 1 - Phi(z), the standard normal upper tail, for any z (1 at -inf, 0
+// at +inf and from z = 38.62 on, where it underflows): erfc(z / sqrt 2) / 2 with
+// the rounding of the argument put back to first order, and from z = 37 on
+// phi(z) times Mills' ratio. Relative error below 4.4e-16 wherever Q(z) is a
+// normal double (measured against 40-digit values at 150 points of 0.03..40);
+// for z < 0 it is 1 - Q(-z), exact to the rounding of 1.
+double normalUpperTail(double z);
+
 // Mills' ratio Q(z) / phi(z): the standard normal upper tail over the density,
 // for z >= 5, by Laplace's continued fraction (modified Lentz). Relative error
 // below 3e-16 there; it never underflows, so tails beyond the reach of erfc
