@@ -186,6 +186,18 @@ double poissonUpperTail(double lambda, double k)
     return poissonUpperSide(lambda, k);
 }
 
+// ln(1 - q) for 0 < q < 1 within a few ulps, by the plain logarithm, which is
+// cheaper than log1p: 1 - q is exact from q = 1/2 on, and below the rounding
+// of u = 1 - q is put back as ln(u) (-q) / (u - 1) (D. Goldberg, 1991, "What
+// every computer scientist should know about floating-point arithmetic").
+double logOfComplement(double q)
+{
+    const double u = 1.0 - q;
+    if (q >= 0.5) return std::log(u);
+    if (u == 1.0) return -q;
+    return std::log(u) * (-q / (u - 1.0));
+}
+
 // The smallest count k in [0, top] with reaches(k), found by widening a
 // bracket around `guess` in steps that double from `step`, then bisecting.
 // Gives infinity when even top does not reach it.
@@ -576,7 +588,7 @@ double GeometricDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     if (q == 0.0) return ok(0.0);
-    const double t = std::log1p(-q) / logStay_;
+    const double t = logOfComplement(q) / logStay_;
     if (!(t <= DBL_MAX)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     double k = std::max(0.0, std::ceil(t - 1.0));
     if (k < 0x1p53 && std::fabs(t - std::nearbyint(t)) <= 0x1p-44 * std::max(1.0, t)) {

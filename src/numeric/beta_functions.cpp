@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <utility>
 
 #include "numeric/constants.h"
@@ -584,6 +585,11 @@ double studentDensity(double k, double t)
         if (magnitude > 40) return 0.0;
         const double square = magnitude * magnitude;
         return std::exp(-0.5 * square) / constants::sqrtTwoPi * (1 + ((square - 2) * square - 1) / (4 * k));
+    }
+    if (k == 2) {
+        // (2 + t^2)^(-3/2), as 1 / r / r^2 with r = hypot(sqrt 2, t) so that nothing overflows early.
+        const double r = std::hypot(std::numbers::sqrt2, magnitude);
+        return 1.0 / r / (r * r);
     }
     // ln(1 + t^2 / k), also where t^2 overflows.
     const double r = magnitude / std::sqrt(k);
