@@ -201,7 +201,7 @@ double StudentDistribution::validCdf(double x)
 double StudentDistribution::validSurvival(double x)
 {
     if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
-    if (x <= 0) return 1.0 - cdf(x);
+    if (x <= 0) return 1.0 - validCdf(x);
     // The upper tail is the lower one reflected: no 1 - cdf near 1.
     const double n = parameters_[0];
     const double tail = studentDistribution(n, -x);
@@ -338,7 +338,7 @@ double FDistribution::validSurvival(double x)
     const double n1 = parameters_[0], n2 = parameters_[1];
     const double a = n1 * 0.5, b = n2 * 0.5;
     const double w = tailArgument(x);
-    if (w >= b / (a + b)) return 1.0 - cdf(x);
+    if (w >= b / (a + b)) return 1.0 - validCdf(x);
     // The side the distribution function takes as 1 - I(n2/2, n1/2; w).
     return ok(incompleteBeta(b, a, w));
 }

@@ -70,7 +70,7 @@ double UniformDistribution::validSurvival(double x)
 {
     const double a = parameters_[0], b = parameters_[1];
     if (x > b) return ok(0.0);
-    if (x < a || x - a <= b - x) return 1 - cdf(x);
+    if (x < a || x - a <= b - x) return 1 - validCdf(x);
     return ok(spanRatio(x, b, a, b));  // the upper part, without cancelling against 1
 }
 
@@ -188,7 +188,7 @@ double CauchyDistribution::validCdf(double x)
 double CauchyDistribution::validSurvival(double x)
 {
     const double z = standardScore(x, parameters_[0], parameters_[1]);
-    if (z <= 1) return 1 - cdf(x);
+    if (z <= 1) return 1 - validCdf(x);
     // Beyond one scale to the right, 1/2 - atan(z)/pi = atan(1/z)/pi keeps every digit.
     return ok(std::atan(1 / z) / pi);
 }
@@ -264,7 +264,7 @@ double DoubleExponentialDistribution::validCdf(double x)
 
 double DoubleExponentialDistribution::validSurvival(double x)
 {
-    if (x < 0) return 1 - cdf(x);
+    if (x < 0) return 1 - validCdf(x);
     return ok(std::exp((-parameters_[0]) * x) * 0.5);
 }
 

@@ -58,16 +58,16 @@ double Distribution::validKurtosis() { return fail(ResultStatus::Invalid); }
 double Distribution::validSurvival(double x)
 {
     // The status is the one cdf left.
-    return 1.0 - cdf(x);
+    return 1.0 - validCdf(x);
 }
 
 double Distribution::validHazard(double x)
 {
     // A mass function has no hazard rate.
     if (!isContinuous()) return fail(ResultStatus::Invalid);
-    const double density = pdf(x);
+    const double density = validPdf(x);
     if (status() != ResultStatus::Ok) return 0.0;
-    const double tail = survival(x);
+    const double tail = validSurvival(x);
     if (status() != ResultStatus::Ok) return 0.0;
     if (tail == 0.0) return fail(ResultStatus::PlusInfinity);
     return ok(density / tail);

@@ -203,13 +203,13 @@ double WeibullDistribution::validPdf(double x)
     }
     // k u exp(-u) / x with u = (x / lambda)^k, in logarithms where a factor
     // has left the normal doubles.
-    const double t = x / lambda, logU = k * logScaled(x);
-    const double u = std::isnormal(t) ? std::pow(t, k) : std::exp(logU), decay = std::exp(-u);
+    const double t = x / lambda;
+    const double u = std::isnormal(t) ? std::pow(t, k) : std::exp(k * logScaled(x)), decay = std::exp(-u);
     if (allOrdinary(u, decay)) {
         const double density = k * u / x * decay;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(std::exp(std::log(k) + logU - u - std::log(x)));
+    return okUnlessInfinite(std::exp(std::log(k) + k * logScaled(x) - u - std::log(x)));
 }
 
 double WeibullDistribution::validCdf(double x)
@@ -255,11 +255,18 @@ double WeibullDistribution::validQuantile(double q)
     // lambda v^(1/k) with v = -log(1 - q); the rounding of 1/k is put back
     // by the first-order term of v^(1/k + d) = v^(1/k) (1 + d log v).
     const double k = parameters_[0], lambda = parameters_[1];
-    const double v = -std::log1p(-q);
-    const double r = 1.0 / k, rError = std::fma(-r, k, 1.0) / k;
-    const double root = std::pow(v, r) * (1.0 + rError * std::log(v));
+    // From q = 1/2 on, 1 - q is exact and its plain logarithm the cheaper one.
+    const double v = q >= 0.5 ? -std::log(1.0 - q) : -std::log1p(-q);
+    const double root = std::pow(v, inverseShape_) * (1.0 + inverseShapeError_ * std::log(v));
     if (std::isnormal(root)) return okUnlessInfinite(lambda * root);
     return okUnlessInfinite(std::exp(std::log(lambda) + std::log(v) / k));
+}
+
+void WeibullDistribution::prepareParameters()
+{
+    const double k = parameters_[0];
+    inverseShape_ = 1.0 / k;
+    inverseShapeError_ = std::fma(-inverseShape_, k, 1.0) / k;
 }
 
 double WeibullDistribution::graphLow() { return ok(0.0); }

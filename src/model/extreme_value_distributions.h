@@ -36,6 +36,10 @@ private:
     double validQuantile(double q) override;
     // log(x / lambda) for x > 0, also where the quotient leaves the normal doubles.
     double logScaled(double x) const;
+    void prepareParameters() override;
+
+    double inverseShape_ = 0.0;       // 1/k, rounded
+    double inverseShapeError_ = 0.0;  // 1/k minus its rounding
 };
 
 // Gumbel (the law of the largest value) with location mu and scale
