@@ -25,6 +25,9 @@ double gaussianDensity(double z, double s1, double s2 = 1.0)
 {
     const double e = std::exp(-z * z / 2), s = s1 * s2 * sqrtTwoPi;
     if (std::isnormal(e) && std::isnormal(s)) return e / s;
+    // Each logarithm of a scale lies within 745 of 0: past z^2 / 2 = 2240 the
+    // density underflows whatever they are.
+    if (z * z > 4480) return 0.0;
     return std::exp(-z * z / 2 - std::log(s1) - std::log(s2) - logSqrtTwoPi);
 }
 
