@@ -1,8 +1,9 @@
 // Side by side with Boost.Math: the density (or mass), distribution function,
 // survival function and quantile of each distribution at the inputs of
 // tests/data/comparison_reference.txt ("compare/...") and at the extreme
-// parameters and arguments of tests/data/extreme_reference.txt and
-// extreme_numeric_reference.txt ("extreme/..."), timed on both libraries, each with its largest relative
+// parameters and arguments of tests/data/extreme_reference.txt,
+// extreme_numeric_reference.txt and large_shape_reference.txt
+// ("extreme/..."), timed on both libraries, each with its largest relative
 // error against the reference values as a counter.
 //
 // Each case starts with clean upper halves of the vector registers, as every
@@ -252,8 +253,8 @@ void compare(benchmark::State& state, const Comparison& c, const Function& funct
     state.counters["max_rel_error"] = worst;
 }
 
-// The records of the kernels' extreme reference file that are a function of
-// a distribution: tag, the distribution, its operation, and how many of the
+// The records of the kernels' reference files that are a function of a
+// distribution: tag, the distribution, its operation, and how many of the
 // record's fields are parameters (the gamma integrals at scale 1).
 struct KernelRecord {
     const char* tag;
@@ -270,6 +271,9 @@ constexpr KernelRecord kernelRecords[] = {
     {"studentCdf", 7, Cdf, 1},
     {"studentDensity", 7, Pdf, 1},
     {"studentQuantile", 7, Quantile, 1},
+    {"largeP", 5, Cdf, 1},
+    {"largeQ", 5, Survival, 1},
+    {"largeInverseP", 5, Quantile, 1},
 };
 
 // extreme_numeric_reference.txt read as distributions: "P a x value condition"
@@ -325,6 +329,7 @@ const bool registered = [] {
     registerComparisons("compare", readComparisons("comparison_reference.txt", true));
     registerComparisons("extreme", readComparisons("extreme_reference.txt", false));
     registerComparisons("extreme", readKernelComparisons("extreme_numeric_reference.txt"));
+    registerComparisons("extreme", readKernelComparisons("large_shape_reference.txt"));
     return true;
 }();
 

@@ -181,7 +181,8 @@ def main():
             "our time over Boost.Math's, and each library's largest relative error against the 50-digit "
             "values of tests/data/comparison_reference.txt.", ""]
     out += side_by_side(runs, "compare") + [""]
-    out += ["The same at the extreme parameters and arguments of tests/data/extreme_reference.txt and extreme_numeric_reference.txt (shapes and "
+    out += ["The same at the extreme parameters and arguments of tests/data/extreme_reference.txt, extreme_numeric_reference.txt and "
+            "large_shape_reference.txt (shapes and "
             "scales from 1e-310 to 1e308, tails to 1e-300), where Boost.Math has the distribution:", ""]
     out += side_by_side(runs, "extreme") + [""]
     out += [f"A ratio marked * is against a result of Boost.Math's that is wrong (relative error above "
