@@ -119,5 +119,7 @@ double normalUpperTail(double z)
     const double high = z * halfSqrtTwoHigh;
     const double low = std::fma(z, halfSqrtTwoHigh, -high) + z * halfSqrtTwoLow;
     const double ratio = 0.5 * (high + std::sqrt(high * high + 4 / constants::pi));
-    return complementaryErrorFunction(high) * 0.5 * (1 - 2 * low * ratio);
+    // Added as a term of its own: a factor 1 - 2 lo M rounded to a double would cost an ulp.
+    const double tail = complementaryErrorFunction(high) * 0.5;
+    return std::fma(tail, -2 * low * ratio, tail);
 }

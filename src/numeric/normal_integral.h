@@ -27,7 +27,7 @@ double inverseNormal(double p);
 // Q(z) = 1 - Phi(z), the standard normal upper tail, for any z (1 at -inf, 0
 // at +inf and from z = 38.62 on, where it underflows): erfc(z / sqrt 2) / 2 with
 // the rounding of the argument put back to first order, and from z = 37 on
-// phi(z) times Mills' ratio. Relative error below 4.4e-16 wherever Q(z) is a
+// phi(z) times Mills' ratio. Relative error below 2.6e-16 wherever Q(z) is a
 // normal double (measured against 40-digit values at 150 points of 0.03..40);
 // for z < 0 it is 1 - Q(-z), exact to the rounding of 1.
 double normalUpperTail(double z);
