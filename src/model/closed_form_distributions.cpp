@@ -164,16 +164,15 @@ double CauchyDistribution::validPdf(double x)
 {
     const double sigma = parameters_[1];
     const double z = standardScore(x, parameters_[0], parameters_[1]);
-    // Where the scale cannot take the denominator out of the normal doubles,
-    // it joins the denominator: one division fewer.
-    const bool scaleIsModerate = sigma >= 1e-300 && sigma <= 1e300;
-    if (std::fabs(z) <= 1) {
-        if (scaleIsModerate) return ok(1 / ((pi * (z * z + 1)) * sigma));
-        return okUnlessInfinite(1 / (pi * (z * z + 1)) / sigma);
+    // 1 / (pi sigma (1 + z^2)) in one division wherever that denominator stays
+    // below 4e307, so that the density is a normal double.
+    if (std::fabs(z) <= 1e150) {
+        const double denominator = (pi * (z * z + 1)) * sigma;
+        if (denominator < 4e307 && std::isnormal(denominator)) return ok(1 / denominator);
     }
+    if (std::fabs(z) <= 1) return okUnlessInfinite(1 / (pi * (z * z + 1)) / sigma);
     // In u = 1/z, so that z^2 neither overflows nor loses the density.
     const double u = 1 / z;
-    if (scaleIsModerate) return ok(u * (u / ((pi * (u * u + 1)) * sigma)));
     return okUnlessInfinite(u * (u / sigma) / (pi * (u * u + 1)));
 }
 
