@@ -39,16 +39,17 @@ public:
     double kurtosis();  // plain, not excess: the normal gives 3
 
     // Functions at x; pdf is the mass at floor(x) for a discrete distribution.
-    double pdf(double x) { return roundAndTestParameters() ? validPdf(x) : fail(ResultStatus::Invalid); }
-    double cdf(double x) { return roundAndTestParameters() ? validCdf(x) : fail(ResultStatus::Invalid); }
-    double survival(double x) { return roundAndTestParameters() ? validSurvival(x) : fail(ResultStatus::Invalid, 1.0); }
-    double hazard(double x) { return roundAndTestParameters() ? validHazard(x) : fail(ResultStatus::Invalid); }
+    // While the parameters stay as last taken and valid, each is one test and
+    // a call of the distribution's own part; the rest is out of line.
+    double pdf(double x) { return parametersReady_ ? validPdf(x) : pdfAtNewParameters(x); }
+    double cdf(double x) { return parametersReady_ ? validCdf(x) : cdfAtNewParameters(x); }
+    double survival(double x) { return parametersReady_ ? validSurvival(x) : survivalAtNewParameters(x); }
+    double hazard(double x) { return parametersReady_ ? validHazard(x) : hazardAtNewParameters(x); }
 
     // The inverse of cdf at q in [0, 1].
     double quantile(double q)
     {
-        if (!roundAndTestParameters() || !(q >= 0.0 && q <= 1.0)) return fail(ResultStatus::Invalid);
-        return validQuantile(q);
+        return parametersReady_ && q >= 0.0 && q <= 1.0 ? validQuantile(q) : quantileAtNewParameters(q);
     }
 
     // P(X = k) from previous = P(X = k - 1); k = 0 gives P(X = 0) directly.
@@ -72,24 +73,28 @@ public:
     {
         parameters_[0] = value;
         parametersChanged_ = true;
+        parametersReady_ = false;
         return *this;
     }
     Distribution& setParameter2(double value)
     {
         parameters_[1] = value;
         parametersChanged_ = true;
+        parametersReady_ = false;
         return *this;
     }
     Distribution& setParameter3(double value)
     {
         parameters_[2] = value;
         parametersChanged_ = true;
+        parametersReady_ = false;
         return *this;
     }
     Distribution& setParameter4(double value)
     {
         parameters_[3] = value;
         parametersChanged_ = true;
+        parametersReady_ = false;
         return *this;
     }
     double parameter1() const { return parameters_[0]; }
@@ -172,6 +177,13 @@ protected:
 private:
     void takeChangedParameters();
 
+    // The entries where the parameters changed since they were last taken, or are invalid.
+    double pdfAtNewParameters(double x);
+    double cdfAtNewParameters(double x);
+    double survivalAtNewParameters(double x);
+    double hazardAtNewParameters(double x);
+    double quantileAtNewParameters(double q);
+
     // The entry of a statistic: undefined, invalid or the distribution's own part.
     double statistic(Statistic which, double (Distribution::*validPart)());
 
@@ -181,6 +193,7 @@ private:
     ResultStatus status_ = ResultStatus::Ok;
     bool parametersChanged_ = true;  // set by every setParameter...
     bool parametersValid_ = false;   // the test of the parameters as last taken
+    bool parametersReady_ = false;   // taken since the last change, and valid
 };
 
 // The domain texts of the parameter labels (Symbol typeface bytes: 0xCE is the
