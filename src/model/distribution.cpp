@@ -16,10 +16,9 @@ Distribution::Distribution(int parameterCount, bool continuous, double parameter
 void Distribution::takeChangedParameters()
 {
     for (int i = 0; i < wholeParameterCount_; ++i) parameters_[i] = std::floor(parameters_[i]);
-    parametersValid_ = isValid();
+    parametersReady_ = isValid();
     parametersChanged_ = false;
-    if (parametersValid_) prepareParameters();
-    parametersReady_ = parametersValid_;
+    if (parametersReady_) prepareParameters();
 }
 
 double Distribution::pdfAtNewParameters(double x)

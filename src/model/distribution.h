@@ -164,7 +164,7 @@ protected:
     bool roundAndTestParameters()
     {
         if (parametersChanged_) takeChangedParameters();
-        return parametersValid_;
+        return parametersReady_;
     }
 
     // Called once for each new set of valid parameters, before any operation
@@ -192,7 +192,6 @@ private:
     int wholeParameterCount_ = 0;
     ResultStatus status_ = ResultStatus::Ok;
     bool parametersChanged_ = true;  // set by every setParameter...
-    bool parametersValid_ = false;   // the test of the parameters as last taken
     bool parametersReady_ = false;   // taken since the last change, and valid
 };
 
