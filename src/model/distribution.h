@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <limits>
 
 #include "model/result_status.h"
@@ -149,11 +150,15 @@ protected:
     }
     void setStatus(ResultStatus status) { status_ = status; }
     // A value that overflowed to an infinity is reported by its status, not as a number.
+    // One test for the usual finite value; the rest sorts out what it is not.
     double okUnlessInfinite(double value)
     {
-        if (value == std::numeric_limits<double>::infinity()) return fail(ResultStatus::PlusInfinity);
-        if (value == -std::numeric_limits<double>::infinity()) return fail(ResultStatus::MinusInfinity);
-        return ok(value);
+        if (std::fabs(value) < std::numeric_limits<double>::infinity()) [[likely]] {
+            status_ = ResultStatus::Ok;
+            return value;
+        }
+        if (value != value) return fail(ResultStatus::Invalid);
+        return fail(value > 0 ? ResultStatus::PlusInfinity : ResultStatus::MinusInfinity);
     }
 
     // Rounds the whole-number parameters down in place, then tests them all:
