@@ -545,23 +545,39 @@ void GeometricDistribution::prepareParameters()
     logStay_ = std::log1p(-p);
     logP_ = std::log(p);
     stayIsExact_ = 1.0 - (1.0 - p) == p;
+    int exponent = 0;
+    stayExponent_ = stayIsExact_ && std::frexp(1.0 - p, &exponent) == 0.5 ? exponent - 1 : 0;
+}
+
+// factor (1 - p)^n for a whole n >= 0 where 1 - p is exact: where it is a
+// power of two (p = 1/2, 3/4, ...) a change of exponent, one rounding at most.
+double GeometricDistribution::scaledStayPower(double factor, double n) const
+{
+    // Past 1100 halvings every double is gone, so the count can be capped.
+    if (stayExponent_ != 0) return std::ldexp(factor, static_cast<int>(std::min(n, 1100.0)) * stayExponent_);
+    return factor * std::pow(1.0 - parameters_[0], n);
 }
 
 // P(X > k) = (1 - p)^(k + 1).
 double GeometricDistribution::upperTail(double k) const
 {
-    if (stayIsExact_) return std::pow(1.0 - parameters_[0], k + 1.0);
+    if (stayIsExact_) return scaledStayPower(1.0, k + 1.0);
     return std::exp((k + 1.0) * logStay_);
 }
 
-// P(X <= k) = 1 - (1 - p)^(k + 1), without the cancellation where it is small.
-double GeometricDistribution::lowerTail(double k) const { return -std::expm1((k + 1.0) * logStay_); }
+// P(X <= k) = 1 - (1 - p)^(k + 1), without the cancellation where it is small
+// (where 1 - p is a power of two the difference is exact before its rounding).
+double GeometricDistribution::lowerTail(double k) const
+{
+    if (stayExponent_ != 0) return 1.0 - scaledStayPower(1.0, k + 1.0);
+    return -std::expm1((k + 1.0) * logStay_);
+}
 
 double GeometricDistribution::validPdf(double x)
 {
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
-    if (stayIsExact_) return ok(parameters_[0] * std::pow(1.0 - parameters_[0], k));
+    if (stayIsExact_) return ok(scaledStayPower(parameters_[0], k));
     return ok(std::exp(logStay_ * k + logP_));
 }
 

@@ -118,7 +118,10 @@ private:
     double upperTail(double k) const;
     double lowerTail(double k) const;
 
+    double scaledStayPower(double factor, double n) const;
+
     double logStay_ = 0.0;  // ln(1 - p)
     double logP_ = 0.0;     // ln p
     bool stayIsExact_ = false;
+    int stayExponent_ = 0;  // e where 1 - p = 2^e exactly, otherwise 0
 };
