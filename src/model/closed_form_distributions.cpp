@@ -12,14 +12,6 @@ constexpr double pi = std::numbers::pi;
 // (b - a) / 2 without overflow.
 double halfSpan(double a, double b) { return b * 0.5 - a * 0.5; }
 
-// (high - low) / (b - a) for a <= low <= high <= b, also where a difference overflows.
-double spanRatio(double low, double high, double a, double b)
-{
-    const double part = high - low, whole = b - a;
-    if (std::isinf(part) || std::isinf(whole)) return halfSpan(low, high) / halfSpan(a, b);
-    return part / whole;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- uniform
@@ -51,11 +43,25 @@ double UniformDistribution::validSkewness() { return ok(0.0); }
 
 double UniformDistribution::validKurtosis() { return ok(1.8); }
 
-double UniformDistribution::validPdf(double x)
+void UniformDistribution::prepareParameters()
 {
     const double a = parameters_[0], b = parameters_[1];
-    if (x < a || x > b) return fail(ResultStatus::Invalid);
-    return okUnlessInfinite(0.5 / halfSpan(a, b));
+    density_ = 0.5 / halfSpan(a, b);
+    width_.take(b - a);
+}
+
+// (high - low) / (b - a) for a <= low <= high <= b, also where a difference
+// overflows (only if b - a does, since rounding keeps their order).
+double UniformDistribution::spanFraction(double low, double high) const
+{
+    if (std::isinf(width_.scale())) return halfSpan(low, high) / halfSpan(parameters_[0], parameters_[1]);
+    return width_.divide(high - low);
+}
+
+double UniformDistribution::validPdf(double x)
+{
+    if (x < parameters_[0] || x > parameters_[1]) return fail(ResultStatus::Invalid);
+    return okUnlessInfinite(density_);
 }
 
 double UniformDistribution::validCdf(double x)
@@ -63,15 +69,15 @@ double UniformDistribution::validCdf(double x)
     const double a = parameters_[0], b = parameters_[1];
     if (x < a) return ok(0.0);
     if (x > b) return ok(1.0);
-    return ok(spanRatio(a, x, a, b));
+    return ok(spanFraction(a, x));
 }
 
 double UniformDistribution::validSurvival(double x)
 {
     const double a = parameters_[0], b = parameters_[1];
     if (x > b) return ok(0.0);
-    if (x < a || x - a <= b - x) return 1 - validCdf(x);
-    return ok(spanRatio(x, b, a, b));  // the upper part, without cancelling against 1
+    if (x < a) return ok(1.0);
+    return ok(spanFraction(x, b));  // the upper part itself, which 1 - cdf would cancel
 }
 
 double UniformDistribution::validHazard(double x)
@@ -163,7 +169,7 @@ bool CauchyDistribution::defines(Statistic) const { return false; }
 double CauchyDistribution::validPdf(double x)
 {
     const double sigma = parameters_[1];
-    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    const double z = standardScore(x);
     // 1 / (pi sigma (1 + z^2)) in one division wherever that denominator stays
     // below 4e307, so that the density is a normal double.
     if (std::fabs(z) <= 1e150) {
@@ -178,7 +184,7 @@ double CauchyDistribution::validPdf(double x)
 
 double CauchyDistribution::validCdf(double x)
 {
-    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    const double z = standardScore(x);
     // Left of -1, 1/2 + atan(z)/pi = atan(-1/z)/pi keeps every digit of the tail.
     if (z < -1) return ok(std::atan(-1 / z) / pi);
     return ok(std::atan(z) / pi + 0.5);
@@ -186,7 +192,7 @@ double CauchyDistribution::validCdf(double x)
 
 double CauchyDistribution::validSurvival(double x)
 {
-    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    const double z = standardScore(x);
     if (z <= 1) return 1 - validCdf(x);
     // Beyond one scale to the right, 1/2 - atan(z)/pi = atan(1/z)/pi keeps every digit.
     return ok(std::atan(1 / z) / pi);
@@ -195,7 +201,7 @@ double CauchyDistribution::validSurvival(double x)
 double CauchyDistribution::validHazard(double x)
 {
     const double sigma = parameters_[1];
-    const double z = standardScore(x, parameters_[0], parameters_[1]);
+    const double z = standardScore(x);
     if (std::fabs(z) <= 1) return okUnlessInfinite(1 / ((pi * (z * z + 1)) * (0.5 - std::atan(z) / pi)) / sigma);
 
     // Far out, in u = 1/z so that nothing squares into overflow: the density is

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/distribution.h"
+#include "model/location_scale_distribution.h"
 
 // Continuous distributions whose every operation is a closed form.
 
@@ -29,6 +30,12 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    void prepareParameters() override;
+
+    double spanFraction(double low, double high) const;
+
+    double density_ = 1.0;  // 1 / (b - a)
+    ScaleDivisor width_;    // b - a, an infinity where it overflows
 };
 
 // Exponential with rate lambda > 0.
@@ -56,9 +63,9 @@ private:
 
 // Cauchy with location mu and scale sigma > 0; it has no moments, and its
 // quantile is infinite at q = 0 and q = 1.
-class CauchyDistribution final : public Distribution {
+class CauchyDistribution final : public LocationScaleDistribution {
 public:
-    CauchyDistribution(double mu, double sigma) : Distribution(2, true, mu, sigma) {}
+    CauchyDistribution(double mu, double sigma) : LocationScaleDistribution(mu, sigma) {}
 
     double graphLow() override;
     double graphHigh() override;

@@ -153,7 +153,7 @@ bool WeibullDistribution::isValid() const { return parameters_[0] > 0 && paramet
 
 double WeibullDistribution::logScaled(double x) const
 {
-    const double t = x / parameters_[1];
+    const double t = scale_.divide(x);
     if (std::isnormal(t)) return std::log(t);
     return std::log(x) - std::log(parameters_[1]);
 }
@@ -203,7 +203,7 @@ double WeibullDistribution::validPdf(double x)
     }
     // k u exp(-u) / x with u = (x / lambda)^k, in logarithms where a factor
     // has left the normal doubles.
-    const double t = x / lambda;
+    const double t = scale_.divide(x);
     const double u = std::isnormal(t) ? std::pow(t, k) : std::exp(k * logScaled(x)), decay = std::exp(-u);
     if (allOrdinary(u, decay)) {
         const double density = k * u / x * decay;
@@ -216,7 +216,7 @@ double WeibullDistribution::validCdf(double x)
 {
     if (std::isnan(x)) return fail(ResultStatus::Invalid);
     if (x <= 0) return ok(0.0);
-    const double t = x / parameters_[1], k = parameters_[0];
+    const double t = scale_.divide(x), k = parameters_[0];
     const double u = std::isnormal(t) ? std::pow(t, k) : std::exp(k * logScaled(x));
     return ok(-std::expm1(-u));
 }
@@ -225,7 +225,7 @@ double WeibullDistribution::validSurvival(double x)
 {
     if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
     if (x <= 0) return ok(1.0);
-    const double t = x / parameters_[1], k = parameters_[0];
+    const double t = scale_.divide(x), k = parameters_[0];
     const double u = std::isnormal(t) ? std::pow(t, k) : std::exp(k * logScaled(x));
     return ok(std::exp(-u));
 }
@@ -239,7 +239,7 @@ double WeibullDistribution::validHazard(double x)
     // which needs neither of the two that underflow in the far tail.
     if (k == 1) return okUnlessInfinite(1.0 / lambda);
     if (x == 0) return k < 1 ? fail(ResultStatus::PlusInfinity) : ok(0.0);
-    const double t = x / lambda;
+    const double t = scale_.divide(x);
     if (std::isnormal(t)) {
         const double u = std::pow(t, k);
         const double rate = k * u / x;
@@ -267,6 +267,7 @@ void WeibullDistribution::prepareParameters()
     const double k = parameters_[0];
     inverseShape_ = 1.0 / k;
     inverseShapeError_ = std::fma(-inverseShape_, k, 1.0) / k;
+    scale_.take(parameters_[1]);
 }
 
 double WeibullDistribution::graphLow() { return ok(0.0); }
@@ -299,41 +300,34 @@ double GumbelDistribution::validKurtosis() { return ok(gumbelKurtosis); }
 
 double GumbelDistribution::validPdf(double x)
 {
-    const double beta = parameters_[1];
-    const double z = standardScore(x, parameters_[0], beta);
+    const double z = standardScore(x);
     // w exp(-w) / beta with w = exp(-z), in logarithms where a factor has left
     // the normal doubles (far left exp(-w) underflows, far right w does).
     const double w = std::exp(-z), decay = std::exp(-w);
     if (std::isinf(w)) return ok(0.0);  // far left, beyond every double
     if (allOrdinary(w, decay)) {
-        const double density = w * decay / beta;
+        const double density = scale_.divide(w * decay);
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(std::exp(-z - w - std::log(beta)));
+    return okUnlessInfinite(std::exp(-z - w - std::log(parameters_[1])));
 }
 
-double GumbelDistribution::validCdf(double x)
-{
-    return ok(gumbelCdf(standardScore(x, parameters_[0], parameters_[1])));
-}
+double GumbelDistribution::validCdf(double x) { return ok(gumbelCdf(standardScore(x))); }
 
-double GumbelDistribution::validSurvival(double x)
-{
-    return ok(gumbelSurvival(standardScore(x, parameters_[0], parameters_[1])));
-}
+double GumbelDistribution::validSurvival(double x) { return ok(gumbelSurvival(standardScore(x))); }
 
 double GumbelDistribution::validHazard(double x)
 {
     // f / S = (w / expm1(w)) / beta with w = exp(-z): 1/beta far right,
     // where density and survival both vanish, and w exp(-w) / beta far left.
     const double beta = parameters_[1];
-    const double z = standardScore(x, parameters_[0], beta);
+    const double z = standardScore(x);
     const double w = std::exp(-z);
     if (w == 0.0) return okUnlessInfinite(1.0 / beta);
     if (std::isinf(w)) return ok(0.0);
     const double ratio = w / std::expm1(w);
     if (std::isnormal(ratio)) {
-        const double rate = ratio / beta;
+        const double rate = scale_.divide(ratio);
         if (std::isnormal(rate)) return okUnlessInfinite(rate);
     }
     return okUnlessInfinite(std::exp(-z - w - std::log(beta)));
@@ -376,20 +370,19 @@ double RayleighDistribution::validPdf(double x)
     if (x <= 0 || std::isinf(x)) return ok(0.0);
     // (t / sigma) exp(-t^2 / 2) with t = x / sigma, in logarithms where a
     // factor has left the normal doubles.
-    const double sigma = parameters_[0];
-    const double t = x / sigma, decay = std::exp(-t * t * 0.5);
+    const double t = scale_.divide(x), decay = std::exp(-t * t * 0.5);
     if (allOrdinary(t, decay)) {
-        const double density = t / sigma * decay;
+        const double density = scale_.divide(t) * decay;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(std::exp(std::log(x) - 2.0 * std::log(sigma) - t * t * 0.5));
+    return okUnlessInfinite(std::exp(std::log(x) - 2.0 * std::log(parameters_[0]) - t * t * 0.5));
 }
 
 double RayleighDistribution::validCdf(double x)
 {
     if (std::isnan(x)) return fail(ResultStatus::Invalid);
     if (x <= 0) return ok(0.0);
-    const double t = x / parameters_[0];
+    const double t = scale_.divide(x);
     return ok(-std::expm1(-t * t * 0.5));
 }
 
@@ -397,7 +390,7 @@ double RayleighDistribution::validSurvival(double x)
 {
     if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
     if (x <= 0) return ok(1.0);
-    const double t = x / parameters_[0];
+    const double t = scale_.divide(x);
     return ok(std::exp(-t * t * 0.5));
 }
 

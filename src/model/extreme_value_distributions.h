@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/distribution.h"
+#include "model/location_scale_distribution.h"
 
 // The laws of extremes and lifetimes whose every function is a closed form
 // in (x / scale)^shape or in exp(-z): Weibull, Gumbel and Rayleigh. Each
@@ -40,13 +41,14 @@ private:
 
     double inverseShape_ = 0.0;       // 1/k, rounded
     double inverseShapeError_ = 0.0;  // 1/k minus its rounding
+    ScaleDivisor scale_;              // lambda
 };
 
 // Gumbel (the law of the largest value) with location mu and scale
 // beta > 0: F(x) = exp(-exp(-(x - mu)/beta)).
-class GumbelDistribution final : public Distribution {
+class GumbelDistribution final : public LocationScaleDistribution {
 public:
-    GumbelDistribution(double mu, double beta) : Distribution(2, true, mu, beta) {}
+    GumbelDistribution(double mu, double beta) : LocationScaleDistribution(mu, beta) {}
 
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
@@ -89,4 +91,7 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    void prepareParameters() override { scale_.take(parameters_[0]); }
+
+    ScaleDivisor scale_;  // sigma
 };

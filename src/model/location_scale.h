@@ -3,13 +3,37 @@
 #include <cmath>
 #include <numbers>
 
+// Division by a scale fixed with the parameters. Where the scale is a power
+// of two its reciprocal is exact, and a product with it is the same correctly
+// rounded number as the quotient, at a fraction of a division's latency; the
+// usual scales (1, 2, 1/2) are such powers.
+class ScaleDivisor {
+public:
+    void take(double scale)
+    {
+        scale_ = scale;
+        int exponent = 0;
+        const double reciprocal = 1 / scale;
+        exact_ = std::frexp(scale, &exponent) == 0.5 && std::isfinite(reciprocal) && reciprocal != 0;
+        reciprocal_ = exact_ ? reciprocal : 0.0;
+    }
+    double divide(double value) const { return exact_ ? value * reciprocal_ : value / scale_; }
+    double scale() const { return scale_; }
+
+private:
+    double scale_ = 1.0;
+    double reciprocal_ = 1.0;
+    bool exact_ = true;
+};
+
 // z = (x - location) / scale for a scale > 0, also where x - location
 // overflows while both are finite.
-inline double standardScore(double x, double location, double scale)
+inline double standardScore(double x, double location, const ScaleDivisor& scale)
 {
     const double difference = x - location;
-    if (std::isinf(difference) && std::isfinite(x) && std::isfinite(location)) return x / scale - location / scale;
-    return difference / scale;
+    if (std::isinf(difference) && std::isfinite(x) && std::isfinite(location))
+        return scale.divide(x) - scale.divide(location);
+    return scale.divide(difference);
 }
 
 // The quantile tan(pi (q - 1/2)) of the standard Cauchy law for 0 < q < 1,

@@ -47,35 +47,28 @@ double LogisticDistribution::validPdf(double x)
 {
     // e / (s (1 + e)^2) with e = exp(-|z|), symmetric about mu; in logarithms
     // where e or the result has left the normal doubles.
-    const double s = parameters_[1];
-    const double z = std::fabs(standardScore(x, parameters_[0], s));
+    const double z = std::fabs(standardScore(x));
     const double e = std::exp(-z);
     if (allOrdinary(e)) {
-        const double density = e / (s * ((1.0 + e) * (1.0 + e)));
+        const double density = scale_.divide(e / ((1.0 + e) * (1.0 + e)));
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(std::exp(-z - 2.0 * std::log1p(e) - std::log(s)));
+    return okUnlessInfinite(std::exp(-z - 2.0 * std::log1p(e) - std::log(parameters_[1])));
 }
 
-double LogisticDistribution::validCdf(double x)
-{
-    return ok(standardLogisticCdf(standardScore(x, parameters_[0], parameters_[1])));
-}
+double LogisticDistribution::validCdf(double x) { return ok(standardLogisticCdf(standardScore(x))); }
 
-double LogisticDistribution::validSurvival(double x)
-{
-    return ok(standardLogisticCdf(-standardScore(x, parameters_[0], parameters_[1])));
-}
+double LogisticDistribution::validSurvival(double x) { return ok(standardLogisticCdf(-standardScore(x))); }
 
 double LogisticDistribution::validHazard(double x)
 {
     // f / S = F / s: the lower tail over the scale, in logarithms far left
     // where F has left the normal doubles but the ratio need not have.
     const double s = parameters_[1];
-    const double z = standardScore(x, parameters_[0], s);
+    const double z = standardScore(x);
     const double lower = standardLogisticCdf(z);
     if (std::isnormal(lower)) {
-        const double rate = lower / s;
+        const double rate = scale_.divide(lower);
         if (std::isnormal(rate)) return okUnlessInfinite(rate);
     }
     return okUnlessInfinite(std::exp(z - std::log1p(std::exp(z)) - std::log(s)));

@@ -11,6 +11,7 @@ namespace {
 
 constexpr double sqrtTwoPi = 2.5066282746310002;
 constexpr double logSqrtTwoPi = 0.91893853320467274;
+constexpr double inverseSqrtTwoPi = 0.39894228040143268;
 
 // Beyond this exponent exp overflows for any scale factor of the double range.
 constexpr double exponentReach = 1500;
@@ -31,20 +32,23 @@ double gaussianDensity(double z, double s1, double s2 = 1.0)
     return std::exp(-z * z / 2 - std::log(s1) - std::log(s2) - logSqrtTwoPi);
 }
 
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+// 1 / (sigma sqrt(2 pi)), the factor of the densities' usual path; NaN where
+// it is not a normal double, which fails that path's test and leaves every
+// density to gaussianDensity.
+double densityFactor(double sigma)
+{
+    const double factor = inverseSqrtTwoPi / sigma;
+    return std::isnormal(factor) ? factor : std::numeric_limits<double>::quiet_NaN();
+}
+
 // phi(z) / (1 - Phi(z)); from z = 5 on the reciprocal of Mills' ratio, where
 // the density and the tail both vanish but their ratio does not.
 double standardNormalHazard(double z)
 {
     if (z >= 5) return 1 / millsRatio(z);
     return gaussianDensity(z, 1.0) / normalUpperTail(z);
-}
-
-// log(x / mu), also where the quotient itself would overflow or underflow.
-double logOfQuotient(double x, double mu)
-{
-    const double ratio = x / mu;
-    if (std::isnormal(ratio) && std::isfinite(ratio)) return std::log(ratio);
-    return std::log(x) - std::log(mu);
 }
 
 // scale * exp(exponent + tail) for scale > 0 and a tail below an ulp of the
@@ -83,24 +87,30 @@ double NormalDistribution::validKurtosis() { return ok(3.0); }
 
 double NormalDistribution::validPdf(double x)
 {
-    const double mu = parameters_[0], sigma = parameters_[1];
-    return okUnlessInfinite(gaussianDensity(standardScore(x, mu, sigma), sigma));
+    // The usual case first: exp(-z^2/2) / sqrt(2 pi) a normal double (its
+    // exponent above -708), then divided by the scale (a product where that
+    // is exact) and still a normal double.
+    const double z = standardScore(x), exponent = -z * z / 2;
+    if (exponent > -708) {
+        const double density = std::exp(exponent) * densityFactor_;
+        if (density >= std::numeric_limits<double>::min() && density < inf) return ok(density);
+    }
+    return okUnlessInfinite(gaussianDensity(z, parameters_[1]));
 }
 
-double NormalDistribution::validCdf(double x)
+void NormalDistribution::prepareParameters()
 {
-    return ok(standardNormalCdf(standardScore(x, parameters_[0], parameters_[1])));
+    LocationScaleDistribution::prepareParameters();
+    densityFactor_ = densityFactor(parameters_[1]);
 }
 
-double NormalDistribution::validSurvival(double x)
-{
-    return ok(normalUpperTail(standardScore(x, parameters_[0], parameters_[1])));
-}
+double NormalDistribution::validCdf(double x) { return ok(standardNormalCdf(standardScore(x))); }
+
+double NormalDistribution::validSurvival(double x) { return ok(normalUpperTail(standardScore(x))); }
 
 double NormalDistribution::validHazard(double x)
 {
-    const double sigma = parameters_[1];
-    return okUnlessInfinite(standardNormalHazard(standardScore(x, parameters_[0], sigma)) / sigma);
+    return okUnlessInfinite(scale_.divide(standardNormalHazard(standardScore(x))));
 }
 
 double NormalDistribution::validQuantile(double q)
@@ -169,20 +179,42 @@ double LognormalDistribution::validPdf(double x)
     // No mass at or below 0: the support starts there.
     if (x <= 0) return ok(0.0);
     if (std::isinf(x)) return ok(0.0);
-    const double mu = parameters_[0], sigma = parameters_[1];
-    return okUnlessInfinite(gaussianDensity(logOfQuotient(x, mu) / sigma, x, sigma));
+    const double z = shape_.divide(logOfQuotient(x)), exponent = -z * z / 2;
+    // The usual case first, as for the normal density, with 1/x taken first
+    // so that a large x does not overflow the denominator.
+    if (exponent > -708) {
+        const double density = std::exp(exponent) / x * densityFactor_;
+        if (density >= std::numeric_limits<double>::min() && density < inf) return ok(density);
+    }
+    return okUnlessInfinite(gaussianDensity(z, x, parameters_[1]));
+}
+
+void LognormalDistribution::prepareParameters()
+{
+    shape_.take(parameters_[1]);
+    densityFactor_ = densityFactor(parameters_[1]);
+    logMedian_ = std::log(parameters_[0]);
+}
+
+// log(x / mu), also where the quotient itself would overflow or underflow
+// (and the difference of the logarithms cannot cancel).
+double LognormalDistribution::logOfQuotient(double x) const
+{
+    const double ratio = x / parameters_[0];
+    if (std::isnormal(ratio) && std::isfinite(ratio)) return std::log(ratio);
+    return std::log(x) - logMedian_;
 }
 
 double LognormalDistribution::validCdf(double x)
 {
     if (x <= 0) return ok(0.0);
-    return ok(standardNormalCdf(logOfQuotient(x, parameters_[0]) / parameters_[1]));
+    return ok(standardNormalCdf(shape_.divide(logOfQuotient(x))));
 }
 
 double LognormalDistribution::validSurvival(double x)
 {
     if (x <= 0) return ok(1.0);
-    return ok(normalUpperTail(logOfQuotient(x, parameters_[0]) / parameters_[1]));
+    return ok(normalUpperTail(shape_.divide(logOfQuotient(x))));
 }
 
 double LognormalDistribution::validHazard(double x)
@@ -190,7 +222,7 @@ double LognormalDistribution::validHazard(double x)
     // Nothing below the support, and the hazard dies away like log(x)/x.
     if (x <= 0 || x == std::numeric_limits<double>::infinity()) return ok(0.0);
     const double sigma = parameters_[1];
-    return okUnlessInfinite(standardNormalHazard(logOfQuotient(x, parameters_[0]) / sigma) / x / sigma);
+    return okUnlessInfinite(standardNormalHazard(logOfQuotient(x) / sigma) / x / sigma);
 }
 
 double LognormalDistribution::validQuantile(double q)

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "model/distribution.h"
+#include "model/location_scale_distribution.h"
 
 // The distributions built on the normal integral.
 
 // Normal with mean mu and standard deviation sigma > 0.
-class NormalDistribution final : public Distribution {
+class NormalDistribution final : public LocationScaleDistribution {
 public:
-    NormalDistribution(double mu, double sigma) : Distribution(2, true, mu, sigma) {}
+    NormalDistribution(double mu, double sigma) : LocationScaleDistribution(mu, sigma) {}
 
     const char* parameterSymbol1() const override;
     const char* parameterDomain1() const override;
@@ -26,6 +27,9 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    void prepareParameters() override;
+
+    double densityFactor_ = 0.0;  // 1 / (sigma sqrt(2 pi)), NaN where not a normal double
 };
 
 // X = mu exp(sigma Z) for a standard normal Z: median mu > 0, shape sigma > 0.
@@ -53,4 +57,11 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    void prepareParameters() override;
+
+    double logOfQuotient(double x) const;  // log(x / mu)
+
+    ScaleDivisor shape_;          // sigma
+    double densityFactor_ = 0.0;  // 1 / (sigma sqrt(2 pi)), NaN where not a normal double
+    double logMedian_ = 0.0;      // log(mu)
 };
