@@ -221,6 +221,20 @@ TEST(DiscreteDistributions, GeometricHalfGivesItsTextbookValues)
     EXPECT_EQ(d.graphLow(), 0.0);  // floor(0 - 0.5) raised to 0
     EXPECT_EQ(d.status(), ResultStatus::Ok);
     EXPECT_EQ(d.graphHigh(), 10.0);
+
+    // Where 1 - p is a power of two, every mass and tail is exact, down into
+    // the subnormal doubles and past them.
+    struct Exact {
+        double p, k, pdf, cdf, survival;
+    };
+    for (const Exact& e :
+         {Exact{0.5, 9, 0x1p-10, 1 - 0x1p-10, 0x1p-10}, Exact{0.75, 3, 0.75 * 0x1p-6, 1 - 0x1p-8, 0x1p-8},
+          Exact{0.5, 1073, 0x1p-1074, 1.0, 0x1p-1074}, Exact{0.5, 5000, 0.0, 1.0, 0.0}}) {
+        GeometricDistribution g(e.p);
+        EXPECT_EQ(g.pdf(e.k), e.pdf) << e.p << " " << e.k;
+        EXPECT_EQ(g.cdf(e.k), e.cdf) << e.p << " " << e.k;
+        EXPECT_EQ(g.survival(e.k), e.survival) << e.p << " " << e.k;
+    }
 }
 
 TEST(DiscreteDistributions, NegativeBinomialWithOneSuccessIsTheGeometric)
