@@ -1,9 +1,7 @@
 #include "model/extreme_value_distributions.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <numbers>
 
@@ -13,18 +11,6 @@
 namespace {
 
 constexpr double pi = std::numbers::pi;
-
-// ln v for a normal double v > 0, within 1.5e-4: its binary exponent and the
-// series 2 (t + t^3/3 + t^5/5) of the mantissa m in [1, 2), t = (m - 1)/(m + 1)
-// at most 1/3. For corrections that only need a few digits.
-double roughLog(double v)
-{
-    const auto bits = std::bit_cast<std::uint64_t>(v);
-    const int exponent = static_cast<int>(bits >> 52) - 1023;
-    const double m = std::bit_cast<double>((bits & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
-    const double t = (m - 1) / (m + 1), t2 = t * t;
-    return exponent * std::numbers::ln2 + 2 * t * (1 + t2 * (1.0 / 3 + t2 * 0.2));
-}
 
 // Euler's constant, the mean of the standard Gumbel law.
 constexpr double eulerGamma = 0.57721566490153286061;
@@ -266,24 +252,18 @@ double WeibullDistribution::validQuantile(double q)
 {
     if (q == 0.0) return ok(0.0);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
-    // lambda v^(1/k) with v = -log(1 - q); the rounding of 1/k is put back
-    // by the first-order term of v^(1/k + d) = v^(1/k) (1 + d log v).
+    // lambda v^(1/k) with v = -log(1 - q).
     const double k = parameters_[0], lambda = parameters_[1];
     // From q = 1/2 on, 1 - q is exact and its plain logarithm the cheaper one.
     const double v = q >= 0.5 ? -std::log(1.0 - q) : -std::log1p(-q);
-    // The correction is a few units in the last place: a logarithm good to
-    // 1e-4 leaves it exact to 1e-18 relative while 1/k is at most 16.
-    const double logV = v >= std::numeric_limits<double>::min() && inverseShape_ <= 16 ? roughLog(v) : std::log(v);
-    const double root = std::pow(v, inverseShape_) * (1.0 + inverseShapeError_ * logV);
+    const double root = inverseShape_.power(v);
     if (std::isnormal(root)) return okUnlessInfinite(lambda * root);
     return okUnlessInfinite(std::exp(std::log(lambda) + std::log(v) / k));
 }
 
 void WeibullDistribution::prepareParameters()
 {
-    const double k = parameters_[0];
-    inverseShape_ = 1.0 / k;
-    inverseShapeError_ = std::fma(-inverseShape_, k, 1.0) / k;
+    inverseShape_.take(parameters_[0]);
     scale_.take(parameters_[1]);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/distribution.h"
 #include "model/location_scale_distribution.h"
+#include "model/reciprocal_power.h"
 
 // The laws of extremes and lifetimes whose every function is a closed form
 // in (x / scale)^shape or in exp(-z): Weibull, Gumbel and Rayleigh. Each
@@ -39,9 +40,8 @@ private:
     double logScaled(double x) const;
     void prepareParameters() override;
 
-    double inverseShape_ = 0.0;       // 1/k, rounded
-    double inverseShapeError_ = 0.0;  // 1/k minus its rounding
-    ScaleDivisor scale_;              // lambda
+    ReciprocalPower inverseShape_;  // powers v^(1/k)
+    ScaleDivisor scale_;            // lambda
 };
 
 // Gumbel (the law of the largest value) with location mu and scale

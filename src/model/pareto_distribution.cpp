@@ -76,8 +76,16 @@ double ParetoDistribution::validPdf(double x)
 double ParetoDistribution::validCdf(double x)
 {
     if (std::isnan(x)) return fail(ResultStatus::Invalid);
-    if (x <= parameters_[0]) return ok(0.0);
-    return ok(-std::expm1(-parameters_[1] * logRatio(x)));
+    const double xm = parameters_[0], alpha = parameters_[1];
+    if (x <= xm) return ok(0.0);
+    // Beyond 2 xm, 1 minus the survival's one power wherever that is at most
+    // 1/2 (so nothing cancels); elsewhere the complement of exp.
+    const double ratio = xm / x;
+    if (x > 2.0 * xm && std::isnormal(ratio)) {
+        const double tail = std::pow(ratio, alpha);
+        if (tail <= 0.5) return ok(1.0 - tail);
+    }
+    return ok(-std::expm1(-alpha * logRatio(x)));
 }
 
 double ParetoDistribution::validSurvival(double x)
@@ -105,12 +113,15 @@ double ParetoDistribution::validQuantile(double q)
     const double xm = parameters_[0], alpha = parameters_[1];
     if (q == 0.0) return ok(xm);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
-    // xm (1 - q)^(-1/alpha) = xm exp(-log1p(-q) / alpha).
-    const double exponent = -std::log1p(-q) / alpha;
-    const double growth = std::exp(exponent);
+    // xm (1 - q)^(-1/alpha): from q = 1/2 on, where 1 - q is exact, as that
+    // power, whose exponent's rounding would otherwise grow with the tail;
+    // below, as xm exp(-log1p(-q) / alpha), keeping the digits of a small q.
+    const double growth = q >= 0.5 ? inverseShape_.power(1.0 - q, -1.0) : std::exp(-std::log1p(-q) / alpha);
     if (std::isfinite(growth)) return okUnlessInfinite(xm * growth);
-    return okUnlessInfinite(std::exp(std::log(xm) + exponent));
+    return okUnlessInfinite(std::exp(std::log(xm) - std::log1p(-q) / alpha));
 }
+
+void ParetoDistribution::prepareParameters() { inverseShape_.take(parameters_[1]); }
 
 double ParetoDistribution::graphLow()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/distribution.h"
+#include "model/reciprocal_power.h"
 
 // Pareto with scale xm > 0 and shape alpha > 0 on x >= xm:
 // S(x) = (xm / x)^alpha. Below the support pdf, cdf and hazard are 0 and
@@ -32,6 +33,9 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    void prepareParameters() override;
     // log(x / xm) for x >= xm.
     double logRatio(double x) const;
+
+    ReciprocalPower inverseShape_;  // powers v^(1/alpha)
 };
