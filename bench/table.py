@@ -61,7 +61,7 @@ def machine(context, repetitions):
     load = ", ".join(f"{v:.1f}" for v in context.get("load_avg", []))
     date = context.get("date", "")[:16].replace("T", " ")
     return (f"Measured {date} on {model}, nproc {cores}, load average {load} at the start; "
-            f"CPU time per call, the median of {repetitions} runs of each case. "
+            f"CPU time per call, the median of {repetitions} runs of each case, interleaved in random order. "
             f"Figures over a target are in bold.")
 
 
