@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "model/location_scale.h"
+#include "numeric/inline_exp.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ double ExponentialDistribution::validPdf(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid);
     const double lambda = parameters_[0];
-    return okUnlessInfinite(std::exp((-lambda) * x) * lambda);
+    return okUnlessInfinite(inlineExp((-lambda) * x) * lambda);
 }
 
 double ExponentialDistribution::validCdf(double x)
@@ -138,7 +139,7 @@ double ExponentialDistribution::validCdf(double x)
 double ExponentialDistribution::validSurvival(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid, 1.0);
-    return ok(std::exp((-parameters_[0]) * x));
+    return ok(inlineExp((-parameters_[0]) * x));
 }
 
 double ExponentialDistribution::validHazard(double x)
@@ -257,20 +258,20 @@ double DoubleExponentialDistribution::validKurtosis() { return ok(6.0); }
 double DoubleExponentialDistribution::validPdf(double x)
 {
     const double lambda = parameters_[0];
-    return ok(std::exp(std::fabs(x) * (-lambda)) * (lambda / 2));
+    return ok(inlineExp(std::fabs(x) * (-lambda)) * (lambda / 2));
 }
 
 double DoubleExponentialDistribution::validCdf(double x)
 {
     const double lambda = parameters_[0];
-    if (x < 0) return ok(std::exp(x * lambda) * 0.5);
-    return ok(1 - std::exp((-lambda) * x) * 0.5);
+    if (x < 0) return ok(inlineExp(x * lambda) * 0.5);
+    return ok(1 - inlineExp((-lambda) * x) * 0.5);
 }
 
 double DoubleExponentialDistribution::validSurvival(double x)
 {
     if (x < 0) return 1 - validCdf(x);
-    return ok(std::exp((-parameters_[0]) * x) * 0.5);
+    return ok(inlineExp((-parameters_[0]) * x) * 0.5);
 }
 
 // Shown without the factor lambda, as the hazard's formula picture has it.
@@ -280,7 +281,7 @@ double DoubleExponentialDistribution::validHazard(double x)
     // the same exponential, and lambda e / (2 - e) with e = exp(lambda x) on the left.
     const double lambda = parameters_[0];
     if (x >= 0) return ok(lambda);
-    const double e = std::exp(x * lambda);
+    const double e = inlineExp(x * lambda);
     return ok(lambda * e / (2 - e));
 }
 

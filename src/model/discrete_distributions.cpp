@@ -10,6 +10,7 @@
 #include "numeric/beta_functions.h"
 #include "numeric/discrete_masses.h"
 #include "numeric/gamma_functions.h"
+#include "numeric/inline_exp.h"
 #include "numeric/normal_integral.h"
 
 namespace {
@@ -562,7 +563,7 @@ double GeometricDistribution::scaledStayPower(double factor, double n) const
 double GeometricDistribution::upperTail(double k) const
 {
     if (stayIsExact_) return scaledStayPower(1.0, k + 1.0);
-    return std::exp((k + 1.0) * logStay_);
+    return inlineExp((k + 1.0) * logStay_);
 }
 
 // P(X <= k) = 1 - (1 - p)^(k + 1), without the cancellation where it is small
@@ -578,7 +579,7 @@ double GeometricDistribution::validPdf(double x)
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     if (stayIsExact_) return ok(scaledStayPower(parameters_[0], k));
-    return ok(std::exp(logStay_ * k + logP_));
+    return ok(inlineExp(logStay_ * k + logP_));
 }
 
 double GeometricDistribution::validCdf(double x)

@@ -7,6 +7,7 @@
 
 #include "model/density_terms.h"
 #include "model/location_scale.h"
+#include "numeric/inline_exp.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ double weibullSkewness(double h)
     if (d2 <= 1.0) return (std::expm1(d3) - 3.0 * e2) / (e2 * std::sqrt(e2));
     // r3 / r2^(3/2) = exp(D3 - 1.5 D2) = Gamma(1 + 3h) / Gamma(1 + 2h)^(3/2).
     const double g2 = logGammaOnePlus(2.0 * h), g3 = logGammaOnePlus(3.0 * h);
-    const double numerator = std::exp(g3 - 1.5 * g2) - 3.0 * std::exp(-0.5 * d2) + 2.0 * std::exp(-1.5 * d2);
+    const double numerator = inlineExp(g3 - 1.5 * g2) - 3.0 * inlineExp(-0.5 * d2) + 2.0 * inlineExp(-1.5 * d2);
     return numerator / std::pow(-std::expm1(-d2), 1.5);
 }
 
@@ -135,15 +136,15 @@ double weibullKurtosis(double h)
     const double g1 = logGammaOnePlus(h), g2 = logGammaOnePlus(2.0 * h), g3 = logGammaOnePlus(3.0 * h),
                  g4 = logGammaOnePlus(4.0 * h);
     // r4 / r2^2 = exp(g4 - 2 g2) and r3 / r2^2 = exp(g3 - 2 g2 + g1), g_n = log Gamma(1 + n h).
-    const double numerator =
-        std::exp(g4 - 2.0 * g2) - 4.0 * std::exp(g3 - 2.0 * g2 + g1) + 6.0 * std::exp(-d2) - 3.0 * std::exp(-2.0 * d2);
+    const double numerator = inlineExp(g4 - 2.0 * g2) - 4.0 * inlineExp(g3 - 2.0 * g2 + g1) + 6.0 * inlineExp(-d2) -
+                             3.0 * inlineExp(-2.0 * d2);
     const double spread = -std::expm1(-d2);
     return numerator / (spread * spread);
 }
 
 // exp(-exp(-z)) and its complement: the Gumbel distribution and survival functions.
-double gumbelCdf(double z) { return std::exp(-std::exp(-z)); }
-double gumbelSurvival(double z) { return -std::expm1(-std::exp(-z)); }
+double gumbelCdf(double z) { return inlineExp(-inlineExp(-z)); }
+double gumbelSurvival(double z) { return -std::expm1(-inlineExp(-z)); }
 
 }  // namespace
 
@@ -167,7 +168,7 @@ double WeibullDistribution::validMean()
     const double h = 1.0 / parameters_[0], lambda = parameters_[1];
     const double mean = lambda * std::tgamma(1.0 + h);
     if (std::isnormal(mean)) return ok(mean);
-    return okUnlessInfinite(std::exp(std::log(lambda) + std::lgamma(1.0 + h)));
+    return okUnlessInfinite(inlineExp(std::log(lambda) + std::lgamma(1.0 + h)));
 }
 
 double WeibullDistribution::validStandardDeviation()
@@ -185,7 +186,7 @@ double WeibullDistribution::validCoefficientOfVariation()
     const double h = 1.0 / parameters_[0];
     const double d2 = logMomentRatio(2, h);
     if (d2 <= 1.0) return ok(std::sqrt(weibullVariationSquared(h)));
-    return okUnlessInfinite(std::exp(0.5 * d2) * std::sqrt(-std::expm1(-d2)));
+    return okUnlessInfinite(inlineExp(0.5 * d2) * std::sqrt(-std::expm1(-d2)));
 }
 
 double WeibullDistribution::validSkewness() { return okUnlessInfinite(weibullSkewness(1.0 / parameters_[0])); }
@@ -204,12 +205,12 @@ double WeibullDistribution::validPdf(double x)
     // k u exp(-u) / x with u = (x / lambda)^k, in logarithms where a factor
     // has left the normal doubles.
     const double t = scale_.divide(x);
-    const double u = std::isnormal(t) ? std::pow(t, k) : std::exp(k * logScaled(x)), decay = std::exp(-u);
+    const double u = std::isnormal(t) ? std::pow(t, k) : inlineExp(k * logScaled(x)), decay = inlineExp(-u);
     if (allOrdinary(u, decay)) {
         const double density = k * u / x * decay;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(std::exp(std::log(k) + k * logScaled(x) - u - std::log(x)));
+    return okUnlessInfinite(inlineExp(std::log(k) + k * logScaled(x) - u - std::log(x)));
 }
 
 double WeibullDistribution::validCdf(double x)
@@ -217,7 +218,7 @@ double WeibullDistribution::validCdf(double x)
     if (std::isnan(x)) return fail(ResultStatus::Invalid);
     if (x <= 0) return ok(0.0);
     const double t = scale_.divide(x), k = parameters_[0];
-    const double u = std::isnormal(t) ? std::pow(t, k) : std::exp(k * logScaled(x));
+    const double u = std::isnormal(t) ? std::pow(t, k) : inlineExp(k * logScaled(x));
     return ok(-std::expm1(-u));
 }
 
@@ -226,8 +227,8 @@ double WeibullDistribution::validSurvival(double x)
     if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
     if (x <= 0) return ok(1.0);
     const double t = scale_.divide(x), k = parameters_[0];
-    const double u = std::isnormal(t) ? std::pow(t, k) : std::exp(k * logScaled(x));
-    return ok(std::exp(-u));
+    const double u = std::isnormal(t) ? std::pow(t, k) : inlineExp(k * logScaled(x));
+    return ok(inlineExp(-u));
 }
 
 double WeibullDistribution::validHazard(double x)
@@ -245,7 +246,7 @@ double WeibullDistribution::validHazard(double x)
         const double rate = k * u / x;
         if (std::isnormal(u) && std::isnormal(rate)) return ok(rate);
     }
-    return okUnlessInfinite(std::exp(std::log(k) - std::log(lambda) + (k - 1.0) * logScaled(x)));
+    return okUnlessInfinite(inlineExp(std::log(k) - std::log(lambda) + (k - 1.0) * logScaled(x)));
 }
 
 double WeibullDistribution::validQuantile(double q)
@@ -258,7 +259,7 @@ double WeibullDistribution::validQuantile(double q)
     const double v = q >= 0.5 ? -std::log(1.0 - q) : -std::log1p(-q);
     const double root = inverseShape_.power(v);
     if (std::isnormal(root)) return okUnlessInfinite(lambda * root);
-    return okUnlessInfinite(std::exp(std::log(lambda) + std::log(v) / k));
+    return okUnlessInfinite(inlineExp(std::log(lambda) + std::log(v) / k));
 }
 
 void WeibullDistribution::prepareParameters()
@@ -300,13 +301,13 @@ double GumbelDistribution::validPdf(double x)
     const double z = standardScore(x);
     // w exp(-w) / beta with w = exp(-z), in logarithms where a factor has left
     // the normal doubles (far left exp(-w) underflows, far right w does).
-    const double w = std::exp(-z), decay = std::exp(-w);
+    const double w = inlineExp(-z), decay = inlineExp(-w);
     if (std::isinf(w)) return ok(0.0);  // far left, beyond every double
     if (allOrdinary(w, decay)) {
         const double density = scale_.divide(w * decay);
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(std::exp(-z - w - std::log(parameters_[1])));
+    return okUnlessInfinite(inlineExp(-z - w - std::log(parameters_[1])));
 }
 
 double GumbelDistribution::validCdf(double x) { return ok(gumbelCdf(standardScore(x))); }
@@ -319,7 +320,7 @@ double GumbelDistribution::validHazard(double x)
     // where density and survival both vanish, and w exp(-w) / beta far left.
     const double beta = parameters_[1];
     const double z = standardScore(x);
-    const double w = std::exp(-z);
+    const double w = inlineExp(-z);
     if (w == 0.0) return okUnlessInfinite(1.0 / beta);
     if (std::isinf(w)) return ok(0.0);
     const double ratio = w / std::expm1(w);
@@ -327,7 +328,7 @@ double GumbelDistribution::validHazard(double x)
         const double rate = scale_.divide(ratio);
         if (std::isnormal(rate)) return okUnlessInfinite(rate);
     }
-    return okUnlessInfinite(std::exp(-z - w - std::log(beta)));
+    return okUnlessInfinite(inlineExp(-z - w - std::log(beta)));
 }
 
 double GumbelDistribution::validQuantile(double q)
@@ -367,12 +368,12 @@ double RayleighDistribution::validPdf(double x)
     if (x <= 0 || std::isinf(x)) return ok(0.0);
     // (t / sigma) exp(-t^2 / 2) with t = x / sigma, in logarithms where a
     // factor has left the normal doubles.
-    const double t = scale_.divide(x), decay = std::exp(-t * t * 0.5);
+    const double t = scale_.divide(x), decay = inlineExp(-t * t * 0.5);
     if (allOrdinary(t, decay)) {
         const double density = scale_.divide(t) * decay;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(std::exp(std::log(x) - 2.0 * std::log(parameters_[0]) - t * t * 0.5));
+    return okUnlessInfinite(inlineExp(std::log(x) - 2.0 * std::log(parameters_[0]) - t * t * 0.5));
 }
 
 double RayleighDistribution::validCdf(double x)
@@ -388,7 +389,7 @@ double RayleighDistribution::validSurvival(double x)
     if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
     if (x <= 0) return ok(1.0);
     const double t = scale_.divide(x);
-    return ok(std::exp(-t * t * 0.5));
+    return ok(inlineExp(-t * t * 0.5));
 }
 
 double RayleighDistribution::validHazard(double x)

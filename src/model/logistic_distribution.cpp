@@ -5,6 +5,7 @@
 
 #include "model/density_terms.h"
 #include "model/location_scale.h"
+#include "numeric/inline_exp.h"
 
 namespace {
 
@@ -17,10 +18,10 @@ constexpr double deviationFactor = std::numbers::pi / std::numbers::sqrt3;
 double standardLogisticCdf(double z)
 {
     if (z < 0) {
-        const double e = std::exp(z);
+        const double e = inlineExp(z);
         return e / (1.0 + e);
     }
-    return 1.0 / (1.0 + std::exp(-z));
+    return 1.0 / (1.0 + inlineExp(-z));
 }
 
 }  // namespace
@@ -48,12 +49,12 @@ double LogisticDistribution::validPdf(double x)
     // e / (s (1 + e)^2) with e = exp(-|z|), symmetric about mu; in logarithms
     // where e or the result has left the normal doubles.
     const double z = std::fabs(standardScore(x));
-    const double e = std::exp(-z);
+    const double e = inlineExp(-z);
     if (allOrdinary(e)) {
         const double density = scale_.divide(e / ((1.0 + e) * (1.0 + e)));
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(std::exp(-z - 2.0 * std::log1p(e) - std::log(parameters_[1])));
+    return okUnlessInfinite(inlineExp(-z - 2.0 * std::log1p(e) - std::log(parameters_[1])));
 }
 
 double LogisticDistribution::validCdf(double x) { return ok(standardLogisticCdf(standardScore(x))); }
@@ -71,7 +72,7 @@ double LogisticDistribution::validHazard(double x)
         const double rate = scale_.divide(lower);
         if (std::isnormal(rate)) return okUnlessInfinite(rate);
     }
-    return okUnlessInfinite(std::exp(z - std::log1p(std::exp(z)) - std::log(s)));
+    return okUnlessInfinite(inlineExp(z - std::log1p(inlineExp(z)) - std::log(s)));
 }
 
 double LogisticDistribution::validQuantile(double q)

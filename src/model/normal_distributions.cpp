@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "model/location_scale.h"
+#include "numeric/inline_exp.h"
 #include "numeric/normal_integral.h"
 
 namespace {
@@ -24,12 +25,12 @@ double standardNormalCdf(double z) { return normalUpperTail(-z); }
 // into 0 / 0 or lose its digits to a subnormal).
 double gaussianDensity(double z, double s1, double s2 = 1.0)
 {
-    const double e = std::exp(-z * z / 2), s = s1 * s2 * sqrtTwoPi;
+    const double e = inlineExp(-z * z / 2), s = s1 * s2 * sqrtTwoPi;
     if (std::isnormal(e) && std::isnormal(s)) return e / s;
     // Each logarithm of a scale lies within 745 of 0: past z^2 / 2 = 2240 the
     // density underflows whatever they are.
     if (z * z > 4480) return 0.0;
-    return std::exp(-z * z / 2 - std::log(s1) - std::log(s2) - logSqrtTwoPi);
+    return inlineExp(-z * z / 2 - std::log(s1) - std::log(s2) - logSqrtTwoPi);
 }
 
 constexpr double inf = std::numeric_limits<double>::infinity();
@@ -60,9 +61,9 @@ double scaledExp(double scale, double exponent, double tail = 0.0)
     if (exponent > exponentReach) return std::numeric_limits<double>::infinity();
     if (exponent < -exponentReach) return 0.0;
     double value = scale;
-    for (; exponent > 700; exponent -= 700) value *= std::exp(700.0);
-    for (; exponent < -700; exponent += 700) value *= std::exp(-700.0);
-    return value * (std::exp(exponent) * (1 + tail));
+    for (; exponent > 700; exponent -= 700) value *= inlineExp(700.0);
+    for (; exponent < -700; exponent += 700) value *= inlineExp(-700.0);
+    return value * (inlineExp(exponent) * (1 + tail));
 }
 
 }  // namespace
@@ -92,7 +93,7 @@ double NormalDistribution::validPdf(double x)
     // is exact) and still a normal double.
     const double z = standardScore(x), exponent = -z * z / 2;
     if (exponent > -708) {
-        const double density = std::exp(exponent) * densityFactor_;
+        const double density = inlineExp(exponent) * densityFactor_;
         if (density >= std::numeric_limits<double>::min() && density < inf) return ok(density);
     }
     return okUnlessInfinite(gaussianDensity(z, parameters_[1]));
@@ -144,7 +145,7 @@ double LognormalDistribution::validStandardDeviation()
     // mu exp(s / 2) sqrt(exp(s) - 1), and for s > 1 mu exp(s) sqrt(1 - exp(-s)).
     const double mu = parameters_[0], sigma = parameters_[1];
     const double s = sigma * sigma, error = std::fma(sigma, sigma, -s);
-    if (s <= 1) return ok(mu * (std::exp(s / 2) * std::sqrt(std::expm1(s))));
+    if (s <= 1) return ok(mu * (inlineExp(s / 2) * std::sqrt(std::expm1(s))));
     return okUnlessInfinite(scaledExp(mu, s, error) * std::sqrt(-std::expm1(-s)));
 }
 
@@ -161,8 +162,8 @@ double LognormalDistribution::validSkewness()
     // (w + 2) sqrt(w - 1) with w = exp(s); for s > 1 as exp(3s/2) (1 + 2/w) sqrt(1 - 1/w).
     const double sigma = parameters_[1];
     const double s = sigma * sigma;
-    if (s <= 1) return ok((std::exp(s) + 2) * std::sqrt(std::expm1(s)));
-    const double shrink = (1 + 2 * std::exp(-s)) * std::sqrt(-std::expm1(-s));
+    if (s <= 1) return ok((inlineExp(s) + 2) * std::sqrt(std::expm1(s)));
+    const double shrink = (1 + 2 * inlineExp(-s)) * std::sqrt(-std::expm1(-s));
     return okUnlessInfinite(scaledExp(shrink, 1.5 * s, 1.5 * std::fma(sigma, sigma, -s)));
 }
 
@@ -170,7 +171,7 @@ double LognormalDistribution::validKurtosis()
 {
     // w^4 + 2 w^3 + 3 w^2 - 3 with w = exp(s): overflows only with w^4.
     const double sigma = parameters_[1];
-    const double w = std::exp(sigma * sigma);
+    const double w = inlineExp(sigma * sigma);
     return okUnlessInfinite(((w * w) * w) * w + ((2 * w) * w) * w + (3 * w) * w - 3);
 }
 
@@ -183,7 +184,7 @@ double LognormalDistribution::validPdf(double x)
     // The usual case first, as for the normal density, with 1/x taken first
     // so that a large x does not overflow the denominator.
     if (exponent > -708) {
-        const double density = std::exp(exponent) / x * densityFactor_;
+        const double density = inlineExp(exponent) / x * densityFactor_;
         if (density >= std::numeric_limits<double>::min() && density < inf) return ok(density);
     }
     return okUnlessInfinite(gaussianDensity(z, x, parameters_[1]));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/density_terms.h"
+#include "numeric/inline_exp.h"
 
 bool ParetoDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
 
@@ -70,7 +71,7 @@ double ParetoDistribution::validPdf(double x)
         const double density = rate * tail;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(std::exp(std::log(alpha) - std::log(x) - alpha * logRatio(x)));
+    return okUnlessInfinite(inlineExp(std::log(alpha) - std::log(x) - alpha * logRatio(x)));
 }
 
 double ParetoDistribution::validCdf(double x)
@@ -97,7 +98,7 @@ double ParetoDistribution::validSurvival(double x)
     // exp(-alpha log(x / xm)) where that quotient has left the normal doubles.
     const double ratio = xm / x;
     if (x > 2.0 * xm && std::isnormal(ratio)) return ok(std::pow(ratio, alpha));
-    return ok(std::exp(-alpha * logRatio(x)));
+    return ok(inlineExp(-alpha * logRatio(x)));
 }
 
 double ParetoDistribution::validHazard(double x)
@@ -116,9 +117,9 @@ double ParetoDistribution::validQuantile(double q)
     // xm (1 - q)^(-1/alpha): from q = 1/2 on, where 1 - q is exact, as that
     // power, whose exponent's rounding would otherwise grow with the tail;
     // below, as xm exp(-log1p(-q) / alpha), keeping the digits of a small q.
-    const double growth = q >= 0.5 ? inverseShape_.power(1.0 - q, -1.0) : std::exp(-std::log1p(-q) / alpha);
+    const double growth = q >= 0.5 ? inverseShape_.power(1.0 - q, -1.0) : inlineExp(-std::log1p(-q) / alpha);
     if (std::isfinite(growth)) return okUnlessInfinite(xm * growth);
-    return okUnlessInfinite(std::exp(std::log(xm) - std::log1p(-q) / alpha));
+    return okUnlessInfinite(inlineExp(std::log(xm) - std::log1p(-q) / alpha));
 }
 
 void ParetoDistribution::prepareParameters() { inverseShape_.take(parameters_[1]); }
