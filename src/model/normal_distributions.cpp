@@ -25,12 +25,16 @@ double standardNormalCdf(double z) { return normalUpperTail(-z); }
 // into 0 / 0 or lose its digits to a subnormal).
 double gaussianDensity(double z, double s1, double s2 = 1.0)
 {
-    const double e = inlineExp(-z * z / 2), s = s1 * s2 * sqrtTwoPi;
-    if (std::isnormal(e) && std::isnormal(s)) return e / s;
+    const double exponent = -z * z / 2;
+    // Below -708 exp(exponent) itself is no normal double.
+    if (exponent > -708) {
+        const double e = inlineExp(exponent), s = s1 * s2 * sqrtTwoPi;
+        if (std::isnormal(s)) return e / s;
+    }
     // Each logarithm of a scale lies within 745 of 0: past z^2 / 2 = 2240 the
     // density underflows whatever they are.
     if (z * z > 4480) return 0.0;
-    return inlineExp(-z * z / 2 - std::log(s1) - std::log(s2) - logSqrtTwoPi);
+    return inlineExp(exponent - std::log(s1) - std::log(s2) - logSqrtTwoPi);
 }
 
 constexpr double inf = std::numeric_limits<double>::infinity();
@@ -195,14 +199,17 @@ void LognormalDistribution::prepareParameters()
     shape_.take(parameters_[1]);
     densityFactor_ = densityFactor(parameters_[1]);
     logMedian_ = std::log(parameters_[0]);
+    quotientLow_ = parameters_[0] * 0x1p-1000;
+    quotientHigh_ = parameters_[0] * 0x1p1000;
 }
 
 // log(x / mu), also where the quotient itself would overflow or underflow
 // (and the difference of the logarithms cannot cancel).
 double LognormalDistribution::logOfQuotient(double x) const
 {
-    const double ratio = x / parameters_[0];
-    if (std::isnormal(ratio) && std::isfinite(ratio)) return std::log(ratio);
+    // Between the bounds the quotient lies within 2^1000 of 1; outside, the
+    // division is not even tried (an underflow in it costs more than a log).
+    if (x > quotientLow_ && x < quotientHigh_) return std::log(x / parameters_[0]);
     return std::log(x) - logMedian_;
 }
 
