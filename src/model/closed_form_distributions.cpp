@@ -1,6 +1,7 @@
 #include "model/closed_form_distributions.h"
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "model/location_scale.h"
@@ -167,10 +168,21 @@ bool CauchyDistribution::isValid() const { return parameters_[1] > 0; }
 // The Cauchy distribution has no moments.
 bool CauchyDistribution::defines(Statistic) const { return false; }
 
+void CauchyDistribution::prepareParameters()
+{
+    LocationScaleDistribution::prepareParameters();
+    // NaN where it is no normal double, which fails the density's usual path.
+    const double factor = 1 / pi / parameters_[1];
+    densityFactor_ = std::isnormal(factor) ? factor : std::numeric_limits<double>::quiet_NaN();
+}
+
 double CauchyDistribution::validPdf(double x)
 {
     const double sigma = parameters_[1];
     const double z = standardScore(x);
+    // The usual case: 1 / (pi sigma) over 1 + z^2, a normal double.
+    const double density = densityFactor_ / (z * z + 1);
+    if (density >= std::numeric_limits<double>::min()) return ok(density);
     // 1 / (pi sigma (1 + z^2)) in one division wherever that denominator stays
     // below 4e307, so that the density is a normal double.
     if (std::fabs(z) <= 1e150) {
