@@ -5,14 +5,15 @@
 #include <numbers>
 
 #include "model/location_scale.h"
+#include "numeric/constants.h"
 #include "numeric/inline_exp.h"
 #include "numeric/normal_integral.h"
 
 namespace {
 
-constexpr double sqrtTwoPi = 2.5066282746310002;
-constexpr double logSqrtTwoPi = 0.91893853320467274;
-constexpr double inverseSqrtTwoPi = 0.39894228040143268;
+using constants::inverseSqrtTwoPi;
+using constants::logSqrtTwoPi;
+using constants::sqrtTwoPi;
 
 // Beyond this exponent exp overflows for any scale factor of the double range.
 constexpr double exponentReach = 1500;

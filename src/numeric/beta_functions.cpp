@@ -8,6 +8,7 @@
 
 #include "numeric/constants.h"
 #include "numeric/gamma_functions.h"
+#include "numeric/inline_exp.h"
 #include "numeric/normal_integral.h"
 #include "numeric/polynomial.h"
 #include "numeric/root_finder.h"
@@ -564,7 +565,7 @@ double studentDistribution(double k, double t, IterationCount* count)
     } else if (k >= normalLimitDegrees) {
         // Q(|t|) + phi(t) (|t|^3 + |t|) / (4k); nothing is left of either tail past |t| = 40.
         if (magnitude > 40) return t < 0 ? 0.0 : 1.0;
-        const double density = std::exp(-0.5 * magnitude * magnitude) / constants::sqrtTwoPi;
+        const double density = inlineExp(-0.5 * magnitude * magnitude) * constants::inverseSqrtTwoPi;
         tail = normalUpperTail(magnitude) + density * (magnitude * (magnitude * magnitude + 1)) / (4 * k);
     } else {
         // (1/2) I(k/2, 1/2; x) = (1/2) (1 - I(1/2, k/2; y)): the form whose argument is small.
@@ -584,7 +585,7 @@ double studentDensity(double k, double t)
         // phi(t) (1 + (t^4 - 2 t^2 - 1) / (4k)); 0 past |t| = 40, as the true density is there.
         if (magnitude > 40) return 0.0;
         const double square = magnitude * magnitude;
-        return std::exp(-0.5 * square) / constants::sqrtTwoPi * (1 + ((square - 2) * square - 1) / (4 * k));
+        return inlineExp(-0.5 * square) * constants::inverseSqrtTwoPi * (1 + ((square - 2) * square - 1) / (4 * k));
     }
     if (k == 2) {
         // (2 + t^2)^(-3/2), as 1 / r / r^2 with r = hypot(sqrt 2, t) so that nothing overflows early.

@@ -12,9 +12,10 @@ inline constexpr double inverseSqrtPi = std::numbers::inv_sqrtpi;
 inline constexpr double twoOverSqrtPi = 2 * std::numbers::inv_sqrtpi;
 inline constexpr double eulerGamma = std::numbers::egamma;
 inline constexpr double sqrtTwo = std::numbers::sqrt2;
-inline constexpr double sqrtTwoPi = 2.5066282746310005024;      // sqrt(2 pi)
-inline constexpr double logSqrtTwoPi = 0.91893853320467274178;  // ln sqrt(2 pi)
-inline constexpr double logTwoPi = 1.8378770664093454836;       // ln(2 pi)
+inline constexpr double sqrtTwoPi = 2.5066282746310005024;         // sqrt(2 pi)
+inline constexpr double inverseSqrtTwoPi = 0.3989422804014326779;  // 1 / sqrt(2 pi)
+inline constexpr double logSqrtTwoPi = 0.91893853320467274178;     // ln sqrt(2 pi)
+inline constexpr double logTwoPi = 1.8378770664093454836;          // ln(2 pi)
 
 inline constexpr double epsilon = std::numeric_limits<double>::epsilon();  // 2^-52
 inline constexpr double halfEpsilon = epsilon / 2;                         // 2^-53, the unit roundoff

@@ -184,7 +184,11 @@ constexpr double expTableTail[128] = {
 inline double inlineExp(double x)
 {
     using namespace inline_exp;
-    if (!(std::fabs(x) < 700.0)) return std::exp(x);
+    const double size = std::fabs(x);
+    if (!(size < 700.0)) return std::exp(x);
+    // There e^x rounds as 1 + x does (x^2/2 lies far below the last place of
+    // 1), and r^2 below would only underflow, which costs the processor dearly.
+    if (size < 0x1p-60) return 1.0 + x;
     // k = round(x 128/ln2) by the shift of 1.5 * 2^52, whose last place is 1:
     // the low bits of the sum are k in two's complement.
     constexpr double shift = 0x1.8p52;

@@ -23,7 +23,8 @@ TEST(InlineExp, IsWithinHalfAnUnitInTheLastPlaceAndKeepsTheEnds)
             ASSERT_LE(std::fabs(static_cast<long double>(value) - exact) / unit, 0.51L) << x;
         }
     }
-    for (const double x : {0.0, -0.0, 700.0, -700.0, 709.7, -745.0, -746.0, 710.0}) {
+    for (const double x :
+         {0.0, -0.0, 1e-300, -1e-300, 0x1p-61, -0x1p-61, 700.0, -700.0, 709.7, -745.0, -746.0, 710.0}) {
         EXPECT_EQ(inlineExp(x), std::exp(x)) << x;
     }
     EXPECT_EQ(inlineExp(-std::numeric_limits<double>::infinity()), 0.0);
