@@ -153,7 +153,7 @@ double ExponentialDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     // -log(1 - q) / lambda, which at q = 0 is -0 (shown so) as it always was.
-    return okUnlessInfinite(std::log1p(0.0 - q) * (-1 / parameters_[0]));
+    return okUnlessInfinite(-rate_.divide(std::log1p(0.0 - q)));
 }
 
 double ExponentialDistribution::graphLow() { return ok(0.0); }
@@ -301,9 +301,8 @@ double DoubleExponentialDistribution::validQuantile(double q)
 {
     if (q == 0.0) return fail(ResultStatus::MinusInfinity);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
-    const double lambda = parameters_[0];
-    if (q < 0.5) return okUnlessInfinite(std::log(2 * q) / lambda);
-    return okUnlessInfinite(-std::log((1 - q) * 2) / lambda);
+    if (q < 0.5) return okUnlessInfinite(rate_.divide(std::log(2 * q)));
+    return okUnlessInfinite(-rate_.divide(std::log((1 - q) * 2)));
 }
 
 const char* DoubleExponentialDistribution::parameterSymbol1() const { return "l"; }

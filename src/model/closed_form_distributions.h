@@ -59,6 +59,9 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    void prepareParameters() override { rate_.take(parameters_[0]); }
+
+    ScaleDivisor rate_;  // lambda
 };
 
 // Cauchy with location mu and scale sigma > 0; it has no moments, and its
@@ -108,4 +111,7 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    void prepareParameters() override { rate_.take(parameters_[0]); }
+
+    ScaleDivisor rate_;  // lambda
 };
