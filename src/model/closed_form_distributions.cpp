@@ -168,27 +168,15 @@ bool CauchyDistribution::isValid() const { return parameters_[1] > 0; }
 // The Cauchy distribution has no moments.
 bool CauchyDistribution::defines(Statistic) const { return false; }
 
-void CauchyDistribution::prepareParameters()
-{
-    LocationScaleDistribution::prepareParameters();
-    // NaN where it is no normal double, which fails the density's usual path.
-    const double factor = 1 / pi / parameters_[1];
-    densityFactor_ = std::isnormal(factor) ? factor : std::numeric_limits<double>::quiet_NaN();
-}
-
 double CauchyDistribution::validPdf(double x)
 {
     const double sigma = parameters_[1];
     const double z = standardScore(x);
-    // The usual case: 1 / (pi sigma) over 1 + z^2, a normal double.
-    const double density = densityFactor_ / (z * z + 1);
-    if (density >= std::numeric_limits<double>::min()) return ok(density);
-    // 1 / (pi sigma (1 + z^2)) in one division wherever that denominator stays
-    // below 4e307, so that the density is a normal double.
-    if (std::fabs(z) <= 1e150) {
-        const double denominator = (pi * (z * z + 1)) * sigma;
-        if (denominator < 4e307 && std::isnormal(denominator)) return ok(1 / denominator);
-    }
+    // 1 / (pi sigma (1 + z^2)) in one division wherever that denominator lies
+    // between the smallest normal double and 4e307, so that the density is a
+    // normal double too (an overflowing z^2 or a NaN fails the test).
+    const double denominator = (pi * (z * z + 1)) * sigma;
+    if (denominator >= std::numeric_limits<double>::min() && denominator < 4e307) return ok(1 / denominator);
     if (std::fabs(z) <= 1) return okUnlessInfinite(1 / (pi * (z * z + 1)) / sigma);
     // In u = 1/z, so that z^2 neither overflows nor loses the density.
     const double u = 1 / z;

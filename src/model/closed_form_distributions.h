@@ -85,9 +85,6 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
-    void prepareParameters() override;
-
-    double densityFactor_ = 0.0;  // 1 / (pi sigma), NaN where not a normal double
 };
 
 // Density lambda/2 exp(-lambda |x|), centred at 0; lambda > 0. Its hazard is
