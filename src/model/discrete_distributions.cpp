@@ -1,8 +1,10 @@
 #include "model/discrete_distributions.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 // The masses by their saddle-point expansion: Loader (2000), "Fast and
@@ -31,6 +33,19 @@ bool takeCount(double x, double& k)
 {
     k = std::floor(x);
     return k >= 0.0;
+}
+
+// 2^m for m in [-1022, 1023], from its bits.
+double powerOfTwo(int m) { return std::bit_cast<double>(static_cast<std::uint64_t>(m + 1023) << 52); }
+
+// factor 2^n for a factor in [1/2, 1] and n <= 0, rounded once, as ldexp
+// does, without its call: below the normal doubles the exact part of the
+// scaling comes first and the one rounding last.
+double timesPowerOfTwo(double factor, int n)
+{
+    if (n >= -1022) return factor * powerOfTwo(n);
+    if (n < -1100) return 0.0;
+    return factor * powerOfTwo(n + 1022) * 0x1p-1022;
 }
 
 // A success probability lies strictly between 0 and 1.
@@ -555,7 +570,7 @@ void GeometricDistribution::prepareParameters()
 double GeometricDistribution::scaledStayPower(double factor, double n) const
 {
     // Past 1100 halvings every double is gone, so the count can be capped.
-    if (stayExponent_ != 0) return std::ldexp(factor, static_cast<int>(std::min(n, 1100.0)) * stayExponent_);
+    if (stayExponent_ != 0) return timesPowerOfTwo(factor, static_cast<int>(std::min(n, 1100.0)) * stayExponent_);
     return factor * std::pow(1.0 - parameters_[0], n);
 }
 
