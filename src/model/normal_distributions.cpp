@@ -38,8 +38,6 @@ double gaussianDensity(double z, double s1, double s2 = 1.0)
     return inlineExp(exponent - std::log(s1) - std::log(s2) - logSqrtTwoPi);
 }
 
-constexpr double inf = std::numeric_limits<double>::infinity();
-
 // 1 / (sigma sqrt(2 pi)), the factor of the densities' usual path; NaN where
 // it is not a normal double, which fails that path's test and leaves every
 // density to gaussianDensity.
@@ -93,13 +91,12 @@ double NormalDistribution::validKurtosis() { return ok(3.0); }
 
 double NormalDistribution::validPdf(double x)
 {
-    // The usual case first: exp(-z^2/2) / sqrt(2 pi) a normal double (its
-    // exponent above -708), then divided by the scale (a product where that
-    // is exact) and still a normal double.
+    // The usual case first: exp(-z^2/2) a normal double (its exponent above
+    // -708), times the kept 1 / (sigma sqrt(2 pi)), and still a normal double.
     const double z = standardScore(x), exponent = -z * z / 2;
     if (exponent > -708) {
         const double density = inlineExp(exponent) * densityFactor_;
-        if (density >= std::numeric_limits<double>::min() && density < inf) return ok(density);
+        if (density >= std::numeric_limits<double>::min() && density < constants::infinity) return ok(density);
     }
     return okUnlessInfinite(gaussianDensity(z, parameters_[1]));
 }
@@ -190,7 +187,7 @@ double LognormalDistribution::validPdf(double x)
     // so that a large x does not overflow the denominator.
     if (exponent > -708) {
         const double density = inlineExp(exponent) / x * densityFactor_;
-        if (density >= std::numeric_limits<double>::min() && density < inf) return ok(density);
+        if (density >= std::numeric_limits<double>::min() && density < constants::infinity) return ok(density);
     }
     return okUnlessInfinite(gaussianDensity(z, x, parameters_[1]));
 }
