@@ -1,14 +1,13 @@
 #include "model/discrete_distributions.h"
 
 #include <algorithm>
-#include <bit>
 #include <cfloat>
 #include <cmath>
-#include <cstdint>
 #include <vector>
 
 // The masses by their saddle-point expansion: Loader (2000), "Fast and
 // accurate computation of binomial probabilities".
+#include "numeric/arithmetic.h"
 #include "numeric/beta_functions.h"
 #include "numeric/discrete_masses.h"
 #include "numeric/gamma_functions.h"
@@ -34,9 +33,6 @@ bool takeCount(double x, double& k)
     k = std::floor(x);
     return k >= 0.0;
 }
-
-// 2^m for m in [-1022, 1023], from its bits.
-double powerOfTwo(int m) { return std::bit_cast<double>(static_cast<std::uint64_t>(m + 1023) << 52); }
 
 // factor 2^n for a factor in [1/2, 1] and n <= 0, rounded once, as ldexp
 // does, without its call: below the normal doubles the exact part of the

@@ -70,34 +70,10 @@ public:
     virtual const char* parameterDomain3() const;
     virtual const char* parameterDomain4() const;
 
-    Distribution& setParameter1(double value)
-    {
-        parameters_[0] = value;
-        parametersChanged_ = true;
-        parametersReady_ = false;
-        return *this;
-    }
-    Distribution& setParameter2(double value)
-    {
-        parameters_[1] = value;
-        parametersChanged_ = true;
-        parametersReady_ = false;
-        return *this;
-    }
-    Distribution& setParameter3(double value)
-    {
-        parameters_[2] = value;
-        parametersChanged_ = true;
-        parametersReady_ = false;
-        return *this;
-    }
-    Distribution& setParameter4(double value)
-    {
-        parameters_[3] = value;
-        parametersChanged_ = true;
-        parametersReady_ = false;
-        return *this;
-    }
+    Distribution& setParameter1(double value) { return setParameter(0, value); }
+    Distribution& setParameter2(double value) { return setParameter(1, value); }
+    Distribution& setParameter3(double value) { return setParameter(2, value); }
+    Distribution& setParameter4(double value) { return setParameter(3, value); }
     double parameter1() const { return parameters_[0]; }
     double parameter2() const { return parameters_[1]; }
     double parameter3() const { return parameters_[2]; }
@@ -180,6 +156,14 @@ protected:
     double parameters_[4] = {0.0, 0.0, 0.0, 0.0};
 
 private:
+    // Writes a parameter unchecked; the next operation takes it.
+    Distribution& setParameter(int index, double value)
+    {
+        parameters_[index] = value;
+        parametersChanged_ = true;
+        parametersReady_ = false;
+        return *this;
+    }
     void takeChangedParameters();
 
     // The entries where the parameters changed since they were last taken, or are invalid.

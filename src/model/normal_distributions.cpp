@@ -15,6 +15,9 @@ using constants::inverseSqrtTwoPi;
 using constants::logSqrtTwoPi;
 using constants::sqrtTwoPi;
 
+// Above this exponent exp is a normal double (the smallest is exp(-708.4)).
+constexpr double normalExponentFloor = -708;
+
 // Beyond this exponent exp overflows for any scale factor of the double range.
 constexpr double exponentReach = 1500;
 
@@ -27,8 +30,7 @@ double standardNormalCdf(double z) { return normalUpperTail(-z); }
 double gaussianDensity(double z, double s1, double s2 = 1.0)
 {
     const double exponent = -z * z / 2;
-    // Below -708 exp(exponent) itself is no normal double.
-    if (exponent > -708) {
+    if (exponent > normalExponentFloor) {
         const double e = inlineExp(exponent), s = s1 * s2 * sqrtTwoPi;
         if (std::isnormal(s)) return e / s;
     }
@@ -91,10 +93,10 @@ double NormalDistribution::validKurtosis() { return ok(3.0); }
 
 double NormalDistribution::validPdf(double x)
 {
-    // The usual case first: exp(-z^2/2) a normal double (its exponent above
-    // -708), times the kept 1 / (sigma sqrt(2 pi)), and still a normal double.
+    // The usual case first: exp(-z^2/2) a normal double, times the kept
+    // 1 / (sigma sqrt(2 pi)), and still a normal double.
     const double z = standardScore(x), exponent = -z * z / 2;
-    if (exponent > -708) {
+    if (exponent > normalExponentFloor) {
         const double density = inlineExp(exponent) * densityFactor_;
         if (density >= std::numeric_limits<double>::min() && density < constants::infinity) return ok(density);
     }
@@ -185,7 +187,7 @@ double LognormalDistribution::validPdf(double x)
     const double z = shape_.divide(logOfQuotient(x)), exponent = -z * z / 2;
     // The usual case first, as for the normal density, with 1/x taken first
     // so that a large x does not overflow the denominator.
-    if (exponent > -708) {
+    if (exponent > normalExponentFloor) {
         const double density = inlineExp(exponent) / x * densityFactor_;
         if (density >= std::numeric_limits<double>::min() && density < constants::infinity) return ok(density);
     }

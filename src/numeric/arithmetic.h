@@ -1,5 +1,8 @@
 #pragma once
 
+#include <bit>
+#include <cstdint>
+
 // Small exact helpers of double arithmetic.
 
 // 1 for x > 0, -1 for x < 0, 0 otherwise (also for NaN).
@@ -24,3 +27,6 @@ constexpr double integerPower(double x, int n)
     }
     return n < 0 ? 1.0 / result : result;
 }
+
+// 2^m for a whole m in [-1022, 1023], built from its bits.
+inline double powerOfTwo(std::int64_t m) { return std::bit_cast<double>(static_cast<std::uint64_t>(m + 1023) << 52); }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "numeric/arithmetic.h"
+
 // e^x inline, for the closed forms that take one exponential per call: the
 // library's exp is a call through its error-reporting wrapper, which costs
 // as much again as the work. Within 0.51 units in the last place, as the
@@ -205,7 +207,7 @@ inline double inlineExp(double x)
     // 2^(j/128) 2^m with m = floor(k / 128) in [-1010, 1010]: the head times
     // 2^m is exact; the tail's product may be subnormal at the far left, but
     // its rounding there is below 2^-64 of the result.
-    const auto scale = std::bit_cast<double>(static_cast<std::uint64_t>((k >> 7) + 1023) << 52);
+    const double scale = powerOfTwo(k >> 7);
     const int j = static_cast<int>(k & 127);
     const double head = expTableHead[j] * scale, tail = expTableTail[j] * scale;
     return head + (head * p + tail);
