@@ -200,14 +200,15 @@ double poissonUpperTail(double lambda, double k)
 
 // ln(1 - q) for 0 < q < 1 within a few ulps, by the plain logarithm, which is
 // cheaper than log1p: 1 - q is exact from q = 1/2 on, and below the rounding
-// of u = 1 - q is put back as ln(u) (-q) / (u - 1) (D. Goldberg, 1991, "What
-// every computer scientist should know about floating-point arithmetic").
+// d = (1 - q) - u of u = 1 - q, itself exact, is put back as ln(u + d) =
+// ln(u) + d / u, where d / u is d (2 - u) to within d (1 - u)^2 / u: a
+// product instead of a division in the chain.
 double logOfComplement(double q)
 {
     const double u = 1.0 - q;
     if (q >= 0.5) return std::log(u);
-    if (u == 1.0) return -q;
-    return std::log(u) * (-q / (u - 1.0));
+    const double rounding = (1.0 - u) - q;
+    return std::log(u) - rounding * (u - 2.0);
 }
 
 // The smallest count k in [0, top] with reaches(k), found by widening a
@@ -555,6 +556,9 @@ void GeometricDistribution::prepareParameters()
 {
     const double p = parameters_[0];
     logStay_ = std::log1p(-p);
+    inverseLogStay_ = 1.0 / logStay_;
+    // No product where ln(1 - p) is so small that its reciprocal overflows.
+    productLimit_ = std::isinf(inverseLogStay_) ? 0.0 : 0x1p52 * logStay_;
     logP_ = std::log(p);
     stayIsExact_ = 1.0 - (1.0 - p) == p;
     int exponent = 0;
@@ -616,10 +620,17 @@ double GeometricDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     if (q == 0.0) return ok(0.0);
-    const double t = logOfComplement(q) / logStay_;
+    if (stayExponent_ != 0) return ok(quantileOfPowerOfTwoStay(q));
+    // The product's extra rounding is settled by the test of whole numbers
+    // below; from about 2^52 on, where that test stops, t is the quotient.
+    const double logOfRest = logOfComplement(q);
+    const double t = logOfRest > productLimit_ ? logOfRest * inverseLogStay_ : logOfRest / logStay_;
     if (!(t <= DBL_MAX)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     double k = std::max(0.0, std::ceil(t - 1.0));
-    if (k < 0x1p53 && std::fabs(t - std::nearbyint(t)) <= 0x1p-44 * std::max(1.0, t)) {
+    // t lies in [k, k + 1], so its distance to the nearest whole number is
+    // the smaller of the two offsets.
+    const double offset = t - k;
+    if (k < 0x1p53 && std::min(offset, 1.0 - offset) <= 0x1p-44 * std::max(1.0, t)) {
         const auto reaches = [this, q](double count) {
             return q <= 0.5 ? lowerTail(count) >= q : upperTail(count) <= 1.0 - q;
         };
@@ -630,6 +641,17 @@ double GeometricDistribution::validQuantile(double q)
         }
     }
     return ok(k);
+}
+
+// Where 1 - p = 2^-s the quantile is read off the exponent of 1 - q, with no
+// logarithm and no rounding: for 1 - q in [2^-(n+1), 2^-n), (1 - p)^(k + 1)
+// = 2^-s(k+1) <= 1 - q exactly when s (k + 1) >= n + 1, so k = floor(n / s).
+// Below q = 1/2 the mass at 0, p >= 1/2, is enough (and 1 - q is rounded).
+double GeometricDistribution::quantileOfPowerOfTwoStay(double q) const
+{
+    if (q < 0.5) return 0.0;
+    const int n = -binaryExponent(1.0 - q) - 1, s = -stayExponent_;
+    return s == 1 ? n : n / s;
 }
 
 double GeometricDistribution::validPmfStep(double k, double previous)

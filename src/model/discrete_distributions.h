@@ -117,11 +117,14 @@ private:
 
     double upperTail(double k) const;
     double lowerTail(double k) const;
+    double quantileOfPowerOfTwoStay(double q) const;
 
     double scaledStayPower(double factor, double n) const;
 
-    double logStay_ = 0.0;  // ln(1 - p)
-    double logP_ = 0.0;     // ln p
+    double logStay_ = 0.0;         // ln(1 - p)
+    double inverseLogStay_ = 0.0;  // 1 / ln(1 - p)
+    double productLimit_ = 0.0;    // the ln(1 - q) above which the quantile takes that reciprocal
+    double logP_ = 0.0;            // ln p
     bool stayIsExact_ = false;
     int stayExponent_ = 0;  // e where 1 - p = 2^e exactly, otherwise 0
 };

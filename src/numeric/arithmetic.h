@@ -30,3 +30,6 @@ constexpr double integerPower(double x, int n)
 
 // 2^m for a whole m in [-1022, 1023], built from its bits.
 inline double powerOfTwo(std::int64_t m) { return std::bit_cast<double>(static_cast<std::uint64_t>(m + 1023) << 52); }
+
+// floor(log2 x) for a normal x > 0, read from its bits.
+inline int binaryExponent(double x) { return static_cast<int>(std::bit_cast<std::uint64_t>(x) >> 52 & 0x7ff) - 1023; }

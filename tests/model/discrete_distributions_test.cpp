@@ -223,17 +223,23 @@ TEST(DiscreteDistributions, GeometricHalfGivesItsTextbookValues)
     EXPECT_EQ(d.graphHigh(), 10.0);
 
     // Where 1 - p is a power of two, every mass and tail is exact, down into
-    // the subnormal doubles and past them.
+    // the subnormal doubles and past them, and so is the quantile at each
+    // side of a step.
     struct Exact {
         double p, k, pdf, cdf, survival;
     };
     for (const Exact& e :
          {Exact{0.5, 9, 0x1p-10, 1 - 0x1p-10, 0x1p-10}, Exact{0.75, 3, 0.75 * 0x1p-6, 1 - 0x1p-8, 0x1p-8},
+          Exact{1 - 0x1p-10, 1, (1 - 0x1p-10) * 0x1p-10, 1 - 0x1p-20, 0x1p-20},
           Exact{0.5, 1073, 0x1p-1074, 1.0, 0x1p-1074}, Exact{0.5, 5000, 0.0, 1.0, 0.0}}) {
         GeometricDistribution g(e.p);
         EXPECT_EQ(g.pdf(e.k), e.pdf) << e.p << " " << e.k;
         EXPECT_EQ(g.cdf(e.k), e.cdf) << e.p << " " << e.k;
         EXPECT_EQ(g.survival(e.k), e.survival) << e.p << " " << e.k;
+        if (e.cdf == 1.0) continue;
+        EXPECT_EQ(g.quantile(e.cdf), e.k) << e.p << " " << e.k;
+        EXPECT_EQ(g.quantile(std::nextafter(e.cdf, 0.0)), e.k) << e.p << " " << e.k;
+        EXPECT_EQ(g.quantile(std::nextafter(e.cdf, 1.0)), e.k + 1) << e.p << " " << e.k;
     }
 }
 
