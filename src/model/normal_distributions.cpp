@@ -184,11 +184,13 @@ double LognormalDistribution::validPdf(double x)
     // No mass at or below 0: the support starts there.
     if (x <= 0) return ok(0.0);
     if (std::isinf(x)) return ok(0.0);
+    // The usual case first, as for the normal density. The factor over x is
+    // taken while the logarithm is under way, and a large x cannot overflow
+    // it: it underflows instead, and fails the test of the result.
+    const double factorOverX = densityFactor_ / x;
     const double z = shape_.divide(logOfQuotient(x)), exponent = -z * z / 2;
-    // The usual case first, as for the normal density, with 1/x taken first
-    // so that a large x does not overflow the denominator.
     if (exponent > normalExponentFloor) {
-        const double density = inlineExp(exponent) / x * densityFactor_;
+        const double density = inlineExp(exponent) * factorOverX;
         if (density >= std::numeric_limits<double>::min() && density < constants::infinity) return ok(density);
     }
     return okUnlessInfinite(gaussianDensity(z, x, parameters_[1]));
@@ -197,6 +199,7 @@ double LognormalDistribution::validPdf(double x)
 void LognormalDistribution::prepareParameters()
 {
     shape_.take(parameters_[1]);
+    median_.take(parameters_[0]);
     densityFactor_ = densityFactor(parameters_[1]);
     logMedian_ = std::log(parameters_[0]);
     quotientLow_ = parameters_[0] * 0x1p-1000;
@@ -209,7 +212,7 @@ double LognormalDistribution::logOfQuotient(double x) const
 {
     // Between the bounds the quotient lies within 2^1000 of 1; outside, the
     // division is not even tried (an underflow in it costs more than a log).
-    if (x > quotientLow_ && x < quotientHigh_) return std::log(x / parameters_[0]);
+    if (x > quotientLow_ && x < quotientHigh_) return std::log(median_.divide(x));
     return std::log(x) - logMedian_;
 }
 

@@ -62,6 +62,7 @@ private:
     double logOfQuotient(double x) const;  // log(x / mu)
 
     ScaleDivisor shape_;          // sigma
+    ScaleDivisor median_;         // mu
     double densityFactor_ = 0.0;  // 1 / (sigma sqrt(2 pi)), NaN where not a normal double
     double logMedian_ = 0.0;      // log(mu)
     double quotientLow_ = 0.0;    // mu 2^-1000 and mu 2^1000, where x / mu leaves
