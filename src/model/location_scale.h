@@ -26,16 +26,6 @@ private:
     bool exact_ = true;
 };
 
-// z = (x - location) / scale for a scale > 0, also where x - location
-// overflows while both are finite.
-inline double standardScore(double x, double location, const ScaleDivisor& scale)
-{
-    const double difference = x - location;
-    if (std::isinf(difference) && std::isfinite(x) && std::isfinite(location))
-        return scale.divide(x) - scale.divide(location);
-    return scale.divide(difference);
-}
-
 // The quantile tan(pi (q - 1/2)) of the standard Cauchy law for 0 < q < 1,
 // in the tails as -1 / tan(pi q) and 1 / tan(pi (1 - q)), which keep the
 // digits of a small q or 1 - q that q - 1/2 would lose.
