@@ -200,15 +200,17 @@ inline double inlineExp(double x)
     const double kd = shifted - shift;
     // k * head is exact (|k| < 2^17 and the head has 36 bits), and so is the difference.
     const double r = (x - kd * ln2Over128Head) - kd * ln2Over128Tail;
-    // e^r - 1 = r + r^2 (1/2 + r/6 + r^2 (1/24 + r/120)), in pairs that do
-    // not wait for one another.
-    const double r2 = r * r;
-    const double p = r + r2 * ((0.5 + r * (1.0 / 6)) + r2 * (1.0 / 24 + r * (1.0 / 120)));
+    // e^r - 1 = r + r^2 (1/2 + r/6) + r^4 (1/24 + r/120), its terms beyond r
+    // formed side by side rather than one after another (Estrin's scheme).
+    const double r2 = r * r, r4 = r2 * r2;
+    const double beyondLinear = r2 * (0.5 + r * (1.0 / 6)) + r4 * (1.0 / 24 + r * (1.0 / 120));
     // 2^(j/128) 2^m with m = floor(k / 128) in [-1010, 1010]: the head times
     // 2^m is exact; the tail's product may be subnormal at the far left, but
     // its rounding there is below 2^-64 of the result.
     const double scale = powerOfTwo(k >> 7);
     const int j = static_cast<int>(k & 127);
     const double head = expTableHead[j] * scale, tail = expTableTail[j] * scale;
-    return head + (head * p + tail);
+    // The linear term joins the tail while the rest is still being formed;
+    // the last addition rounds as before.
+    return head + ((head * r + tail) + head * beyondLinear);
 }
