@@ -152,12 +152,6 @@ double negativeBinomialUpperTail(double successes, double p, double k)
     return binomialLowerTail(successes + k, p, successes - 1.0);
 }
 
-double negativeBinomialMass(double successes, double p, double k)
-{
-    if (std::isinf(k)) return 0.0;
-    return successes / (successes + k) * binomialMass(successes, successes + k, p);
-}
-
 // P(X <= k) of the Poisson (lambda) below the mean: the masses from k down
 // where they fall off quickly, else the upper incomplete gamma integral
 // Q(k + 1, lambda).
@@ -487,7 +481,7 @@ double NegativeBinomialDistribution::validPdf(double x)
 {
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
-    return ok(negativeBinomialMass(parameters_[0], parameters_[1], k));
+    return ok(std::isinf(k) ? 0.0 : negativeBinomialMass(k, parameters_[0], parameters_[1]));
 }
 
 double NegativeBinomialDistribution::validCdf(double x)
@@ -526,7 +520,7 @@ double NegativeBinomialDistribution::validPmfStep(double k, double previous)
     if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double n = parameters_[0], p = parameters_[1];
     if (count == 0.0) return ok(std::pow(p, n));
-    if (!(previous >= DBL_MIN)) return ok(negativeBinomialMass(n, p, count));
+    if (!(previous >= DBL_MIN)) return ok(std::isinf(count) ? 0.0 : negativeBinomialMass(count, n, p));
     return ok(negativeBinomialStep(n, p, count, previous));
 }
 

@@ -1,25 +1,32 @@
 #pragma once
 
-// Probability masses of the binomial and Poisson distributions evaluated as
-// saddle-point expansions: one exp of a sum of small, well-conditioned terms,
-// so the result keeps about 12 significant digits wherever it is a normal
-// double, far into the tails and for counts up to the largest doubles. The
-// method is C. Loader (2000), "Fast and accurate computation of binomial
-// probabilities".
+#include "numeric/double_double.h"
+
+// Probability masses of the binomial, negative binomial and Poisson
+// distributions evaluated as saddle-point expansions: one exp of a sum of
+// well-conditioned terms (C. Loader (2000), "Fast and accurate computation of
+// binomial probabilities"). The deviances in that sum reach several hundred
+// in the tails, so they are carried in two doubles and the exponential rounds
+// once: the masses are within about one unit in the last place wherever they
+// are normal doubles, far into the tails and for counts up to the largest
+// doubles.
 
 // log(n!) - ((n + 1/2) log n - n + log(2 pi) / 2) for a whole number n >= 1;
 // 0 for n = 0 by convention. Absolute error below 1e-17.
 double stirlingRemainder(double n);
 
-// x log(x / m) + m - x for x >= 0, m > 0, without the cancellation of the
-// plain form when x is near m. Relative error about 1e-15.
-double saddlePointDeviance(double x, double m);
+// x log(x / m) + m - x for x >= 0, m = hi + lo > 0, without the cancellation
+// of the plain form when x is near m. Absolute error below about 2^-55 while
+// the deviance is below 708, as it is for every mass that is a normal double.
+DoubleDouble saddlePointDeviance(double x, DoubleDouble m);
 
 // C(n, k) p^k (1 - p)^(n - k) for whole numbers 0 <= k <= n and 0 < p < 1;
-// 0 outside 0..n. Relative error below 3e-13 (measured) while the result is
-// normal; most of it is the rounding of exponents of several hundred.
+// 0 outside 0..n.
 double binomialMass(double k, double n, double p);
 
+// C(successes + k - 1, k) p^successes (1 - p)^k, the chance of k failures
+// before the successes-th success, for whole numbers k >= 0, successes >= 1.
+double negativeBinomialMass(double k, double successes, double p);
+
 // e^-lambda lambda^k / k! for a whole number k >= 0 and lambda > 0.
-// Relative error as for binomialMass.
 double poissonMass(double k, double lambda);

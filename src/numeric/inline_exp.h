@@ -214,3 +214,40 @@ inline double inlineExp(double x)
     // the last addition rounds as before.
     return head + ((head * r + tail) + head * beyondLinear);
 }
+
+// factor e^(hi + lo) for hi + lo a normalized double double (|lo| at most
+// half a unit in the last place of hi) and 0 < factor <= 2^40, rounded once:
+// lo joins the reduced argument, and the factor the final fma. Within 0.51
+// units in the last place wherever the result is a normal double, for the
+// exponents near -708 too, which the masses of the count laws reach.
+inline double inlineExpTimes(double hi, double lo, double factor)
+{
+    using namespace inline_exp;
+    // From -700 on, k ln2/128 below would no longer be exact: the exponent is
+    // raised by 128 ln2, exactly in its two parts, and the result lowered by
+    // 2^-128 at the end. Below -790 the result is under the subnormals.
+    double lowering = 1.0;
+    if (hi < -700.0) {
+        if (!(hi > -790.0)) return 0.0;
+        hi += 16384.0 * ln2Over128Head;
+        lo += 16384.0 * ln2Over128Tail;
+        lowering = 0x1p-128;
+    } else if (!(hi < 700.0)) {
+        return std::exp(hi) * factor;
+    }
+    // Where r^2 below would underflow, which costs the processor dearly.
+    if (std::fabs(hi) < 0x1p-60) return std::fma(factor, hi + lo, factor);
+    constexpr double shift = 0x1.8p52;
+    const double shifted = hi * inverseLn2Times128 + shift;
+    const auto k =
+        static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(shifted) - std::bit_cast<std::uint64_t>(shift));
+    const double kd = shifted - shift;
+    const double r = ((hi - kd * ln2Over128Head) - kd * ln2Over128Tail) + lo;
+    const double r2 = r * r;
+    const double p = r + r2 * ((0.5 + r * (1.0 / 6)) + r2 * (1.0 / 24 + r * (1.0 / 120)));
+    // factor 2^(j/128) e^r = factor head + factor (head p + tail (1 + p)), and
+    // the last term's tail p is below 2^-60 of the result.
+    const double scale = powerOfTwo(k >> 7);
+    const int j = static_cast<int>(k & 127);
+    return std::fma(factor, expTableHead[j], factor * (expTableHead[j] * p + expTableTail[j])) * scale * lowering;
+}

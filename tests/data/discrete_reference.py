@@ -79,7 +79,7 @@ def smallest_reaching(cdf, q, low, high):
 FAMILIES = {
     # family: (pdf, cdf, parameter sets as (parameter1, parameter2), mean, sd)
     "poisson": (lambda a, b, k: poisson_pdf(a, k), lambda a, b, k: poisson_cdf(a, k),
-                [(1, 0), (10, 0), (37, 0), (250, 0), (700, 0)],
+                [(1, 0), (10, 0), (37, 0), (250, 0), (700, 0), (5000, 0)],
                 lambda a, b: (a, math.sqrt(a))),
     "binomial": (binomial_pdf, binomial_cdf,
                  [(1, 0.3), (10, 0.5), (37, 0.999), (500, 0.01), (1000, 0.5), (1000, 0.6),
@@ -99,7 +99,7 @@ PROBABILITIES = [0.001, 0.01, 0.3, 0.5, 0.9, 0.999, 0.999999]
 
 def counts(family, a, b, mean, sd):
     points = {0, 1, 2, int(mean)}
-    for c in (0.5, 1, 3, 6, 10):
+    for c in (0.5, 1, 3, 6, 10, 20, 40):
         points.add(int(math.floor(mean + c * sd)))
         points.add(int(math.floor(mean - c * sd)))
     top = a if family == "binomial" else None
