@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <utility>
 
 #include "numeric/constants.h"
+#include "numeric/double_double.h"
+#include "numeric/extended_log.h"
 #include "numeric/gamma_functions.h"
 #include "numeric/inline_exp.h"
 #include "numeric/normal_integral.h"
@@ -541,6 +542,117 @@ double studentQuantileExpansion(double k, double z)
 
 }  // namespace
 
+namespace {
+
+// 1/pi, 1/sqrt(2 pi) and 1/3, each in two parts.
+constexpr DoubleDouble inversePi = {0x1.45f306dc9c883p-2, -0x1.6b01ec5417056p-56};
+constexpr DoubleDouble inverseSqrtTwoPi = {0x1.9884533d43651p-2, -0x1.cbc0d30ebfd15p-56};
+constexpr DoubleDouble oneThird = {0x1.5555555555555p-2, 0x1.5555555555555p-56};
+
+// Below this s, ln(1 + s) comes from its series in s / (2 + s).
+constexpr double logSeriesBound = 0x1p-5;
+// Up to here t^2 stays a normal double with its low part.
+constexpr double largestSquaredArgument = 1e150;
+// Below this many degrees of freedom, half of them below Stirling's range, the
+// double factorials of the Student normaliser are whole numbers below 2^53.
+constexpr double factorialDegrees = 2 * stirlingRange;
+
+// ln(1 + s) for s >= 0 in two parts. A power (1 + t^2/k)^((k+1)/2) at a large
+// k multiplies any absolute error of the logarithm by k, so near 0 it is the
+// series 2 (v + v^3/3 + ...), v = s / (2 + s), exact to some 2^-80 relative;
+// the terms past v^3 are below 2^-24 of it and need no second part. From 2^-5
+// on the extended logarithm's 2^-77 is already that small against the value.
+DoubleDouble logOnePlus(DoubleDouble s)
+{
+    if (s.hi < logSeriesBound) {
+        const DoubleDouble v = divide(s, plus({2.0, 0.0}, s));
+        const DoubleDouble square = times(v, v);
+        const DoubleDouble cube = times(times(square, v), oneThird);
+        const double w = square.hi;
+        const double rest =
+            cube.hi * w * (3.0 / 5 + w * (3.0 / 7 + w * (3.0 / 9 + w * (3.0 / 11 + w * (3.0 / 13 + w * (3.0 / 15))))));
+        const DoubleDouble sum = plus(v, cube);
+        return {2.0 * sum.hi, 2.0 * (sum.lo + rest)};
+    }
+    const DoubleDouble base = twoSum(1.0, s.hi);
+    const DoubleDouble log = extendedLog(base.hi);
+    return normalized({log.hi, log.lo + (base.lo + s.lo) / base.hi});
+}
+
+// 1 / sqrt(v) in two parts: with r the rounded root, 1 / sqrt(v) = r (1 - eta/2)
+// to first order in eta = r^2 v - 1, which fma gives exactly.
+DoubleDouble inverseRoot(double v)
+{
+    const double root = 1.0 / std::sqrt(v);
+    const DoubleDouble square = twoProduct(root, root);
+    const double eta = std::fma(square.hi, v, -1.0) + square.lo * v;
+    return {root, -0.5 * eta * root};
+}
+
+// factor e^exponent rounded once: the factor's low part joins the exponent.
+double exponentialTimes(DoubleDouble exponent, DoubleDouble factor)
+{
+    const DoubleDouble sum = normalized({exponent.hi, exponent.lo + factor.lo / factor.hi});
+    return inlineExpTimes(sum.hi, sum.lo, factor.hi);
+}
+
+// 1 / B(k/2, 1/2) = Gamma((k+1)/2) / (sqrt(pi) Gamma(k/2)) as factor e^exponent.
+// Below 26 degrees the gamma ratio is one of double factorials,
+// (k-1)!! / (k-2)!! times 1/pi (odd k) or 1/2 (even k) after sqrt(pi) cancels,
+// exact in its two products; above, sqrt(k / (2 pi)) e^(mu(k/2 + 1/2) - mu(k/2)
+// - (k/2) (1/k - ln(1 + 1/k))) by Stirling's formula, which tends to the
+// normal law's constant without rounding.
+struct Scaled {
+    DoubleDouble factor;
+    double exponent;
+};
+
+Scaled studentNormaliser(double k)
+{
+    const double half = 0.5 * k;
+    if (k < factorialDegrees) {
+        const bool odd = std::fmod(k, 2.0) == 1.0;
+        double numerator = 1.0, denominator = 1.0;
+        for (double j = odd ? 1.0 : 2.0; j + 2.0 <= k; j += 2.0) {
+            numerator *= j + 1.0;
+            denominator *= j;
+        }
+        const DoubleDouble ratio = divide({numerator, 0.0}, denominator);
+        return {odd ? times(ratio, inversePi) : DoubleDouble{0.5 * ratio.hi, 0.5 * ratio.lo}, 0.0};
+    }
+    const double logRatio = -half * logExcess(1.0 / k) + logGammaRemainder(half + 0.5) - logGammaRemainder(half);
+    return {times(inverseSqrtTwoPi, times(inverseRoot(k), k)), logRatio};
+}
+
+// (1/2) I(k/2, 1/2; x), x = 1 / (1 + s) <= 0.95, s = t^2 / k, by the power
+// series as in powerSeries: with 1/B from studentNormaliser it is
+// x^(k/2) / (k B) (1 + (k/2) S). x^(k/2) is e^(-(k/2) ln(1 + s)) with the
+// logarithm in two parts, so neither the rounding of x nor that of the
+// product, up to hundreds, enters the tail.
+double studentSeriesTail(double k, DoubleDouble s, IterationCount* count)
+{
+    const double a = 0.5 * k;
+    const double x = 1.0 / (1.0 + s.hi);
+    double term = 1.0;
+    double sum = 0.0;
+    for (int n = 1; n <= seriesRounds; ++n) {
+        countRound(count);
+        term *= (n - 0.5) * x / n;
+        const double next = term / (a + n);
+        sum += next;
+        if (!(next > 1e-17 * sum)) break;
+    }
+    const Scaled normaliser = studentNormaliser(k);
+    const DoubleDouble exponent = plus(times(logOnePlus(s), -a), {normaliser.exponent, 0.0});
+    const DoubleDouble factor = times(divide(normaliser.factor, k), twoSum(1.0, a * sum));
+    return exponentialTimes(exponent, factor);
+}
+
+// t^2 / k in two parts, for |t| below largestSquaredArgument.
+DoubleDouble squareOverDegrees(double k, double t) { return divide(twoProduct(t, t), k); }
+
+}  // namespace
+
 // From here on Student's t is the normal law with its first correction in
 // 1/k (R. A. Fisher, 1925, "Expansion of Student's integral in powers of
 // n^-1"): the next term, about t^8 / (32 k^2) relative, stays below 1e-17
@@ -548,7 +660,7 @@ double studentQuantileExpansion(double k, double z)
 // integral at such shapes costs twenty times as much.
 constexpr double normalLimitDegrees = 1e15;
 
-double studentDistribution(double k, double t, IterationCount* count)
+WITH_FUSED_MULTIPLY_ADD double studentDistribution(double k, double t, IterationCount* count)
 {
     k = std::floor(k);
     if (!(k >= 1) || std::isnan(t)) return std::numeric_limits<double>::quiet_NaN();
@@ -570,13 +682,20 @@ double studentDistribution(double k, double t, IterationCount* count)
     } else {
         // (1/2) I(k/2, 1/2; x) = (1/2) (1 - I(1/2, k/2; y)): the form whose argument is small.
         const StudentArguments arguments = studentArguments(k, t);
+        // Where the series in x converges and is the one betaTails would take.
+        const bool seriesInX =
+            arguments.x <= arguments.y || (arguments.x <= seriesThreshold && 0.5 * k * arguments.y > 1.0);
+        if (seriesInX && magnitude < largestSquaredArgument) {
+            tail = studentSeriesTail(k, squareOverDegrees(k, magnitude), count);
+            return t < 0 ? tail : 1.0 - tail;
+        }
         tail = arguments.x <= arguments.y ? 0.5 * incompleteBeta(0.5 * k, 0.5, arguments.x, count)
                                           : 0.5 * complementaryIncompleteBeta(0.5, 0.5 * k, arguments.y, count);
     }
     return t < 0 ? tail : 1.0 - tail;
 }
 
-double studentDensity(double k, double t)
+WITH_FUSED_MULTIPLY_ADD double studentDensity(double k, double t)
 {
     k = std::floor(k);
     if (!(k >= 1) || std::isnan(t)) return std::numeric_limits<double>::quiet_NaN();
@@ -589,13 +708,20 @@ double studentDensity(double k, double t)
     }
     if (k == 2) {
         // (2 + t^2)^(-3/2), as 1 / r / r^2 with r = hypot(sqrt 2, t) so that nothing overflows early.
-        const double r = std::hypot(std::numbers::sqrt2, magnitude);
+        const double r = std::hypot(std::sqrt(2.0), magnitude);
         return 1.0 / r / (r * r);
     }
-    // ln(1 + t^2 / k), also where t^2 overflows.
-    const double r = magnitude / std::sqrt(k);
-    const double logBase = r < 1e150 ? std::log1p(r * r) : 2.0 * std::log(r);
     const double half = 0.5 * k;
+    if (magnitude < largestSquaredArgument) {
+        // (1 + t^2/k)^(-(k+1)/2) / (sqrt(k) B(k/2, 1/2)) with the power's
+        // exponent, up to hundreds, in two parts and rounded once.
+        const Scaled normaliser = studentNormaliser(k);
+        const DoubleDouble exponent =
+            plus(times(logOnePlus(squareOverDegrees(k, magnitude)), -(half + 0.5)), {normaliser.exponent, 0.0});
+        return exponentialTimes(exponent, times(normaliser.factor, inverseRoot(k)));
+    }
+    // Out where t^2 overflows: ln(1 + t^2/k) = 2 ln(|t| / sqrt(k)).
+    const double logBase = 2.0 * std::log(magnitude / std::sqrt(k));
     if (half < stirlingRange) return std::exp(-(half + 0.5) * logBase - 0.5 * std::log(k) - logBeta(0.5, half));
     // 1 / (sqrt(k) B(1/2, k/2)) = R / sqrt(2 pi), R = Gamma(k/2 + 1/2) / (Gamma(k/2) sqrt(k/2)),
     // formed from Stirling's remainders so that it tends to 1 without rounding.
