@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "numeric/constants.h"
+#include "numeric/discrete_masses.h"
 #include "numeric/double_double.h"
 #include "numeric/extended_log.h"
 #include "numeric/gamma_functions.h"
@@ -381,8 +382,6 @@ double logBeta(double a, double b)
 
 double betaFunction(double a, double b) { return std::exp(logBeta(a, b)); }
 
-double betaDensity(double a, double b, double x, double y) { return std::exp(logPowerFactor(a, b, x, y)) / x / y; }
-
 double fDensity(double n1, double n2, double x)
 {
     // With u = x n1 / n2 and w = u / (1 + u), the density is that of beta(a, b),
@@ -547,6 +546,7 @@ namespace {
 // 1/pi, 1/sqrt(2 pi) and 1/3, each in two parts.
 constexpr DoubleDouble inversePi = {0x1.45f306dc9c883p-2, -0x1.6b01ec5417056p-56};
 constexpr DoubleDouble inverseSqrtTwoPi = {0x1.9884533d43651p-2, -0x1.cbc0d30ebfd15p-56};
+constexpr DoubleDouble twoPi = {0x1.921fb54442d18p+2, 0x1.1a62633145c07p-52};
 constexpr DoubleDouble oneThird = {0x1.5555555555555p-2, 0x1.5555555555555p-56};
 
 // Below this s, ln(1 + s) comes from its series in s / (2 + s).
@@ -556,15 +556,17 @@ constexpr double largestSquaredArgument = 1e150;
 // Below this many degrees of freedom, half of them below Stirling's range, the
 // double factorials of the Student normaliser are whole numbers below 2^53.
 constexpr double factorialDegrees = 2 * stirlingRange;
+// A deviance beyond this leaves the density below the subnormals.
+constexpr double largestDeviance = 800.0;
 
-// ln(1 + s) for s >= 0 in two parts. A power (1 + t^2/k)^((k+1)/2) at a large
+// ln(1 + s) for s > -1/2 in two parts. A power (1 + t^2/k)^((k+1)/2) at a large
 // k multiplies any absolute error of the logarithm by k, so near 0 it is the
 // series 2 (v + v^3/3 + ...), v = s / (2 + s), exact to some 2^-80 relative;
 // the terms past v^3 are below 2^-24 of it and need no second part. From 2^-5
 // on the extended logarithm's 2^-77 is already that small against the value.
 DoubleDouble logOnePlus(DoubleDouble s)
 {
-    if (s.hi < logSeriesBound) {
+    if (std::fabs(s.hi) < logSeriesBound) {
         const DoubleDouble v = divide(s, plus({2.0, 0.0}, s));
         const DoubleDouble square = times(v, v);
         const DoubleDouble cube = times(times(square, v), oneThird);
@@ -648,6 +650,60 @@ double studentSeriesTail(double k, DoubleDouble s, IterationCount* count)
     return exponentialTimes(exponent, factor);
 }
 
+// ln x and ln y for x + y = 1, each in two parts, from the smaller of the two,
+// which the caller knows best.
+struct LogPair {
+    DoubleDouble x;
+    DoubleDouble y;
+};
+
+LogPair logsOfShares(double x, double y)
+{
+    if (x <= y) return {extendedLog(x), logOnePlus({-x, 0.0})};
+    return {logOnePlus({-y, 0.0}), extendedLog(y)};
+}
+
+// The beta density where one shape, a, lies below Stirling's range and the
+// other at or above it: a x^(a-1) y^(b-1) e^(-ln(a B(a, b))), the last
+// exponent small for a small shape, the powers in two parts with a - 1
+// never rounded (at a = 0.01 that rounding alone, times ln x = -690, would be
+// 4e-14 of the density).
+double densityBesideLargeShape(double a, double b, DoubleDouble logX, DoubleDouble logY)
+{
+    const DoubleDouble powers = plus(plus(times(logX, a), negated(logX)), plus(times(logY, b), negated(logY)));
+    return exponentialTimes(plus(powers, {-logShapeTimesBeta(a, b), 0.0}), {a, 0.0});
+}
+
+// 1 / sqrt(v) for v = hi + lo in two parts, as inverseRoot.
+DoubleDouble inverseRoot(DoubleDouble v)
+{
+    const double root = 1.0 / std::sqrt(v.hi);
+    const DoubleDouble square = twoProduct(root, root);
+    const double eta = std::fma(square.hi, v.hi, -1.0) + (square.lo * v.hi + square.hi * v.lo);
+    return {root, -0.5 * eta * root};
+}
+
+// Both shapes from Stirling's range on, in the saddle-point form of the
+// binomial masses: sqrt(a b / (2 pi c)) / (x y) e^(-D(a, c x) - D(b, c y) +
+// mu(c) - mu(a) - mu(b)), c = a + b, D the deviance x ln(x / m) + m - x, in
+// two parts: no power like x^999 and no logarithm in the hundreds rounds.
+// 0 where the root's argument leaves the normal doubles, as the density has
+// long underflowed there.
+double densityOfLargeShapes(double a, double b, double x, double y)
+{
+    const DoubleDouble c = twoSum(a, b);
+    const DoubleDouble shareX = x <= y ? DoubleDouble{x, 0.0} : twoSum(1.0, -y);
+    const DoubleDouble shareY = x <= y ? twoSum(1.0, -x) : DoubleDouble{y, 0.0};
+    const DoubleDouble deviance =
+        plus(saddlePointDeviance(a, times(c, shareX)), saddlePointDeviance(b, times(c, shareY)));
+    if (!(deviance.hi <= largestDeviance)) return 0.0;
+    const DoubleDouble product = times(shareX, shareY);
+    const DoubleDouble rootArgument = divide(divide(times(times(twoPi, c), times(product, product)), a), b);
+    if (!std::isnormal(rootArgument.hi)) return 0.0;
+    const double stirling = logGammaRemainder(c.hi) - logGammaRemainder(a) - logGammaRemainder(b);
+    return exponentialTimes({-deviance.hi, stirling - deviance.lo}, inverseRoot(rootArgument));
+}
+
 // t^2 / k in two parts, for |t| below largestSquaredArgument.
 DoubleDouble squareOverDegrees(double k, double t) { return divide(twoProduct(t, t), k); }
 
@@ -659,6 +715,15 @@ DoubleDouble squareOverDegrees(double k, double t) { return divide(twoProduct(t,
 // wherever the tails are normal doubles (|t| < 38.6), and the incomplete beta
 // integral at such shapes costs twenty times as much.
 constexpr double normalLimitDegrees = 1e15;
+
+WITH_FUSED_MULTIPLY_ADD double betaDensity(double a, double b, double x, double y)
+{
+    if (a >= stirlingRange && b >= stirlingRange) return densityOfLargeShapes(a, b, x, y);
+    const LogPair logs = logsOfShares(x, y);
+    if (b >= stirlingRange) return densityBesideLargeShape(a, b, logs.x, logs.y);
+    if (a >= stirlingRange) return densityBesideLargeShape(b, a, logs.y, logs.x);
+    return std::exp(logPowerFactor(a, b, x, y)) / x / y;
+}
 
 WITH_FUSED_MULTIPLY_ADD double studentDistribution(double k, double t, IterationCount* count)
 {
