@@ -93,7 +93,7 @@ double BetaDistribution::validPdf(double x)
     if (x == 1) return b <= 1 ? fail(ResultStatus::SingularPoint) : ok(0.0);
 
     // From shape 13 on the powers below would each round by up to (shape) units.
-    if (a >= largeShape && b >= largeShape) return okUnlessInfinite(betaDensity(a, b, x, 1.0 - x));
+    if (a >= largeShape || b >= largeShape) return okUnlessInfinite(betaDensity(a, b, x, 1.0 - x));
     const double right = std::pow(1.0 - x, b - 1.0);
     const double left = std::pow(x, a - 1.0);
     const double norm = betaFunction(a, b);

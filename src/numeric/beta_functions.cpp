@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <utility>
 
 #include "numeric/constants.h"
+#include "numeric/discrete_masses.h"
+#include "numeric/double_double.h"
+#include "numeric/extended_log.h"
 #include "numeric/gamma_functions.h"
 #include "numeric/inline_exp.h"
 #include "numeric/normal_integral.h"
@@ -380,8 +382,6 @@ double logBeta(double a, double b)
 
 double betaFunction(double a, double b) { return std::exp(logBeta(a, b)); }
 
-double betaDensity(double a, double b, double x, double y) { return std::exp(logPowerFactor(a, b, x, y)) / x / y; }
-
 double fDensity(double n1, double n2, double x)
 {
     // With u = x n1 / n2 and w = u / (1 + u), the density is that of beta(a, b),
@@ -541,6 +541,174 @@ double studentQuantileExpansion(double k, double z)
 
 }  // namespace
 
+namespace {
+
+// 1/pi, 1/sqrt(2 pi) and 1/3, each in two parts.
+constexpr DoubleDouble inversePi = {0x1.45f306dc9c883p-2, -0x1.6b01ec5417056p-56};
+constexpr DoubleDouble inverseSqrtTwoPi = {0x1.9884533d43651p-2, -0x1.cbc0d30ebfd15p-56};
+constexpr DoubleDouble twoPi = {0x1.921fb54442d18p+2, 0x1.1a62633145c07p-52};
+constexpr DoubleDouble oneThird = {0x1.5555555555555p-2, 0x1.5555555555555p-56};
+
+// Below this s, ln(1 + s) comes from its series in s / (2 + s).
+constexpr double logSeriesBound = 0x1p-5;
+// Up to here t^2 stays a normal double with its low part.
+constexpr double largestSquaredArgument = 1e150;
+// Below this many degrees of freedom, half of them below Stirling's range, the
+// double factorials of the Student normaliser are whole numbers below 2^53.
+constexpr double factorialDegrees = 2 * stirlingRange;
+// A deviance beyond this leaves the density below the subnormals.
+constexpr double largestDeviance = 800.0;
+
+// ln(1 + s) for s > -1/2 in two parts. A power (1 + t^2/k)^((k+1)/2) at a large
+// k multiplies any absolute error of the logarithm by k, so near 0 it is the
+// series 2 (v + v^3/3 + ...), v = s / (2 + s), exact to some 2^-80 relative;
+// the terms past v^3 are below 2^-24 of it and need no second part. From 2^-5
+// on the extended logarithm's 2^-77 is already that small against the value.
+DoubleDouble logOnePlus(DoubleDouble s)
+{
+    if (std::fabs(s.hi) < logSeriesBound) {
+        const DoubleDouble v = divide(s, plus({2.0, 0.0}, s));
+        const DoubleDouble square = times(v, v);
+        const DoubleDouble cube = times(times(square, v), oneThird);
+        const double w = square.hi;
+        const double rest =
+            cube.hi * w * (3.0 / 5 + w * (3.0 / 7 + w * (3.0 / 9 + w * (3.0 / 11 + w * (3.0 / 13 + w * (3.0 / 15))))));
+        const DoubleDouble sum = plus(v, cube);
+        return {2.0 * sum.hi, 2.0 * (sum.lo + rest)};
+    }
+    const DoubleDouble base = twoSum(1.0, s.hi);
+    const DoubleDouble log = extendedLog(base.hi);
+    return normalized({log.hi, log.lo + (base.lo + s.lo) / base.hi});
+}
+
+// 1 / sqrt(v) in two parts: with r the rounded root, 1 / sqrt(v) = r (1 - eta/2)
+// to first order in eta = r^2 v - 1, which fma gives exactly.
+DoubleDouble inverseRoot(double v)
+{
+    const double root = 1.0 / std::sqrt(v);
+    const DoubleDouble square = twoProduct(root, root);
+    const double eta = std::fma(square.hi, v, -1.0) + square.lo * v;
+    return {root, -0.5 * eta * root};
+}
+
+// factor e^exponent rounded once: the factor's low part joins the exponent.
+double exponentialTimes(DoubleDouble exponent, DoubleDouble factor)
+{
+    const DoubleDouble sum = normalized({exponent.hi, exponent.lo + factor.lo / factor.hi});
+    return inlineExpTimes(sum.hi, sum.lo, factor.hi);
+}
+
+// 1 / B(k/2, 1/2) = Gamma((k+1)/2) / (sqrt(pi) Gamma(k/2)) as factor e^exponent.
+// Below 26 degrees the gamma ratio is one of double factorials,
+// (k-1)!! / (k-2)!! times 1/pi (odd k) or 1/2 (even k) after sqrt(pi) cancels,
+// exact in its two products; above, sqrt(k / (2 pi)) e^(mu(k/2 + 1/2) - mu(k/2)
+// - (k/2) (1/k - ln(1 + 1/k))) by Stirling's formula, which tends to the
+// normal law's constant without rounding.
+struct Scaled {
+    DoubleDouble factor;
+    double exponent;
+};
+
+Scaled studentNormaliser(double k)
+{
+    const double half = 0.5 * k;
+    if (k < factorialDegrees) {
+        const bool odd = std::fmod(k, 2.0) == 1.0;
+        double numerator = 1.0, denominator = 1.0;
+        for (double j = odd ? 1.0 : 2.0; j + 2.0 <= k; j += 2.0) {
+            numerator *= j + 1.0;
+            denominator *= j;
+        }
+        const DoubleDouble ratio = divide({numerator, 0.0}, denominator);
+        return {odd ? times(ratio, inversePi) : DoubleDouble{0.5 * ratio.hi, 0.5 * ratio.lo}, 0.0};
+    }
+    const double logRatio = -half * logExcess(1.0 / k) + logGammaRemainder(half + 0.5) - logGammaRemainder(half);
+    return {times(inverseSqrtTwoPi, times(inverseRoot(k), k)), logRatio};
+}
+
+// (1/2) I(k/2, 1/2; x), x = 1 / (1 + s) <= 0.95, s = t^2 / k, by the power
+// series as in powerSeries: with 1/B from studentNormaliser it is
+// x^(k/2) / (k B) (1 + (k/2) S). x^(k/2) is e^(-(k/2) ln(1 + s)) with the
+// logarithm in two parts, so neither the rounding of x nor that of the
+// product, up to hundreds, enters the tail.
+double studentSeriesTail(double k, DoubleDouble s, IterationCount* count)
+{
+    const double a = 0.5 * k;
+    const double x = 1.0 / (1.0 + s.hi);
+    double term = 1.0;
+    double sum = 0.0;
+    for (int n = 1; n <= seriesRounds; ++n) {
+        countRound(count);
+        term *= (n - 0.5) * x / n;
+        const double next = term / (a + n);
+        sum += next;
+        if (!(next > 1e-17 * sum)) break;
+    }
+    const Scaled normaliser = studentNormaliser(k);
+    const DoubleDouble exponent = plus(times(logOnePlus(s), -a), {normaliser.exponent, 0.0});
+    const DoubleDouble factor = times(divide(normaliser.factor, k), twoSum(1.0, a * sum));
+    return exponentialTimes(exponent, factor);
+}
+
+// ln x and ln y for x + y = 1, each in two parts, from the smaller of the two,
+// which the caller knows best.
+struct LogPair {
+    DoubleDouble x;
+    DoubleDouble y;
+};
+
+LogPair logsOfShares(double x, double y)
+{
+    if (x <= y) return {extendedLog(x), logOnePlus({-x, 0.0})};
+    return {logOnePlus({-y, 0.0}), extendedLog(y)};
+}
+
+// The beta density where one shape, a, lies below Stirling's range and the
+// other at or above it: a x^(a-1) y^(b-1) e^(-ln(a B(a, b))), the last
+// exponent small for a small shape, the powers in two parts with a - 1
+// never rounded (at a = 0.01 that rounding alone, times ln x = -690, would be
+// 4e-14 of the density).
+double densityBesideLargeShape(double a, double b, DoubleDouble logX, DoubleDouble logY)
+{
+    const DoubleDouble powers = plus(plus(times(logX, a), negated(logX)), plus(times(logY, b), negated(logY)));
+    return exponentialTimes(plus(powers, {-logShapeTimesBeta(a, b), 0.0}), {a, 0.0});
+}
+
+// 1 / sqrt(v) for v = hi + lo in two parts, as inverseRoot.
+DoubleDouble inverseRoot(DoubleDouble v)
+{
+    const double root = 1.0 / std::sqrt(v.hi);
+    const DoubleDouble square = twoProduct(root, root);
+    const double eta = std::fma(square.hi, v.hi, -1.0) + (square.lo * v.hi + square.hi * v.lo);
+    return {root, -0.5 * eta * root};
+}
+
+// Both shapes from Stirling's range on, in the saddle-point form of the
+// binomial masses: sqrt(a b / (2 pi c)) / (x y) e^(-D(a, c x) - D(b, c y) +
+// mu(c) - mu(a) - mu(b)), c = a + b, D the deviance x ln(x / m) + m - x, in
+// two parts: no power like x^999 and no logarithm in the hundreds rounds.
+// 0 where the root's argument leaves the normal doubles, as the density has
+// long underflowed there.
+double densityOfLargeShapes(double a, double b, double x, double y)
+{
+    const DoubleDouble c = twoSum(a, b);
+    const DoubleDouble shareX = x <= y ? DoubleDouble{x, 0.0} : twoSum(1.0, -y);
+    const DoubleDouble shareY = x <= y ? twoSum(1.0, -x) : DoubleDouble{y, 0.0};
+    const DoubleDouble deviance =
+        plus(saddlePointDeviance(a, times(c, shareX)), saddlePointDeviance(b, times(c, shareY)));
+    if (!(deviance.hi <= largestDeviance)) return 0.0;
+    const DoubleDouble product = times(shareX, shareY);
+    const DoubleDouble rootArgument = divide(divide(times(times(twoPi, c), times(product, product)), a), b);
+    if (!std::isnormal(rootArgument.hi)) return 0.0;
+    const double stirling = logGammaRemainder(c.hi) - logGammaRemainder(a) - logGammaRemainder(b);
+    return exponentialTimes({-deviance.hi, stirling - deviance.lo}, inverseRoot(rootArgument));
+}
+
+// t^2 / k in two parts, for |t| below largestSquaredArgument.
+DoubleDouble squareOverDegrees(double k, double t) { return divide(twoProduct(t, t), k); }
+
+}  // namespace
+
 // From here on Student's t is the normal law with its first correction in
 // 1/k (R. A. Fisher, 1925, "Expansion of Student's integral in powers of
 // n^-1"): the next term, about t^8 / (32 k^2) relative, stays below 1e-17
@@ -548,7 +716,16 @@ double studentQuantileExpansion(double k, double z)
 // integral at such shapes costs twenty times as much.
 constexpr double normalLimitDegrees = 1e15;
 
-double studentDistribution(double k, double t, IterationCount* count)
+WITH_FUSED_MULTIPLY_ADD double betaDensity(double a, double b, double x, double y)
+{
+    if (a >= stirlingRange && b >= stirlingRange) return densityOfLargeShapes(a, b, x, y);
+    const LogPair logs = logsOfShares(x, y);
+    if (b >= stirlingRange) return densityBesideLargeShape(a, b, logs.x, logs.y);
+    if (a >= stirlingRange) return densityBesideLargeShape(b, a, logs.y, logs.x);
+    return std::exp(logPowerFactor(a, b, x, y)) / x / y;
+}
+
+WITH_FUSED_MULTIPLY_ADD double studentDistribution(double k, double t, IterationCount* count)
 {
     k = std::floor(k);
     if (!(k >= 1) || std::isnan(t)) return std::numeric_limits<double>::quiet_NaN();
@@ -570,13 +747,20 @@ double studentDistribution(double k, double t, IterationCount* count)
     } else {
         // (1/2) I(k/2, 1/2; x) = (1/2) (1 - I(1/2, k/2; y)): the form whose argument is small.
         const StudentArguments arguments = studentArguments(k, t);
+        // Where the series in x converges and is the one betaTails would take.
+        const bool seriesInX =
+            arguments.x <= arguments.y || (arguments.x <= seriesThreshold && 0.5 * k * arguments.y > 1.0);
+        if (seriesInX && magnitude < largestSquaredArgument) {
+            tail = studentSeriesTail(k, squareOverDegrees(k, magnitude), count);
+            return t < 0 ? tail : 1.0 - tail;
+        }
         tail = arguments.x <= arguments.y ? 0.5 * incompleteBeta(0.5 * k, 0.5, arguments.x, count)
                                           : 0.5 * complementaryIncompleteBeta(0.5, 0.5 * k, arguments.y, count);
     }
     return t < 0 ? tail : 1.0 - tail;
 }
 
-double studentDensity(double k, double t)
+WITH_FUSED_MULTIPLY_ADD double studentDensity(double k, double t)
 {
     k = std::floor(k);
     if (!(k >= 1) || std::isnan(t)) return std::numeric_limits<double>::quiet_NaN();
@@ -589,13 +773,20 @@ double studentDensity(double k, double t)
     }
     if (k == 2) {
         // (2 + t^2)^(-3/2), as 1 / r / r^2 with r = hypot(sqrt 2, t) so that nothing overflows early.
-        const double r = std::hypot(std::numbers::sqrt2, magnitude);
+        const double r = std::hypot(std::sqrt(2.0), magnitude);
         return 1.0 / r / (r * r);
     }
-    // ln(1 + t^2 / k), also where t^2 overflows.
-    const double r = magnitude / std::sqrt(k);
-    const double logBase = r < 1e150 ? std::log1p(r * r) : 2.0 * std::log(r);
     const double half = 0.5 * k;
+    if (magnitude < largestSquaredArgument) {
+        // (1 + t^2/k)^(-(k+1)/2) / (sqrt(k) B(k/2, 1/2)) with the power's
+        // exponent, up to hundreds, in two parts and rounded once.
+        const Scaled normaliser = studentNormaliser(k);
+        const DoubleDouble exponent =
+            plus(times(logOnePlus(squareOverDegrees(k, magnitude)), -(half + 0.5)), {normaliser.exponent, 0.0});
+        return exponentialTimes(exponent, times(normaliser.factor, inverseRoot(k)));
+    }
+    // Out where t^2 overflows: ln(1 + t^2/k) = 2 ln(|t| / sqrt(k)).
+    const double logBase = 2.0 * std::log(magnitude / std::sqrt(k));
     if (half < stirlingRange) return std::exp(-(half + 0.5) * logBase - 0.5 * std::log(k) - logBeta(0.5, half));
     // 1 / (sqrt(k) B(1/2, k/2)) = R / sqrt(2 pi), R = Gamma(k/2 + 1/2) / (Gamma(k/2) sqrt(k/2)),
     // formed from Stirling's remainders so that it tends to 1 without rounding.

@@ -18,7 +18,8 @@ double argument(const ReferenceRecord& r, int i) { return referenceNumber(r[i]);
 
 // Every kernel against 40-digit values at shapes from 1e-310 to 1e300 and tails
 // down to 1e-300: within max(1e-13, 100 cond 2.2e-16) relative, with a bounded
-// number of loop rounds, and exactly 0 where the value underflows.
+// number of loop rounds, and exactly 0 where the value underflows. The
+// Student density rounds its exponent once: within two units everywhere.
 TEST(ExtremeParameters, EveryKernelMeetsItsConditionedBound)
 {
     const std::map<std::string, Kernel> kernels = {
@@ -33,6 +34,7 @@ TEST(ExtremeParameters, EveryKernelMeetsItsConditionedBound)
         {"studentCdf", [](auto& r, auto* c) { return studentDistribution(argument(r, 0), argument(r, 1), c); }},
         {"studentQuantile", [](auto& r, auto* c) { return studentQuantile(argument(r, 0), argument(r, 1), c); }},
     };
+    const std::map<std::string, double> tightBound = {{"studentDensity", 4.5e-16}};
     int checked = 0;
     for (const auto& [tag, kernel] : kernels) {
         double worst = 0;
@@ -52,7 +54,9 @@ TEST(ExtremeParameters, EveryKernelMeetsItsConditionedBound)
             }
             const double error = std::fabs(got - want) / std::fabs(want);
             worst = std::fmax(worst, error);
-            EXPECT_LE(error, std::fmax(1e-13, 100 * cond * 2.2e-16)) << where << " gives " << got << " for " << want;
+            const auto tight = tightBound.find(tag);
+            const double bound = tight != tightBound.end() ? tight->second : std::fmax(1e-13, 100 * cond * 2.2e-16);
+            EXPECT_LE(error, bound) << where << " gives " << got << " for " << want;
         }
         std::cout << "[ measured ] " << tag << " largest relative error " << worst << ", most rounds " << mostRounds
                   << "\n";
