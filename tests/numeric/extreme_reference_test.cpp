@@ -17,8 +17,9 @@ using Kernel = std::function<double(const ReferenceRecord&, IterationCount*)>;
 double argument(const ReferenceRecord& r, int i) { return referenceNumber(r[i]); }
 
 // Every kernel against 40-digit values at shapes from 1e-310 to 1e300 and tails
-// down to 1e-300: within max(1e-13, 100 cond 2.2e-16) relative, with a bounded
-// number of loop rounds, and exactly 0 where the value underflows.
+// down to 1e-300: within max(1e-13, 100 cond 2.2e-16) relative (1e-15 for the
+// gamma integrals), with a bounded number of loop rounds, and exactly 0 where
+// the value underflows.
 TEST(ExtremeParameters, EveryKernelMeetsItsConditionedBound)
 {
     const std::map<std::string, Kernel> kernels = {
@@ -52,7 +53,11 @@ TEST(ExtremeParameters, EveryKernelMeetsItsConditionedBound)
             }
             const double error = std::fabs(got - want) / std::fabs(want);
             worst = std::fmax(worst, error);
-            EXPECT_LE(error, std::fmax(1e-13, 100 * cond * 2.2e-16)) << where << " gives " << got << " for " << want;
+            // The gamma integrals round their two-part exponent once: exact
+            // arguments leave them nothing to owe to the condition.
+            const bool gamma = tag == "P" || tag == "Q";
+            const double bound = gamma ? 1e-15 : std::fmax(1e-13, 100 * cond * 2.2e-16);
+            EXPECT_LE(error, bound) << where << " gives " << got << " for " << want;
         }
         std::cout << "[ measured ] " << tag << " largest relative error " << worst << ", most rounds " << mostRounds
                   << "\n";
