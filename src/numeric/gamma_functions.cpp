@@ -29,16 +29,16 @@ constexpr double recurrenceLimit = 13;     // logGamma recurs below it
 constexpr double shortSeriesLimit = 1000;  // logGamma's two-term series from here
 constexpr double noSeriesLimit = 1e8;      // logGamma drops the series above it
 constexpr double tinyArgument = 1e-300;    // below it 1/x may overflow; ln Gamma(x) = -ln x - eulerGamma x
-constexpr double convergenceTolerance = 1e-15;
+constexpr double seriesTolerance = 0x1p-57;
 constexpr double underflowLimit = -constants::largestExponent;
 // Below this shape and x the integrals come from the small-shape forms, which
 // keep Q's digits when P is all but 1.
 constexpr double smallShape = 1;
 constexpr double smallShapeReach = 1.5;
 // Q's small-shape form sums three parts of about a that cancel to a E1(x):
-// by 17 times at x = 1.4, so from x = 1 on the fraction, some 100 rounds
-// there, keeps Q's digits instead.
-constexpr double upperSmallShapeReach = 1;
+// by 6 times at x = 0.9 and 17 at x = 1.4, so from x = 0.75 on the fraction,
+// up to 150 rounds there, keeps Q's digits instead.
+constexpr double upperSmallShapeReach = 0.75;
 
 // The series and the continued fraction need about 8.3 sqrt(a) rounds where they
 // converge most slowly (x near a); near x = a they run only below
@@ -279,15 +279,23 @@ double powerTermTimes(double a, double x, DoubleDouble factor)
 // all terms positive (A&S 6.5.29); about 8 sqrt(a) rounds at x = a.
 WITH_FUSED_MULTIPLY_ADD double lowerSeries(double a, double x, IterationCount* count)
 {
-    double r = a;
+    // Each term c x / (a + n) rounds a + n, the product and the quotient; the
+    // errors, exact by fma, add up in drift, which corrects every term to
+    // first order: where the terms shrink slowly (x = a / 2 and up) their
+    // roundings would otherwise pile up to some units in the sum.
     double c = 1.0;
+    double drift = 0.0;
     DoubleDouble s = {1.0, 0.0};
-    for (int round = 0; round < expansionRounds; ++round) {
+    for (int round = 1; round <= expansionRounds; ++round) {
         countRound(count);
-        r += 1.0;
-        c = c * x / r;
-        s = quickTwoSum(s.hi, c + s.lo);
-        if (!(c / s.hi > convergenceTolerance)) break;
+        const DoubleDouble r = twoSum(a, round);
+        const DoubleDouble product = twoProduct(c, x);
+        if (product.hi == 0) break;
+        c = product.hi / r.hi;
+        drift += (std::fma(-c, r.hi, product.hi) + product.lo) / product.hi - r.lo / r.hi;
+        s = quickTwoSum(s.hi, c + (s.lo + c * drift));
+        // The terms left out add up to less than c x / (a + n + 1 - x).
+        if (!(c * x > seriesTolerance * s.hi * (r.hi + 1.0 - x))) break;
     }
     return powerTermTimes(a, x, s);
 }
