@@ -62,7 +62,7 @@ double incompleteGamma(double a, double x, IterationCount* count = nullptr);
 
 // Q(a, x) = 1 - P(a, x); 1 for x <= 0 or a <= 0. Legendre's continued fraction
 // (numeric/tail_fractions.h) above max(1, a), 1 - P below; below shape 1 and
-// x = 1 the small-shape form of W. Gautschi (1979), "A computational procedure
+// x = 0.75 the small-shape form of W. Gautschi (1979), "A computational procedure
 // for incomplete gamma functions" (as in N. M. Temme, 1994, "A set of
 // algorithms for the incomplete gamma functions"), which keeps Q's digits
 // where P rounds to 1. From a = 100 on the expansion as for P. Relative error
