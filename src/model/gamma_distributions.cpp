@@ -9,9 +9,6 @@
 
 namespace {
 
-// Above this shape Gamma(shape) overflows: the density is formed without it.
-constexpr double largestGammaShape = 171.6;
-
 // The hazard of a gamma law with the given shape at x = scale * t, from its
 // density and survival Q(shape, t). Where either has left the range of normal
 // doubles far to the right, it is 1 / (x F) with F the continued fraction of
@@ -67,20 +64,8 @@ double GammaDistribution::validPdf(double x)
     }
     if (std::isinf(t)) return ok(0.0);
 
-    if (shape < largestGammaShape) {
-        const double decay = std::exp(-t);
-        const double power = std::pow(t, shape - 1.0);
-        const double norm = gammaFunction(shape) * scale;
-        if (allOrdinary(decay, power, norm)) {
-            const double density = (decay * power) / norm;
-            if (std::isnormal(density)) return ok(density);
-        }
-    }
-    const double factor = gammaFactor(shape, t);
-    if (std::isnormal(factor)) {
-        const double density = factor / t / scale;
-        if (std::isnormal(density)) return ok(density);
-    }
+    const double density = gammaDensity(shape, t) / scale;
+    if (std::isnormal(density)) return ok(density);
     return okUnlessInfinite(std::exp(logGammaFactor(shape, t) - std::log(t) - std::log(scale)));
 }
 
@@ -156,20 +141,8 @@ double ChiSquareDistribution::validPdf(double x)
     if (std::isinf(x)) return ok(0.0);
 
     const double half = n * 0.5;
-    if (half < largestGammaShape) {
-        const double power = std::pow(x, half - 1.0);
-        const double decay = std::exp(-x * 0.5);
-        const double norm = gammaFunction(half) * std::pow(2.0, half);
-        if (allOrdinary(power, decay, norm)) {
-            const double density = (power * decay) / norm;
-            if (std::isnormal(density)) return ok(density);
-        }
-    }
-    const double factor = gammaFactor(half, x * 0.5);
-    if (std::isnormal(factor)) {
-        const double density = factor / x;
-        if (std::isnormal(density)) return ok(density);
-    }
+    const double density = 0.5 * gammaDensity(half, x * 0.5);
+    if (std::isnormal(density)) return ok(density);
     return okUnlessInfinite(std::exp(logGammaFactor(half, x * 0.5) - std::log(x)));
 }
 

@@ -120,7 +120,7 @@ double stirlingRemainder(double n)
     return (c[0] - (c[1] - (c[2] - (c[3] - (c[4] - c[5] * s) * s) * s) * s) * s) / n;
 }
 
-DoubleDouble saddlePointDeviance(double x, DoubleDouble m)
+WITH_FUSED_MULTIPLY_ADD DoubleDouble saddlePointDeviance(double x, DoubleDouble m)
 {
     if (x == 0.0) return m;
     if (std::fabs(x - m.hi) < 2.0 * devianceSeriesBound * (0.5 * x + 0.5 * m.hi)) return devianceSeries(x, m);

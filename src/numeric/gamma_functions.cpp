@@ -4,6 +4,10 @@
 #include <limits>
 
 #include "numeric/constants.h"
+#include "numeric/discrete_masses.h"
+#include "numeric/double_double.h"
+#include "numeric/extended_log.h"
+#include "numeric/inline_exp.h"
 #include "numeric/normal_integral.h"
 #include "numeric/polynomial.h"
 #include "numeric/root_finder.h"
@@ -25,12 +29,16 @@ constexpr double recurrenceLimit = 13;     // logGamma recurs below it
 constexpr double shortSeriesLimit = 1000;  // logGamma's two-term series from here
 constexpr double noSeriesLimit = 1e8;      // logGamma drops the series above it
 constexpr double tinyArgument = 1e-300;    // below it 1/x may overflow; ln Gamma(x) = -ln x - eulerGamma x
-constexpr double convergenceTolerance = 1e-15;
+constexpr double seriesTolerance = 0x1p-57;
 constexpr double underflowLimit = -constants::largestExponent;
 // Below this shape and x the integrals come from the small-shape forms, which
 // keep Q's digits when P is all but 1.
 constexpr double smallShape = 1;
 constexpr double smallShapeReach = 1.5;
+// Q's small-shape form sums three parts of about a that cancel to a E1(x):
+// by 6 times at x = 0.9 and 17 at x = 1.4, so from x = 0.75 on the fraction,
+// up to 150 rounds there, keeps Q's digits instead.
+constexpr double upperSmallShapeReach = 0.75;
 
 // The series and the continued fraction need about 8.3 sqrt(a) rounds where they
 // converge most slowly (x near a); near x = a they run only below
@@ -196,46 +204,116 @@ double incompleteGammaFactor(double a, double x)
 // 1/Gamma(1 + a) - 1 for |a| <= 1, without the cancellation of the difference.
 double reciprocalGammaExcess(double a) { return a * evaluatePolynomial(reciprocalGammaSeries, a); }
 
+// The power term x^a e^-x / Gamma(a + 1) of both expansions is the
+// exponential of a sum of terms in the hundreds (a ln x at x = 1e-300, x at
+// x = 600, the deviance of a large shape): one rounding of that sum in plain
+// doubles is already up to 1e-13 of the result. So the exponent is carried in
+// two doubles, and the factor that the series or the fraction contributes
+// joins the one rounding of the exponential.
+
+// Below this shape ln Gamma(a + 1) comes from the reciprocal series and a
+// product of at most 15 factors; from it on, Stirling's remainder series is
+// good to 1e-18.
+constexpr double stirlingShape = 16;
+// Beyond this the power term is below the subnormals, whatever its factor.
+constexpr double vanishingExponent = -800;
+constexpr DoubleDouble twoPi = {0x1.921fb54442d18p+2, 0x1.1a62633145c07p-52};
+
+// ln(x^a e^-x / Gamma(a + 1)) for a < stirlingShape. With a = f + m, m whole,
+//   1/Gamma(a + 1) = (1 + g(f)) / ((f + 1)(f + 2)...(f + m)),
+// g the reciprocal series, whose logarithm is below 0.13; the factors f + k
+// are exact and their product is kept in two parts.
+DoubleDouble directExponent(double a, double x)
+{
+    const double whole = std::floor(a);
+    const double f = a - whole;
+    const DoubleDouble log = extendedLog(x);
+    const DoubleDouble power = twoProduct(a, log.hi);
+    DoubleDouble sum = twoSum(power.hi, -x);
+    sum.lo += power.lo + a * log.lo + std::log1p(reciprocalGammaExcess(f));
+    if (whole > 0) {
+        DoubleDouble product = {f + 1.0, 0.0};
+        for (double k = 2; k <= whole; ++k) product = times(product, f + k);
+        const DoubleDouble logProduct = extendedLog(product.hi);
+        sum = plus(sum, {-logProduct.hi, -(logProduct.lo + product.lo / product.hi)});
+    }
+    return normalized(sum);
+}
+
+// factor x^a e^-x / Gamma(a + 1) for a factor hi + lo > 0, rounded once;
+// 0 where it underflows. From stirlingShape on it is C. Loader's (2000)
+// saddle-point form e^-(D + R(a)) / sqrt(2 pi a), D = a ln(a / x) + x - a
+// the deviance and R Stirling's remainder, as the Poisson masses: the root's
+// rounding, like the factor's, is a relative error that joins the exponent.
+double powerTermTimes(double a, double x, DoubleDouble factor)
+{
+    double scale = factor.hi;
+    double correction = factor.lo / factor.hi;
+    DoubleDouble exponent;
+    if (a < stirlingShape) {
+        exponent = directExponent(a, x);
+    } else {
+        const DoubleDouble deviance = saddlePointDeviance(a, {x, 0.0});
+        exponent = {-deviance.hi, -deviance.lo - stirlingRemainder(a)};
+        // With s the rounded 1/sqrt(A), 1/sqrt(A) = s (1 - eta/2), eta = s^2 A - 1.
+        const DoubleDouble argument = times(twoPi, a);
+        const double root = 1.0 / std::sqrt(argument.hi);
+        const DoubleDouble square = twoProduct(root, root);
+        const double eta = std::fma(square.hi, argument.hi, -1.0) + (square.lo * argument.hi + square.hi * argument.lo);
+        const DoubleDouble product = twoProduct(scale, root);
+        scale = product.hi;
+        correction += product.lo / product.hi - 0.5 * eta;
+    }
+    if (!(exponent.hi > vanishingExponent) || !(scale > 0)) return 0.0;
+    const DoubleDouble sum = normalized({exponent.hi, exponent.lo + correction});
+    // The inline exponential takes factors up to 2^40; a larger one (the
+    // density of a huge shape) passes its power of two outside.
+    if (scale <= 0x1p40) return inlineExpTimes(sum.hi, sum.lo, scale);
+    int twos = 0;
+    const double fraction = std::frexp(scale, &twos);
+    return std::ldexp(inlineExpTimes(sum.hi, sum.lo, fraction), twos);
+}
+
 // P(a, x) for x <= max(1, a) by its power series
 //   P = x^a e^-x / Gamma(a + 1) (1 + x / (a + 1) + x^2 / ((a + 1)(a + 2)) + ...),
 // all terms positive (A&S 6.5.29); about 8 sqrt(a) rounds at x = a.
-double lowerSeries(double a, double x, IterationCount* count)
+WITH_FUSED_MULTIPLY_ADD double lowerSeries(double a, double x, IterationCount* count)
 {
-    const double f = incompleteGammaFactor(a, x);
-    if (f == 0) return 0.0;
-    double r = a;
+    // Each term c x / (a + n) rounds a + n, the product and the quotient; the
+    // errors, exact by fma, add up in drift, which corrects every term to
+    // first order: where the terms shrink slowly (x = a / 2 and up) their
+    // roundings would otherwise pile up to some units in the sum.
     double c = 1.0;
-    double s = 1.0;
-    for (int round = 0; round < expansionRounds; ++round) {
+    double drift = 0.0;
+    DoubleDouble s = {1.0, 0.0};
+    for (int round = 1; round <= expansionRounds; ++round) {
         countRound(count);
-        r += 1.0;
-        c = c * x / r;
-        s += c;
-        if (!(c / s > convergenceTolerance)) break;
+        const DoubleDouble r = twoSum(a, round);
+        const DoubleDouble product = twoProduct(c, x);
+        if (product.hi == 0) break;
+        c = product.hi / r.hi;
+        drift += (std::fma(-c, r.hi, product.hi) + product.lo) / product.hi - r.lo / r.hi;
+        s = quickTwoSum(s.hi, c + (s.lo + c * drift));
+        // The terms left out add up to less than c x / (a + n + 1 - x).
+        if (!(c * x > seriesTolerance * s.hi * (r.hi + 1.0 - x))) break;
     }
-    return s * f / a;
+    return powerTermTimes(a, x, s);
 }
 
 // Q(a, x) for x > max(1, a) by Legendre's continued fraction times its factor.
-double upperFraction(double a, double x, IterationCount* count)
+WITH_FUSED_MULTIPLY_ADD double upperFraction(double a, double x, IterationCount* count)
 {
-    const double f = incompleteGammaFactor(a, x);
-    return f == 0 ? 0.0 : f * gammaTailFraction(a, x, count);
+    return powerTermTimes(a, x, times(gammaTailFractionParts(a, x, count), a));
 }
 
-// P and Q for a < 1 and x < 1.5, each formed directly: with
+// Q(a, x) for a < 1 and x < upperSmallShapeReach, formed directly: with
 //   S = sum_{n >= 1} (-x)^n / (n! (a + n)), g = 1/Gamma(1 + a) - 1, e = x^a - 1,
-//   P = x^a / Gamma(1 + a) (1 + a S), Q = -(g + e + g e) - (1 + g)(1 + e) a S,
-// the small-shape forms of W. Gautschi (1979), "A computational procedure for
-// incomplete gamma functions", as N. M. Temme (1994) recasts them in "A set of
-// algorithms for the incomplete gamma functions". Q keeps its digits where P
+//   Q = -(g + e + g e) - (1 + g)(1 + e) a S,
+// the small-shape form of W. Gautschi (1979), "A computational procedure for
+// incomplete gamma functions", as N. M. Temme (1994) recasts it in "A set of
+// algorithms for the incomplete gamma functions". It keeps Q's digits where P
 // rounds to 1 (Q is about a E1(x) for a tiny shape).
-struct TailPair {
-    double lower;
-    double upper;
-};
-
-TailPair smallShapePair(double a, double x, IterationCount* count)
+double smallShapeUpper(double a, double x, IterationCount* count)
 {
     double term = 1.0;
     double s = 0.0;
@@ -250,7 +328,7 @@ TailPair smallShapePair(double a, double x, IterationCount* count)
     const double e = std::expm1(a * std::log(x));
     // x^a / Gamma(1 + a), from the power itself: 1 + e would lose a small x^a.
     const double scale = (1.0 + g) * std::exp(a * std::log(x));
-    return {scale * (1.0 + a * s), -(g + e + g * e) - scale * a * s};
+    return -(g + e + g * e) - scale * a * s;
 }
 
 }  // namespace
@@ -455,21 +533,17 @@ double logGammaFactor(double a, double x)
     return a * (logRatio - t) + 0.5 * std::log(a) - logSqrtTwoPi - logGammaRemainder(a);
 }
 
-double gammaFactor(double a, double x)
+WITH_FUSED_MULTIPLY_ADD double gammaDensity(double a, double x)
 {
-    const double d = x - a;
-    const double t = d / a;
-    if (a >= uniformShape && t >= -0.5 && t <= 1.0) {
-        // a ln x - x - ln Gamma(a) = -a eta^2 / 2 + ln sqrt(a / (2 pi)) - (Stirling's remainder),
-        // the first in two parts: no large logarithm is ever rounded.
-        const SplitDouble half = halfEtaSquared(t, std::fma(-t, a, d) / a);
-        const double exponent = a * half.hi;
-        const double exponentLow = std::fma(a, half.hi, -exponent) + a * half.lo;
-        const double decay = std::exp(-exponent) * (1.0 - exponentLow);
-        return decay * (std::sqrt(a) * std::exp(-logGammaRemainder(a)) / sqrtTwoPi);
+    if (!(a > 0) || !(x > 0)) return 0.0;
+    // a / x joins the power term's one rounding; where it leaves the doubles,
+    // or the density does, the logarithm answers.
+    const DoubleDouble ratio = divide({a, 0.0}, x);
+    if (std::isnormal(ratio.hi)) {
+        const double density = powerTermTimes(a, x, ratio);
+        if (std::isnormal(density)) return density;
     }
-    const double e = logGammaFactor(a, x);
-    return e >= underflowLimit ? std::exp(e) : 0.0;
+    return std::exp(logGammaFactor(a, x) - std::log(x));
 }
 
 double incompleteGamma(double a, double x, IterationCount* count)
@@ -479,9 +553,10 @@ double incompleteGamma(double a, double x, IterationCount* count)
         const SmallerTail tail = uniformExpansionTail(a, x, count);
         if (tail.found) return tail.upper ? 1.0 - tail.value : tail.value;
     }
-    if (a < smallShape && x < smallShapeReach) return smallShapePair(a, x, count).lower;
-    if (x > 1 && x > a) return 1.0 - upperFraction(a, x, count);
-    return lowerSeries(a, x, count);
+    // Below shape 1 the series converges fast up to x = 1.5, and 1 - Q would
+    // lose a small P.
+    const bool series = a < smallShape ? x < smallShapeReach : x <= a;
+    return series ? lowerSeries(a, x, count) : 1.0 - upperFraction(a, x, count);
 }
 
 double complementaryIncompleteGamma(double a, double x, IterationCount* count)
@@ -491,9 +566,8 @@ double complementaryIncompleteGamma(double a, double x, IterationCount* count)
         const SmallerTail tail = uniformExpansionTail(a, x, count);
         if (tail.found) return tail.upper ? tail.value : 1.0 - tail.value;
     }
-    if (a < smallShape && x < smallShapeReach) return smallShapePair(a, x, count).upper;
-    if (x > 1 && x > a) return upperFraction(a, x, count);
-    return 1.0 - lowerSeries(a, x, count);
+    if (a < smallShape) return x < upperSmallShapeReach ? smallShapeUpper(a, x, count) : upperFraction(a, x, count);
+    return x > a ? upperFraction(a, x, count) : 1.0 - lowerSeries(a, x, count);
 }
 
 namespace {

@@ -38,32 +38,35 @@ double digamma(double x);
 // its digits for shapes of any size.
 double logGammaFactor(double a, double x);
 
-// x^a e^-x / Gamma(a) for a > 0, x >= 0, 0 where it underflows. From a = 100
-// on, for x from a / 2 to 2 a, it is formed from the exponent a eta^2 / 2 of
-// the uniform expansion carried in two parts: relative error about 5e-16
-// there, where e^logGammaFactor would lose 1e-16 times the size of that
-// logarithm (1e-14 at a = 1e4).
-double gammaFactor(double a, double x);
+// x^(a-1) e^-x / Gamma(a), the gamma density, for a > 0, x > 0 (0 otherwise).
+// The exponent a ln x - x - ln Gamma(a + 1), or from a = 16 on the deviance
+// a ln(a / x) + x - a with Stirling's remainder (C. Loader, 2000), is carried
+// in two doubles and the exponential rounded once: within about 0.6 units in
+// the last place wherever the density is a normal double, where
+// e^logGammaFactor would lose 1e-16 times the size of that logarithm.
+double gammaDensity(double a, double x);
 
-// P(a, x) = gamma(a, x) / Gamma(a) in [0, 1]; 0 for x <= 0 or a <= 0. Below
-// shape 1 and x = 1.5, the small-shape forms of W. Gautschi (1979), "A
-// computational procedure for incomplete gamma functions" (as in N. M. Temme,
-// 1994, "A set of algorithms for the incomplete gamma functions"), which give P
-// and Q each directly; elsewhere the power series for x <= max(1, a) and 1 - Q
-// above. From a = 100 on, for x from about a / 2 to 1.9 a (and from a = 4200 on
-// for every x whose tail is above the underflow), the smaller of P and Q comes
-// from Temme's uniform expansion in erfc(eta sqrt(a/2)) (N. M. Temme, 1979, "The
-// asymptotic expansion of the incomplete gamma functions"), seven terms with
-// the exponent a eta^2 / 2 carried in two parts; no loop but erfc's far out.
-// Relative error below 1.2e-13 for shapes from 1e-300 to 100 wherever P is a
-// normal double; within the expansion's reach, from a = 100 to 1e15, below 3e-16
-// where it is at least 1e-3 and below 7e-16 in the tails down to 1e-300.
+// P(a, x) = gamma(a, x) / Gamma(a) in [0, 1]; 0 for x <= 0 or a <= 0. The
+// power series for x <= a (below shape 1, x < 1.5), 1 - Q above. Both
+// expansions are summed with compensation and their power term
+// x^a e^-x / Gamma(a + 1) formed as gammaDensity's, its exponent in two
+// doubles, so that the factor they contribute and the exponential round
+// once. From a = 100 on, for x from about a / 2 to 1.9 a (and from a = 4200
+// on for every x whose tail is above the underflow), the smaller of P and Q
+// comes from Temme's uniform expansion in erfc(eta sqrt(a/2)) (N. M. Temme,
+// 1979, "The asymptotic expansion of the incomplete gamma functions"), seven
+// terms with the exponent a eta^2 / 2 carried in two parts; no loop but
+// erfc's far out. Relative error about 5e-16 at most for shapes from 1e-300
+// to 1e15 wherever P is a normal double.
 double incompleteGamma(double a, double x, IterationCount* count = nullptr);
 
 // Q(a, x) = 1 - P(a, x); 1 for x <= 0 or a <= 0. Legendre's continued fraction
-// (modified Lentz) above max(1, a), the small-shape form below shape 1 and
-// x = 1.5, 1 - P elsewhere; from a = 100 on the expansion as for P. Relative
-// error below 2e-14 on the reference set.
+// (numeric/tail_fractions.h) above max(1, a), 1 - P below; below shape 1 and
+// x = 0.75 the small-shape form of W. Gautschi (1979), "A computational procedure
+// for incomplete gamma functions" (as in N. M. Temme, 1994, "A set of
+// algorithms for the incomplete gamma functions"), which keeps Q's digits
+// where P rounds to 1. From a = 100 on the expansion as for P. Relative error
+// about 5e-16 at most on the reference set.
 double complementaryIncompleteGamma(double a, double x, IterationCount* count = nullptr);
 
 // The x >= 0 with Q(a, x) = y0, for a > 0 and 0 < y0 < 1; y0 >= 1 gives 0 and

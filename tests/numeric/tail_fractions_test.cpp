@@ -27,7 +27,7 @@ TEST(TailFractions, MatchHighPrecisionValuesWhereTheyAreUsed)
             if (!(error <= worstBeta)) worstBeta = error, whereBeta = r[1] + ", " + r[2] + ", " + r[3];
         }
     }
-    EXPECT_LT(worstGamma, 5e-15) << whereGamma;
+    EXPECT_LT(worstGamma, 3e-16) << whereGamma;
     EXPECT_LT(worstBeta, 2e-14) << whereBeta;
 }
 
