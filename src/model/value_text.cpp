@@ -27,6 +27,10 @@ std::string formatValue(double x)
     if (std::isnan(x)) return "-";
     if (std::isinf(x)) return x > 0 ? "+inf" : "-inf";
 
+    // From 1e9 on the integer part alone is longer than the visible text, and
+    // the fixed form, hundreds of digits long for a large double, would only
+    // be thrown away: it costs the C library some 10 us to write.
+    if (std::fabs(x) >= 1e9) return scientificText(x);
     char fixed[400];  // "%.6f" of the largest double needs 316 characters
     std::snprintf(fixed, sizeof fixed, "%.6f", x);
     std::string text(fixed);
