@@ -509,7 +509,7 @@ double NegativeBinomialDistribution::validQuantile(double q)
         q, mean, deviation, skew, DBL_MAX,
         [n, p](double count) { return negativeBinomialDistributionFunction(n, p, count); },
         [n, p](double count) { return negativeBinomialUpperTail(n, p, count); },
-        [n, p](double count) { return negativeBinomialMass(n, p, count); });
+        [n, p](double count) { return negativeBinomialMass(count, n, p); });
     if (std::isinf(k)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     return ok(k);
 }
