@@ -1,5 +1,6 @@
 #include "model/value_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -9,10 +10,16 @@ namespace {
 constexpr std::size_t visibleLength = 8;
 
 // The shortest-exponent scientific text of x that fits the visible length.
+// The search for its decimals starts at the most the sign, the leading digit,
+// the point and the exponent leave room for; one more, where rounding takes
+// the exponent down a digit (9.996e-100 reads 1.00e-99).
 std::string scientificText(double x)
 {
+    const double size = std::fabs(x);
+    const int exponentDigits = size >= 1e100 || size < 1e-99 ? 3 : 2;
+    const int room = static_cast<int>(visibleLength) - (x < 0 ? 1 : 0) - 2 - (2 + exponentDigits);
     char text[64];
-    for (int decimals = 6; decimals > 0; --decimals) {
+    for (int decimals = std::min(6, room + 1); decimals > 0; --decimals) {
         std::snprintf(text, sizeof text, "%.*e", decimals, x);
         if (std::char_traits<char>::length(text) <= visibleLength) return text;
     }
