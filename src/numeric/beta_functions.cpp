@@ -37,8 +37,6 @@ constexpr double largestTailExponent = 745;
 // The power series shrinks each term by at least 0.95 where it is used, so it
 // settles within about 800 terms; the bound only guards against non-finite input.
 constexpr int seriesRounds = 5000;
-// Up to this size the exponent of a factor rounds away no more than 1e-14.
-constexpr double modestExponent = 64;
 // Below this shape the complement of a power-series value is formed directly.
 constexpr double tinyShape = 1e-13;
 // Coefficients kept of the series in eta of the uniform expansion's terms; with
@@ -141,30 +139,211 @@ double logPowerFactor(double a, double b, double x, double y)
     return a * logX + b * logY - logBeta(a, b);
 }
 
-// ln(a B(a, b)) = ln Gamma(1 + a) + ln(Gamma(b) / Gamma(a + b)) for 0 < a < 13:
-// for a small shape the first term is small and keeps its digits, where
-// ln a + ln Gamma(a) would cancel them away. The ratio is the one logBeta
-// forms, its large Stirling terms cancelled by hand from b = 13 on. Absolute
-// error below 1.2e-14 wherever the result lies within +-64, where it is used
-// (measured against 40-digit values for a from 1e-12 to 13, b from 1e-3 to 1e6).
-double logShapeTimesBeta(double a, double b)
-{
-    const double c = a + b;
-    if (b < stirlingRange) return logGamma(1.0 + a) + logGamma(b) - logGamma(c);
-    return logGamma(1.0 + a) - (b - 0.5) * std::log1p(a / b) - a * std::log(c) + a + logGammaRemainder(b) -
-           logGammaRemainder(c);
-}
-
 // Gamma(a + b) / (Gamma(1 + a) Gamma(b)) - 1 for a tiny shape a <= 1e-13: a
 // (psi(b) - psi(1)) to within a relative a.
 double tinyShapeNormaliserExcess(double a, double b) { return std::expm1(a * (digamma(b) + constants::eulerGamma)); }
+
+// 1/pi, 1/sqrt(2 pi) and 1/3, each in two parts.
+constexpr DoubleDouble inversePi = {0x1.45f306dc9c883p-2, -0x1.6b01ec5417056p-56};
+constexpr DoubleDouble inverseSqrtTwoPi = {0x1.9884533d43651p-2, -0x1.cbc0d30ebfd15p-56};
+constexpr DoubleDouble twoPi = {0x1.921fb54442d18p+2, 0x1.1a62633145c07p-52};
+constexpr DoubleDouble oneThird = {0x1.5555555555555p-2, 0x1.5555555555555p-56};
+
+// Below this s, ln(1 + s) comes from its series in s / (2 + s).
+constexpr double logSeriesBound = 0x1p-5;
+// Up to here t^2 stays a normal double with its low part.
+constexpr double largestSquaredArgument = 1e150;
+// Below this many degrees of freedom, half of them below Stirling's range, the
+// double factorials of the Student normaliser are whole numbers below 2^53.
+constexpr double factorialDegrees = 2 * stirlingRange;
+// A deviance beyond this leaves the density below the subnormals.
+constexpr double largestDeviance = 800.0;
+
+// ln(1 + s) for s > -1/2 in two parts. A power (1 + t^2/k)^((k+1)/2) at a large
+// k multiplies any absolute error of the logarithm by k, so near 0 it is the
+// series 2 (v + v^3/3 + ...), v = s / (2 + s), exact to some 2^-80 relative;
+// the terms past v^3 are below 2^-24 of it and need no second part. From 2^-5
+// on the extended logarithm's 2^-77 is already that small against the value.
+DoubleDouble logOnePlus(DoubleDouble s)
+{
+    if (std::fabs(s.hi) < logSeriesBound) {
+        const DoubleDouble v = divide(s, plus({2.0, 0.0}, s));
+        const DoubleDouble square = times(v, v);
+        const DoubleDouble cube = times(times(square, v), oneThird);
+        const double w = square.hi;
+        const double rest =
+            cube.hi * w * (3.0 / 5 + w * (3.0 / 7 + w * (3.0 / 9 + w * (3.0 / 11 + w * (3.0 / 13 + w * (3.0 / 15))))));
+        const DoubleDouble sum = plus(v, cube);
+        return {2.0 * sum.hi, 2.0 * (sum.lo + rest)};
+    }
+    const DoubleDouble base = twoSum(1.0, s.hi);
+    const DoubleDouble log = extendedLog(base.hi);
+    return normalized({log.hi, log.lo + (base.lo + s.lo) / base.hi});
+}
+
+// 1 / sqrt(v) in two parts: with r the rounded root, 1 / sqrt(v) = r (1 - eta/2)
+// to first order in eta = r^2 v - 1, which fma gives exactly.
+DoubleDouble inverseRoot(double v)
+{
+    const double root = 1.0 / std::sqrt(v);
+    const DoubleDouble square = twoProduct(root, root);
+    const double eta = std::fma(square.hi, v, -1.0) + square.lo * v;
+    return {root, -0.5 * eta * root};
+}
+
+// factor e^exponent rounded once: the factor's low part joins the exponent.
+double exponentialTimes(DoubleDouble exponent, DoubleDouble factor)
+{
+    const DoubleDouble sum = normalized({exponent.hi, exponent.lo + factor.lo / factor.hi});
+    return inlineExpTimes(sum.hi, sum.lo, factor.hi);
+}
+
+// ln x and ln y for x + y = 1, each in two parts, from the smaller of the two,
+// which the caller knows best.
+struct LogPair {
+    DoubleDouble x;
+    DoubleDouble y;
+};
+
+LogPair logsOfShares(double x, double y)
+{
+    if (x <= y) return {extendedLog(x), logOnePlus({-x, 0.0})};
+    return {logOnePlus({-y, 0.0}), extendedLog(y)};
+}
+
+// ln(Gamma(s + L) / (Gamma(L) L^s)) for L >= 13 in two parts:
+// (s + L - 1/2) ln(1 + s/L) - s + mu(s + L) - mu(L), Stirling's large terms
+// cancelled by hand. For a small s it is near 0 while its terms are near s,
+// so s is kept apart from the remainders rather than rounded against them.
+DoubleDouble logGammaRatio(double s, double large)
+{
+    const DoubleDouble power = times(plus(twoSum(s, large), {-0.5, 0.0}), logOnePlus(divide({s, 0.0}, large)));
+    return plus(power, twoSum(-s, logGammaRemainder(s + large) - logGammaRemainder(large)));
+}
+
+// ln(u^s v^L / (s B(s, L))) for s below Stirling's range and L at or above
+// it, u + v = 1, as s (ln L + ln u) + L ln v + ln(Gamma(s + L) / (Gamma(L)
+// L^s)) - ln Gamma(1 + s): each large term in two parts, ln L against ln u
+// where L u is near 1 (at L = 5e16 both are near 38, and s ln(L + s) rounded
+// apart would lose 4e-15), and the small shape's own gamma function small.
+DoubleDouble logBesideLargeShape(double s, double large, DoubleDouble logU, DoubleDouble logV)
+{
+    const DoubleDouble powers = plus(times(plus(extendedLog(large), logU), s), times(logV, large));
+    return plus(powers, plus(logGammaRatio(s, large), {-logGamma(1.0 + s), 0.0}));
+}
+
+// -D(a, c x) - D(b, c y) + mu(c) - mu(a) - mu(b), c = a + b, D the deviance
+// x ln(x / m) + m - x, in two parts: the exponent of the saddle-point forms
+// of the density and of the integrals' factor once both shapes reach
+// Stirling's range. -inf where it leaves the density below the subnormals.
+DoubleDouble largeShapesExponent(double a, double b, DoubleDouble c, DoubleDouble shareX, DoubleDouble shareY)
+{
+    const DoubleDouble deviance =
+        plus(saddlePointDeviance(a, times(c, shareX)), saddlePointDeviance(b, times(c, shareY)));
+    if (!(deviance.hi <= largestDeviance)) return {-constants::infinity, 0.0};
+    const double stirling = logGammaRemainder(c.hi) - logGammaRemainder(a) - logGammaRemainder(b);
+    return {-deviance.hi, stirling - deviance.lo};
+}
+
+// x and y = 1 - x each exact in two parts, from the smaller one.
+struct Shares {
+    DoubleDouble x;
+    DoubleDouble y;
+};
+
+Shares sharesOf(double x, double y)
+{
+    if (x <= y) return {{x, 0.0}, twoSum(1.0, -x)};
+    return {twoSum(1.0, -y), {y, 0.0}};
+}
+
+// 1 / sqrt(v) for v = hi + lo in two parts, as inverseRoot.
+DoubleDouble inverseRoot(DoubleDouble v)
+{
+    const double root = 1.0 / std::sqrt(v.hi);
+    const DoubleDouble square = twoProduct(root, root);
+    const double eta = std::fma(square.hi, v.hi, -1.0) + (square.lo * v.hi + square.hi * v.lo);
+    return {root, -0.5 * eta * root};
+}
+
+// Both shapes from Stirling's range on, in the saddle-point form of the
+// binomial masses: sqrt(a b / (2 pi c)) / (x y) e^(-D(a, c x) - D(b, c y) +
+// mu(c) - mu(a) - mu(b)): no power like x^999 and no logarithm in the
+// hundreds rounds. 0 where the root's argument leaves the normal doubles, as
+// the density has long underflowed there.
+double densityOfLargeShapes(double a, double b, double x, double y)
+{
+    const DoubleDouble c = twoSum(a, b);
+    const Shares shares = sharesOf(x, y);
+    const DoubleDouble exponent = largeShapesExponent(a, b, c, shares.x, shares.y);
+    if (exponent.hi == -constants::infinity) return 0.0;
+    const DoubleDouble product = times(shares.x, shares.y);
+    const DoubleDouble rootArgument = divide(divide(times(times(twoPi, c), times(product, product)), a), b);
+    if (!std::isnormal(rootArgument.hi)) return 0.0;
+    return exponentialTimes(exponent, inverseRoot(rootArgument));
+}
+
+// x^a y^b / (a B(a, b)), the factor of the power series and the continued
+// fraction (the density times x y / a), as factor e^exponent with the
+// exponent in two parts, so that the factor rounds once however large the
+// logarithms of its powers. logs are ln x and ln y in two parts. Below
+// Stirling's range in both shapes it is x^a y^b b Gamma(a + b) / (Gamma(1 + a)
+// Gamma(1 + b)), ln b apart as the one large term a tiny b brings.
+// A factor of 0 where it underflows.
+struct PowerFactor {
+    DoubleDouble exponent;
+    DoubleDouble factor;
+};
+
+PowerFactor integralFactor(double a, double b, double x, double y, const LogPair& logs)
+{
+    constexpr DoubleDouble one = {1.0, 0.0};
+    if (a >= stirlingRange && b >= stirlingRange) {
+        const DoubleDouble c = twoSum(a, b);
+        const Shares shares = sharesOf(x, y);
+        const DoubleDouble exponent = largeShapesExponent(a, b, c, shares.x, shares.y);
+        // sqrt(b / (2 pi c a)), its argument formed so that it overflows only
+        // where the exponent has long underflowed.
+        const DoubleDouble rootArgument = times(times(twoPi, divide(c, b)), a);
+        if (exponent.hi == -constants::infinity || !std::isnormal(rootArgument.hi)) return {{0.0, 0.0}, {0.0, 0.0}};
+        return {exponent, inverseRoot(rootArgument)};
+    }
+    if (b >= stirlingRange) return {logBesideLargeShape(a, b, logs.x, logs.y), one};
+    if (a >= stirlingRange) {
+        // x^a y^b / (b B(a, b)) times b / a.
+        const DoubleDouble shapes = plus(extendedLog(b), negated(extendedLog(a)));
+        return {plus(logBesideLargeShape(b, a, logs.y, logs.x), shapes), one};
+    }
+    const DoubleDouble powers = plus(plus(times(logs.x, a), times(logs.y, b)), extendedLog(b));
+    const DoubleDouble gammas = plus(twoSum(logGamma(a + b), -logGamma(1.0 + a)), {-logGamma(1.0 + b), 0.0});
+    return {plus(powers, gammas), one};
+}
+
+// The beta density where one shape lies below Stirling's range and the other
+// at or above it: the integrals' factor for the small shape s, times s / (u v)
+// by the exponent, u and v the shares of s and the large shape.
+double densityBesideLargeShape(double s, double large, DoubleDouble logU, DoubleDouble logV)
+{
+    const DoubleDouble exponent = plus(logBesideLargeShape(s, large, logU, logV), negated(plus(logU, logV)));
+    return exponentialTimes(exponent, {s, 0.0});
+}
+
+// The integrals' factor times a multiplier m, rounded once; 0 where it underflows.
+double integralFactorTimes(const PowerFactor& f, DoubleDouble m)
+{
+    if (f.factor.hi == 0) return 0.0;
+    return exponentialTimes(f.exponent, times(f.factor, m));
+}
 
 // I(a, b; x) and its complement by the power series (A&S 26.5.4 rearranged)
 //   I = x^a / (a B(a, b)) (1 + a sum_{n >= 1} (1 - b)_n / n! x^n / (a + n)),
 // for b x <= 1 and x <= 0.95, where its terms shrink at once. For a tiny shape
 // the value is all but 1, and the complement comes directly from
 //   1 - I = -(x^a - 1) - x^a (G + (1 + G) a S),  G = 1 / (a B(a, b)) - 1.
-Tails powerSeries(double a, double b, double x, double y, IterationCount* count)
+// Elsewhere, where I is above 1/2, the complement is -expm1 of ln I, whose
+// absolute error is that of I's few logarithms: 1 - I would add I's rounding,
+// which a complement of 0.04 magnifies 24 times.
+WITH_FUSED_MULTIPLY_ADD Tails powerSeries(double a, double b, double x, double y, IterationCount* count)
 {
     double term = 1.0;
     double sum = 0.0;
@@ -182,32 +361,33 @@ Tails powerSeries(double a, double b, double x, double y, IterationCount* count)
         const double upper = -std::expm1(a * logX) - power * (g + (1.0 + g) * a * sum);
         return {1.0 - upper, upper};
     }
-    if (a < stirlingRange) {
-        // x^a by pow keeps its last digits where a ln(x) would round them away
-        // (by some 1e-13 at x = 1e-240), wherever the rest is of modest size.
-        const double power = std::pow(x, a);
-        const double logRest = std::log1p(a * sum) - logShapeTimesBeta(a, b);
-        if (std::isnormal(power) && std::fabs(logRest) <= modestExponent) {
-            const double lower = power * std::exp(logRest);
-            return {lower, 1.0 - lower};
-        }
-    }
-    // ln(x^a / B(a, b)): the factor without its y^b, which is near 1 here (b x <= 1).
-    const double logY = y < 0.5 ? std::log(y) : std::log1p(-x);
-    const double logValue = logPowerFactor(a, b, x, y) - b * logY - std::log(a) + std::log1p(a * sum);
-    const double lower = logValue < -constants::largestExponent - 36 ? 0.0 : std::exp(logValue);
-    return {lower, 1.0 - lower};
+    // The factor without its y^b, which is near 1 here (b x <= 1).
+    const LogPair logs = logsOfShares(x, y);
+    PowerFactor f = integralFactor(a, b, x, y, logs);
+    f.exponent = plus(f.exponent, negated(times(logs.y, b)));
+    const DoubleDouble multiplier = twoSum(1.0, a * sum);
+    const double lower = integralFactorTimes(f, multiplier);
+    if (!(lower > 0.5)) return {lower, 1.0 - lower};
+    const double logLower =
+        f.exponent.hi + (f.exponent.lo + (std::log(f.factor.hi) + f.factor.lo / f.factor.hi) + std::log1p(a * sum));
+    return {lower, -std::expm1(logLower)};
 }
 
 // I(a, b; x) by its continued fraction (A&S 26.5.8) for x below about the mean,
 // times x^a y^b / (a B(a, b)); a few sqrt(min(a, b)) rounds.
-Tails continuedFraction(double a, double b, double x, double y, IterationCount* count)
+WITH_FUSED_MULTIPLY_ADD Tails continuedFraction(double a, double b, double x, double y, IterationCount* count)
 {
-    const double logFactor = logPowerFactor(a, b, x, y) - std::log(a);
-    if (logFactor < -constants::largestExponent - 36) return {0.0, 1.0};
-    // Near x = 1 the fraction in z = x / y, whose terms keep the digits of y.
-    const double fraction = x < 0.5 ? betaFraction(a, b, x, count) : betaRatioFraction(a, b, x / y, count) / y;
-    const double lower = std::exp(logFactor) * fraction;
+    const LogPair logs = logsOfShares(x, y);
+    PowerFactor f = integralFactor(a, b, x, y, logs);
+    if (f.factor.hi == 0 || f.exponent.hi < -constants::largestExponent - 36) return {0.0, 1.0};
+    if (x < 0.5) {
+        const double lower = integralFactorTimes(f, {betaFraction(a, b, x, count), 0.0});
+        return {lower, 1.0 - lower};
+    }
+    // Near x = 1 the fraction in z = x / y, whose terms keep the digits of y;
+    // its 1 / y joins the exponent, as it may be as large as the factor is small.
+    f.exponent = plus(f.exponent, negated(logs.y));
+    const double lower = integralFactorTimes(f, {betaRatioFraction(a, b, x / y, count), 0.0});
     return {lower, 1.0 - lower};
 }
 
@@ -543,61 +723,6 @@ double studentQuantileExpansion(double k, double z)
 
 namespace {
 
-// 1/pi, 1/sqrt(2 pi) and 1/3, each in two parts.
-constexpr DoubleDouble inversePi = {0x1.45f306dc9c883p-2, -0x1.6b01ec5417056p-56};
-constexpr DoubleDouble inverseSqrtTwoPi = {0x1.9884533d43651p-2, -0x1.cbc0d30ebfd15p-56};
-constexpr DoubleDouble twoPi = {0x1.921fb54442d18p+2, 0x1.1a62633145c07p-52};
-constexpr DoubleDouble oneThird = {0x1.5555555555555p-2, 0x1.5555555555555p-56};
-
-// Below this s, ln(1 + s) comes from its series in s / (2 + s).
-constexpr double logSeriesBound = 0x1p-5;
-// Up to here t^2 stays a normal double with its low part.
-constexpr double largestSquaredArgument = 1e150;
-// Below this many degrees of freedom, half of them below Stirling's range, the
-// double factorials of the Student normaliser are whole numbers below 2^53.
-constexpr double factorialDegrees = 2 * stirlingRange;
-// A deviance beyond this leaves the density below the subnormals.
-constexpr double largestDeviance = 800.0;
-
-// ln(1 + s) for s > -1/2 in two parts. A power (1 + t^2/k)^((k+1)/2) at a large
-// k multiplies any absolute error of the logarithm by k, so near 0 it is the
-// series 2 (v + v^3/3 + ...), v = s / (2 + s), exact to some 2^-80 relative;
-// the terms past v^3 are below 2^-24 of it and need no second part. From 2^-5
-// on the extended logarithm's 2^-77 is already that small against the value.
-DoubleDouble logOnePlus(DoubleDouble s)
-{
-    if (std::fabs(s.hi) < logSeriesBound) {
-        const DoubleDouble v = divide(s, plus({2.0, 0.0}, s));
-        const DoubleDouble square = times(v, v);
-        const DoubleDouble cube = times(times(square, v), oneThird);
-        const double w = square.hi;
-        const double rest =
-            cube.hi * w * (3.0 / 5 + w * (3.0 / 7 + w * (3.0 / 9 + w * (3.0 / 11 + w * (3.0 / 13 + w * (3.0 / 15))))));
-        const DoubleDouble sum = plus(v, cube);
-        return {2.0 * sum.hi, 2.0 * (sum.lo + rest)};
-    }
-    const DoubleDouble base = twoSum(1.0, s.hi);
-    const DoubleDouble log = extendedLog(base.hi);
-    return normalized({log.hi, log.lo + (base.lo + s.lo) / base.hi});
-}
-
-// 1 / sqrt(v) in two parts: with r the rounded root, 1 / sqrt(v) = r (1 - eta/2)
-// to first order in eta = r^2 v - 1, which fma gives exactly.
-DoubleDouble inverseRoot(double v)
-{
-    const double root = 1.0 / std::sqrt(v);
-    const DoubleDouble square = twoProduct(root, root);
-    const double eta = std::fma(square.hi, v, -1.0) + square.lo * v;
-    return {root, -0.5 * eta * root};
-}
-
-// factor e^exponent rounded once: the factor's low part joins the exponent.
-double exponentialTimes(DoubleDouble exponent, DoubleDouble factor)
-{
-    const DoubleDouble sum = normalized({exponent.hi, exponent.lo + factor.lo / factor.hi});
-    return inlineExpTimes(sum.hi, sum.lo, factor.hi);
-}
-
 // 1 / B(k/2, 1/2) = Gamma((k+1)/2) / (sqrt(pi) Gamma(k/2)) as factor e^exponent.
 // Below 26 degrees the gamma ratio is one of double factorials,
 // (k-1)!! / (k-2)!! times 1/pi (odd k) or 1/2 (even k) after sqrt(pi) cancels,
@@ -648,60 +773,6 @@ double studentSeriesTail(double k, DoubleDouble s, IterationCount* count)
     const DoubleDouble exponent = plus(times(logOnePlus(s), -a), {normaliser.exponent, 0.0});
     const DoubleDouble factor = times(divide(normaliser.factor, k), twoSum(1.0, a * sum));
     return exponentialTimes(exponent, factor);
-}
-
-// ln x and ln y for x + y = 1, each in two parts, from the smaller of the two,
-// which the caller knows best.
-struct LogPair {
-    DoubleDouble x;
-    DoubleDouble y;
-};
-
-LogPair logsOfShares(double x, double y)
-{
-    if (x <= y) return {extendedLog(x), logOnePlus({-x, 0.0})};
-    return {logOnePlus({-y, 0.0}), extendedLog(y)};
-}
-
-// The beta density where one shape, a, lies below Stirling's range and the
-// other at or above it: a x^(a-1) y^(b-1) e^(-ln(a B(a, b))), the last
-// exponent small for a small shape, the powers in two parts with a - 1
-// never rounded (at a = 0.01 that rounding alone, times ln x = -690, would be
-// 4e-14 of the density).
-double densityBesideLargeShape(double a, double b, DoubleDouble logX, DoubleDouble logY)
-{
-    const DoubleDouble powers = plus(plus(times(logX, a), negated(logX)), plus(times(logY, b), negated(logY)));
-    return exponentialTimes(plus(powers, {-logShapeTimesBeta(a, b), 0.0}), {a, 0.0});
-}
-
-// 1 / sqrt(v) for v = hi + lo in two parts, as inverseRoot.
-DoubleDouble inverseRoot(DoubleDouble v)
-{
-    const double root = 1.0 / std::sqrt(v.hi);
-    const DoubleDouble square = twoProduct(root, root);
-    const double eta = std::fma(square.hi, v.hi, -1.0) + (square.lo * v.hi + square.hi * v.lo);
-    return {root, -0.5 * eta * root};
-}
-
-// Both shapes from Stirling's range on, in the saddle-point form of the
-// binomial masses: sqrt(a b / (2 pi c)) / (x y) e^(-D(a, c x) - D(b, c y) +
-// mu(c) - mu(a) - mu(b)), c = a + b, D the deviance x ln(x / m) + m - x, in
-// two parts: no power like x^999 and no logarithm in the hundreds rounds.
-// 0 where the root's argument leaves the normal doubles, as the density has
-// long underflowed there.
-double densityOfLargeShapes(double a, double b, double x, double y)
-{
-    const DoubleDouble c = twoSum(a, b);
-    const DoubleDouble shareX = x <= y ? DoubleDouble{x, 0.0} : twoSum(1.0, -y);
-    const DoubleDouble shareY = x <= y ? twoSum(1.0, -x) : DoubleDouble{y, 0.0};
-    const DoubleDouble deviance =
-        plus(saddlePointDeviance(a, times(c, shareX)), saddlePointDeviance(b, times(c, shareY)));
-    if (!(deviance.hi <= largestDeviance)) return 0.0;
-    const DoubleDouble product = times(shareX, shareY);
-    const DoubleDouble rootArgument = divide(divide(times(times(twoPi, c), times(product, product)), a), b);
-    if (!std::isnormal(rootArgument.hi)) return 0.0;
-    const double stirling = logGammaRemainder(c.hi) - logGammaRemainder(a) - logGammaRemainder(b);
-    return exponentialTimes({-deviance.hi, stirling - deviance.lo}, inverseRoot(rootArgument));
 }
 
 // t^2 / k in two parts, for |t| below largestSquaredArgument.
