@@ -650,7 +650,10 @@ double invertTail(double a, double b, double p, bool lower, IterationCount* coun
     }
     if (!(x0 > 0 && x0 < 1)) x0 = 0.5;
     // The residual is ln(tail / p): a power-law or exponential tail is nearly
-    // linear in it, so Halley's steps stay long where the tail is steep.
+    // linear in it, so Halley's steps stay long where the tail is steep. Near
+    // the root it is the logarithm of the quotient, which rounds only the small
+    // residual: ln(tail) - ln(p) would keep a rounding of ln(p), some 1e-13 at
+    // p = 1e-300, and a root at a small shape a magnifies it 1/a times.
     const double logTarget = std::log(p);
     const auto step = [&](double x) {
         const double y = 1.0 - x;
@@ -659,7 +662,8 @@ double invertTail(double a, double b, double p, bool lower, IterationCount* coun
         const double density = std::exp(logPowerFactor(a, b, x, y)) / (x * y);
         const double ratio = density / tail;  // the slope of ln(tail)
         const double curvature = (a - 1.0) / x - (b - 1.0) / y;
-        const double residual = std::log(tail) - logTarget;
+        const double quotient = tail / p;
+        const double residual = std::isnormal(quotient) ? std::log(quotient) : std::log(tail) - logTarget;
         return lower ? RootStep{residual, ratio, curvature - ratio} : RootStep{-residual, ratio, curvature + ratio};
     };
     return findRoot(step, x0, Bracket{0.0, 1.0}, inverseTolerance, inverseRounds, count);

@@ -649,16 +649,15 @@ double invertIncompleteGamma(double a, double p, bool lower, IterationCount* cou
     // The residual is ln(tail / p): a power-law or exponential tail is nearly
     // linear in it, so Halley's steps stay long where the tail is steep.
     const double logTarget = std::log(p);
-    bool polishing = false;
     const auto step = [&](double x) {
         const double tail = lower ? incompleteGamma(a, x, count) : complementaryIncompleteGamma(a, x, count);
         // The density x^(a-1) e^-x / Gamma(a) over the tail is the slope of ln(tail).
         const double ratio = incompleteGammaFactor(a, x) / x / tail;
         const double curvature = (a - 1.0) / x - 1.0;
-        // Where the last Halley step must land on the nearest double by itself,
         // ln(tail / p) rounds only the small residual; ln(tail) - ln(p) would
-        // leave a rounding of ln(p), some 1e-13 at p = 1e-300.
-        const double quotient = polishing ? tail / p : 0.0;
+        // leave a rounding of ln(p), some 1e-13 at p = 1e-300, which a root at
+        // a small shape a magnifies 1/a times.
+        const double quotient = tail / p;
         const double residual = std::isnormal(quotient) ? std::log(quotient) : std::log(tail) - logTarget;
         return lower ? RootStep{residual, ratio, curvature - ratio} : RootStep{-residual, ratio, curvature + ratio};
     };
@@ -666,10 +665,8 @@ double invertIncompleteGamma(double a, double p, bool lower, IterationCount* cou
     if (a >= uniformShape) {
         x0 = uniformExpansionStart(a, p, lower);
         if (x0 > 0) {
-            polishing = true;
             const double root = polishNearRoot(step, x0, a, count);
             if (root > 0) return root;
-            polishing = false;
         }
     }
     if (!(x0 > 0)) x0 = inverseStart(a, p, lower);
