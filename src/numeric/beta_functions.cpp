@@ -46,6 +46,9 @@ constexpr int expansionTerms = 24;
 constexpr int expansionOrders = 3;  // c_0, c_1, c_2: c_3 / r^3 < 1e-17 from r = 2e5 on
 constexpr int inverseRounds = 200;
 constexpr double inverseTolerance = 4 * constants::epsilon;
+// Below this shape a root at its end magnifies the tail's rounding more than
+// ten times, and is worth one more evaluation of the tail in two parts.
+constexpr double polishShape = 0.1;
 // Below this first neglected term an end's power law starts the inverse.
 constexpr double nearlyExact = 1e-3;
 // From this many degrees of freedom, and for normal quantiles z with
@@ -335,15 +338,8 @@ double integralFactorTimes(const PowerFactor& f, DoubleDouble m)
     return exponentialTimes(f.exponent, times(f.factor, m));
 }
 
-// I(a, b; x) and its complement by the power series (A&S 26.5.4 rearranged)
-//   I = x^a / (a B(a, b)) (1 + a sum_{n >= 1} (1 - b)_n / n! x^n / (a + n)),
-// for b x <= 1 and x <= 0.95, where its terms shrink at once. For a tiny shape
-// the value is all but 1, and the complement comes directly from
-//   1 - I = -(x^a - 1) - x^a (G + (1 + G) a S),  G = 1 / (a B(a, b)) - 1.
-// Elsewhere, where I is above 1/2, the complement is -expm1 of ln I, whose
-// absolute error is that of I's few logarithms: 1 - I would add I's rounding,
-// which a complement of 0.04 magnifies 24 times.
-WITH_FUSED_MULTIPLY_ADD Tails powerSeries(double a, double b, double x, double y, IterationCount* count)
+// The sum S of the power series below: sum_{n >= 1} (1 - b)_n / n! x^n / (a + n).
+double seriesSum(double a, double b, double x, IterationCount* count)
 {
     double term = 1.0;
     double sum = 0.0;
@@ -354,6 +350,28 @@ WITH_FUSED_MULTIPLY_ADD Tails powerSeries(double a, double b, double x, double y
         sum += next;
         if (!(std::fabs(next) > 1e-17 * std::fabs(sum) + 1e-300)) break;
     }
+    return sum;
+}
+
+// The power series' x^a / (a B(a, b)) without y^b, which is near 1 there (b x <= 1).
+PowerFactor seriesFactor(double a, double b, double x, double y, const LogPair& logs)
+{
+    PowerFactor f = integralFactor(a, b, x, y, logs);
+    f.exponent = plus(f.exponent, negated(times(logs.y, b)));
+    return f;
+}
+
+// I(a, b; x) and its complement by the power series (A&S 26.5.4 rearranged)
+//   I = x^a / (a B(a, b)) (1 + a sum_{n >= 1} (1 - b)_n / n! x^n / (a + n)),
+// for b x <= 1 and x <= 0.95, where its terms shrink at once. For a tiny shape
+// the value is all but 1, and the complement comes directly from
+//   1 - I = -(x^a - 1) - x^a (G + (1 + G) a S),  G = 1 / (a B(a, b)) - 1.
+// Elsewhere, where I is above 1/2, the complement is -expm1 of ln I, whose
+// absolute error is that of I's few logarithms: 1 - I would add I's rounding,
+// which a complement of 0.04 magnifies 24 times.
+WITH_FUSED_MULTIPLY_ADD Tails powerSeries(double a, double b, double x, double y, IterationCount* count)
+{
+    const double sum = seriesSum(a, b, x, count);
     if (a <= tinyShape) {
         const double g = tinyShapeNormaliserExcess(a, b);
         const double logX = std::log(x);
@@ -361,16 +379,24 @@ WITH_FUSED_MULTIPLY_ADD Tails powerSeries(double a, double b, double x, double y
         const double upper = -std::expm1(a * logX) - power * (g + (1.0 + g) * a * sum);
         return {1.0 - upper, upper};
     }
-    // The factor without its y^b, which is near 1 here (b x <= 1).
-    const LogPair logs = logsOfShares(x, y);
-    PowerFactor f = integralFactor(a, b, x, y, logs);
-    f.exponent = plus(f.exponent, negated(times(logs.y, b)));
+    const PowerFactor f = seriesFactor(a, b, x, y, logsOfShares(x, y));
     const DoubleDouble multiplier = twoSum(1.0, a * sum);
     const double lower = integralFactorTimes(f, multiplier);
     if (!(lower > 0.5)) return {lower, 1.0 - lower};
     const double logLower =
         f.exponent.hi + (f.exponent.lo + (std::log(f.factor.hi) + f.factor.lo / f.factor.hi) + std::log1p(a * sum));
     return {lower, -std::expm1(logLower)};
+}
+
+// ln I(a, b; x) in two parts where powerSeries gives I for a above tinyShape:
+// the logarithm of the series' one product, whose rounding it leaves out.
+DoubleDouble logSeriesTail(double a, double b, double x, double y, IterationCount* count)
+{
+    const double sum = seriesSum(a, b, x, count);
+    const PowerFactor f = seriesFactor(a, b, x, y, logsOfShares(x, y));
+    const DoubleDouble product = times(f.factor, twoSum(1.0, a * sum));
+    const DoubleDouble logProduct = extendedLog(product.hi);
+    return plus(f.exponent, {logProduct.hi, logProduct.lo + product.lo / product.hi});
 }
 
 // I(a, b; x) by its continued fraction (A&S 26.5.8) for x below about the mean,
@@ -624,6 +650,22 @@ Tails inverseStart(double a, double b, double p)
     return {a / (a + b), b / (a + b)};
 }
 
+// A root at the end of a small shape s, where the tail grows like u^s in the
+// distance u from that end, carries the tail's rounding 1/s times over. Where
+// the power series gives that tail, one more Newton step on ln(tail / p), the
+// series' logarithm and ln p each in two parts, leaves only the rounding of u.
+double polishedRoot(double a, double b, double p, bool lower, double x, IterationCount* count)
+{
+    const double y = 1.0 - x;
+    const double s = lower ? a : b, t = lower ? b : a, u = lower ? x : y, v = lower ? y : x;
+    if (!(s < polishShape) || !(s > tinyShape) || !(u > 0) || !(t * u <= 1 && u <= seriesThreshold)) return x;
+    const DoubleDouble residual = plus(logSeriesTail(s, t, u, v, count), negated(extendedLog(p)));
+    const double density = betaDensity(s, t, u, v);
+    if (!(density > 0)) return x;
+    const double root = u - (residual.hi + residual.lo) * p / density;
+    return lower ? root : 1.0 - root;
+}
+
 // The x with I(a, b; x) = p (lower) or 1 - I(a, b; x) = p (upper), p <= 1/2,
 // by the bracketed Halley iteration on that tail itself; the slope is the
 // density x^(a-1) y^(b-1) / B(a, b).
@@ -666,7 +708,8 @@ double invertTail(double a, double b, double p, bool lower, IterationCount* coun
         const double residual = std::isnormal(quotient) ? std::log(quotient) : std::log(tail) - logTarget;
         return lower ? RootStep{residual, ratio, curvature - ratio} : RootStep{-residual, ratio, curvature + ratio};
     };
-    return findRoot(step, x0, Bracket{0.0, 1.0}, inverseTolerance, inverseRounds, count);
+    return polishedRoot(a, b, p, lower, findRoot(step, x0, Bracket{0.0, 1.0}, inverseTolerance, inverseRounds, count),
+                        count);
 }
 
 }  // namespace

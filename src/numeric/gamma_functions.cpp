@@ -62,6 +62,9 @@ constexpr double digammaSeriesStart = 10;
 // geometric bisection across the whole double range and then to full precision.
 constexpr int inverseRounds = 200;
 constexpr double inverseTolerance = 4 * constants::epsilon;
+// Below this shape a root near 0 magnifies P's rounding more than ten times,
+// and is worth one more evaluation of P in two parts.
+constexpr double polishShape = 0.1;
 
 // Gamma(x + 2) on 0 <= x < 1 as P(x) / Q(x).
 constexpr double gammaNumerator[] = {0.00016011952247675185,
@@ -277,7 +280,7 @@ double powerTermTimes(double a, double x, DoubleDouble factor)
 // P(a, x) for x <= max(1, a) by its power series
 //   P = x^a e^-x / Gamma(a + 1) (1 + x / (a + 1) + x^2 / ((a + 1)(a + 2)) + ...),
 // all terms positive (A&S 6.5.29); about 8 sqrt(a) rounds at x = a.
-WITH_FUSED_MULTIPLY_ADD double lowerSeries(double a, double x, IterationCount* count)
+WITH_FUSED_MULTIPLY_ADD DoubleDouble lowerSeriesSum(double a, double x, IterationCount* count)
 {
     // Each term c x / (a + n) rounds a + n, the product and the quotient; the
     // errors, exact by fma, add up in drift, which corrects every term to
@@ -297,7 +300,12 @@ WITH_FUSED_MULTIPLY_ADD double lowerSeries(double a, double x, IterationCount* c
         // The terms left out add up to less than c x / (a + n + 1 - x).
         if (!(c * x > seriesTolerance * s.hi * (r.hi + 1.0 - x))) break;
     }
-    return powerTermTimes(a, x, s);
+    return s;
+}
+
+double lowerSeries(double a, double x, IterationCount* count)
+{
+    return powerTermTimes(a, x, lowerSeriesSum(a, x, count));
 }
 
 // Q(a, x) for x > max(1, a) by Legendre's continued fraction times its factor.
@@ -636,6 +644,21 @@ double polishNearRoot(Step step, double x, double a, IterationCount* count)
     return 0.0;
 }
 
+// A root of P(a, x) = p at a small shape a, where P grows like x^a, carries
+// P's rounding 1/a times over: one more Newton step on ln(P / p), the series'
+// logarithm and ln p each in two parts, leaves only the rounding of x.
+double polishedLowerRoot(double a, double p, double x, IterationCount* count)
+{
+    if (!(a < polishShape) || !(x > 0 && x < smallShapeReach)) return x;
+    const DoubleDouble sum = lowerSeriesSum(a, x, count);
+    const DoubleDouble logSum = extendedLog(sum.hi);
+    const DoubleDouble logTail = plus(directExponent(a, x), {logSum.hi, logSum.lo + sum.lo / sum.hi});
+    const DoubleDouble residual = plus(logTail, negated(extendedLog(p)));
+    const double density = incompleteGammaFactor(a, x) / x;
+    if (!(density > 0)) return x;
+    return x - (residual.hi + residual.lo) * p / density;
+}
+
 // The x >= 0 where the smaller tail P(a, x) (lower) or Q(a, x) (upper) equals
 // p <= 1/2, by the bracketed Halley iteration on that tail itself, so a small
 // tail keeps the digits that 1 - p would round away.
@@ -671,7 +694,8 @@ double invertIncompleteGamma(double a, double p, bool lower, IterationCount* cou
     }
     if (!(x0 > 0)) x0 = inverseStart(a, p, lower);
     if (x0 == 0) return 0.0;  // the root lies below the double range
-    return findRoot(step, x0, Bracket{0.0, largestDouble}, inverseTolerance, inverseRounds, count);
+    const double root = findRoot(step, x0, Bracket{0.0, largestDouble}, inverseTolerance, inverseRounds, count);
+    return lower ? polishedLowerRoot(a, p, root, count) : root;
 }
 
 }  // namespace
