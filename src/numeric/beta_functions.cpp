@@ -25,7 +25,7 @@ constexpr double stirlingRange = 13;  // from here on ln Gamma is Stirling's for
 constexpr double seriesThreshold = 0.95;
 // From this smaller shape on, the integral comes from the uniform expansion;
 // below it the continued fraction needs at most a few thousand rounds.
-constexpr double largeShapes = 1e5;
+constexpr double largeShapes = 1e4;
 // From this ratio of the larger shape to the square of the smaller (at least 1)
 // the integral is the gamma limit below.
 constexpr double gammaLimitRatio = 1e5;
