@@ -427,11 +427,12 @@ void scaledDeviationSeries(double g, double k, double (&s)[n + 1])
     }
 }
 
-void expansionCoefficients(double p, Expansion& e)
+// p and q are given apart: near either end 1 - p would keep only the
+// absolute digits of p, and gamma needs the smaller one to its last digit.
+void expansionCoefficients(double p, double q, Expansion& e)
 {
     // C_(K-1) needs C_0 to 2 (K - 1) powers beyond the kept ones.
     constexpr int reach = expansionTerms + 2 * (expansionOrders - 1);
-    const double q = 1.0 - p;
     const double gamma = (q - p) / std::sqrt(p * q);
     e.rho = std::fmax(1.0, std::fabs(gamma));
     double s[reach + 2];
@@ -480,24 +481,36 @@ Tails uniformExpansion(double a, double b, double x, double y)
 {
     const DoubleDouble r = twoSum(a, b);
     const Shares shares = sharesOf(x, y);
+    const DoubleDouble meanX = times(r, shares.x);  // a at the mean
     const DoubleDouble exponent =
-        normalized(plus(saddlePointDeviance(a, times(r, shares.x)), saddlePointDeviance(b, times(r, shares.y))));
+        normalized(plus(saddlePointDeviance(a, meanX), saddlePointDeviance(b, times(r, shares.y))));
     if (!(exponent.hi <= largestTailExponent)) return {0.0, 1.0};
-    const double eta = -std::sqrt(2.0 * exponent.hi / r.hi);
+    // The caller's test of the side rounds; within that rounding of the mean
+    // eta's sign still moves the value by eta sqrt(r / pi), so it comes from
+    // r x - a, exact here.
+    const bool above = (meanX.hi - a) + meanX.lo > 0;
+    const double eta = std::copysign(std::sqrt(2.0 * exponent.hi / r.hi), above ? 1.0 : -1.0);
     // The coefficients depend on the mean alone, and a graph or a table asks for
     // many x at one pair of shapes: keep the last set (per thread, no allocation).
-    const double p = a / r.hi;
-    thread_local double cachedMean = -1.0;
+    const double p = a / r.hi, q = b / r.hi;
+    thread_local double cachedMean[2] = {-1.0, -1.0};
     thread_local Expansion expansion;
-    if (p != cachedMean) {
-        expansionCoefficients(p, expansion);
-        cachedMean = p;
+    if (p != cachedMean[0] || q != cachedMean[1]) {
+        expansionCoefficients(p, q, expansion);
+        cachedMean[0] = p;
+        cachedMean[1] = q;
     }
     const double epsilon = logGammaRemainder(a) + logGammaRemainder(b) - logGammaRemainder(r.hi);
     const double remainder =
         std::exp(-epsilon) * expansionSum(expansion, eta, r.hi) / (constants::sqrtTwoPi * std::sqrt(r.hi));
-    const double scaled = 0.5 * scaledComplementaryErrorFunction(std::sqrt(exponent.hi)) - remainder;
-    const double lower = exponentialTimes(negated(exponent), {scaled, 0.0});
+    // Above the mean erfc(-eta sqrt(r/2)) = 2 - erfc(eta sqrt(r/2)), and the
+    // upper tail is the one of this form.
+    const double erfcPart = 0.5 * scaledComplementaryErrorFunction(std::sqrt(exponent.hi));
+    if (above) {
+        const double upper = exponentialTimes(negated(exponent), {erfcPart + remainder, 0.0});
+        return {1.0 - upper, upper};
+    }
+    const double lower = exponentialTimes(negated(exponent), {erfcPart - remainder, 0.0});
     return {lower, 1.0 - lower};
 }
 
