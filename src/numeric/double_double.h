@@ -7,7 +7,16 @@
 // functions built on the products below are therefore compiled twice, once
 // with the instruction, and the loader picks the copy the processor can run;
 // both give the same bits. flatten draws their helpers into each copy.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// The thread sanitizer's runtime is not up yet when the loader runs the
+// choosing function, which it instruments, so there one plain copy serves.
+#if defined(__SANITIZE_THREAD__)
+#define DOUBLE_DOUBLE_THREAD_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define DOUBLE_DOUBLE_THREAD_SANITIZER 1
+#endif
+#endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(DOUBLE_DOUBLE_THREAD_SANITIZER)
 #define WITH_FUSED_MULTIPLY_ADD __attribute__((flatten, target_clones("fma", "default")))
 #else
 #define WITH_FUSED_MULTIPLY_ADD
