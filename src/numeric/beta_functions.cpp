@@ -184,16 +184,6 @@ DoubleDouble logOnePlus(DoubleDouble s)
     return normalized({log.hi, log.lo + (base.lo + s.lo) / base.hi});
 }
 
-// 1 / sqrt(v) in two parts: with r the rounded root, 1 / sqrt(v) = r (1 - eta/2)
-// to first order in eta = r^2 v - 1, which fma gives exactly.
-DoubleDouble inverseRoot(double v)
-{
-    const double root = 1.0 / std::sqrt(v);
-    const DoubleDouble square = twoProduct(root, root);
-    const double eta = std::fma(square.hi, v, -1.0) + square.lo * v;
-    return {root, -0.5 * eta * root};
-}
-
 // factor e^exponent rounded once: the factor's low part joins the exponent.
 double exponentialTimes(DoubleDouble exponent, DoubleDouble factor)
 {
@@ -258,15 +248,6 @@ Shares sharesOf(double x, double y)
 {
     if (x <= y) return {{x, 0.0}, twoSum(1.0, -x)};
     return {twoSum(1.0, -y), {y, 0.0}};
-}
-
-// 1 / sqrt(v) for v = hi + lo in two parts, as inverseRoot.
-DoubleDouble inverseRoot(DoubleDouble v)
-{
-    const double root = 1.0 / std::sqrt(v.hi);
-    const DoubleDouble square = twoProduct(root, root);
-    const double eta = std::fma(square.hi, v.hi, -1.0) + (square.lo * v.hi + square.hi * v.lo);
-    return {root, -0.5 * eta * root};
 }
 
 // Both shapes from Stirling's range on, in the saddle-point form of the
@@ -825,7 +806,7 @@ Scaled studentNormaliser(double k)
         return {odd ? times(ratio, inversePi) : DoubleDouble{0.5 * ratio.hi, 0.5 * ratio.lo}, 0.0};
     }
     const double logRatio = -half * logExcess(1.0 / k) + logGammaRemainder(half + 0.5) - logGammaRemainder(half);
-    return {times(inverseSqrtTwoPi, times(inverseRoot(k), k)), logRatio};
+    return {times(inverseSqrtTwoPi, times(inverseRoot({k, 0.0}), k)), logRatio};
 }
 
 // (1/2) I(k/2, 1/2; x), x = 1 / (1 + s) <= 0.95, s = t^2 / k, by the power
@@ -931,7 +912,7 @@ WITH_FUSED_MULTIPLY_ADD double studentDensity(double k, double t)
         const Scaled normaliser = studentNormaliser(k);
         const DoubleDouble exponent =
             plus(times(logOnePlus(squareOverDegrees(k, magnitude)), -(half + 0.5)), {normaliser.exponent, 0.0});
-        return exponentialTimes(exponent, times(normaliser.factor, inverseRoot(k)));
+        return exponentialTimes(exponent, times(normaliser.factor, inverseRoot({k, 0.0})));
     }
     // Out where t^2 overflows: ln(1 + t^2/k) = 2 ln(|t| / sqrt(k)).
     const double logBase = 2.0 * std::log(magnitude / std::sqrt(k));

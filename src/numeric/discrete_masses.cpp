@@ -77,13 +77,9 @@ DoubleDouble devianceByLog(double x, DoubleDouble m)
 // exponential then takes the whole product in one fma.
 double scaledExponential(DoubleDouble exponent, DoubleDouble rootArgument, DoubleDouble factor)
 {
-    // With s the rounded root, 1/sqrt(A) = s (1 - eta/2) for eta = s^2 A - 1.
-    const double root = 1.0 / std::sqrt(rootArgument.hi);
-    const DoubleDouble square = twoProduct(root, root);
-    const double eta =
-        std::fma(square.hi, rootArgument.hi, -1.0) + (square.lo * rootArgument.hi + square.hi * rootArgument.lo);
-    const DoubleDouble scale = twoProduct(0.25 * root, factor.hi);
-    const double correction = (scale.lo + scale.hi * (factor.lo / factor.hi)) / scale.hi - 0.5 * eta;
+    const RoundedInverseRoot root = roundedInverseRoot(rootArgument);
+    const DoubleDouble scale = twoProduct(0.25 * root.root, factor.hi);
+    const double correction = (scale.lo + scale.hi * (factor.lo / factor.hi)) / scale.hi - 0.5 * root.eta;
     const DoubleDouble sum = normalized({exponent.hi, exponent.lo + correction});
     return inlineExpTimes(sum.hi, sum.lo, scale.hi);
 }

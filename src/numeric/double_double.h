@@ -86,6 +86,27 @@ inline DoubleDouble plus(DoubleDouble a, DoubleDouble b)
     return {sum.hi, sum.lo + (a.lo + b.lo)};
 }
 
+// 1 / sqrt(v) for v = hi + lo > 0 as the rounded root r and eta = r^2 v - 1,
+// which fma gives exactly to first order: 1 / sqrt(v) = r (1 - eta / 2).
+struct RoundedInverseRoot {
+    double root;
+    double eta;
+};
+
+inline RoundedInverseRoot roundedInverseRoot(DoubleDouble v)
+{
+    const double root = 1.0 / std::sqrt(v.hi);
+    const DoubleDouble square = twoProduct(root, root);
+    return {root, std::fma(square.hi, v.hi, -1.0) + (square.lo * v.hi + square.hi * v.lo)};
+}
+
+// 1 / sqrt(v) in two parts.
+inline DoubleDouble inverseRoot(DoubleDouble v)
+{
+    const RoundedInverseRoot r = roundedInverseRoot(v);
+    return {r.root, -0.5 * r.eta * r.root};
+}
+
 inline DoubleDouble negated(DoubleDouble a) { return {-a.hi, -a.lo}; }
 
 // The same number with hi the nearest double to it.

@@ -258,14 +258,10 @@ double powerTermTimes(double a, double x, DoubleDouble factor)
     } else {
         const DoubleDouble deviance = saddlePointDeviance(a, {x, 0.0});
         exponent = {-deviance.hi, -deviance.lo - stirlingRemainder(a)};
-        // With s the rounded 1/sqrt(A), 1/sqrt(A) = s (1 - eta/2), eta = s^2 A - 1.
-        const DoubleDouble argument = times(twoPi, a);
-        const double root = 1.0 / std::sqrt(argument.hi);
-        const DoubleDouble square = twoProduct(root, root);
-        const double eta = std::fma(square.hi, argument.hi, -1.0) + (square.lo * argument.hi + square.hi * argument.lo);
-        const DoubleDouble product = twoProduct(scale, root);
+        const RoundedInverseRoot root = roundedInverseRoot(times(twoPi, a));
+        const DoubleDouble product = twoProduct(scale, root.root);
         scale = product.hi;
-        correction += product.lo / product.hi - 0.5 * eta;
+        correction += product.lo / product.hi - 0.5 * root.eta;
     }
     if (!(exponent.hi > vanishingExponent) || !(scale > 0)) return 0.0;
     const DoubleDouble sum = normalized({exponent.hi, exponent.lo + correction});
