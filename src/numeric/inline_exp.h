@@ -205,10 +205,16 @@ inline double inlineExp(double x)
     const double r2 = r * r, r4 = r2 * r2;
     const double beyondLinear = r2 * (0.5 + r * (1.0 / 6)) + r4 * (1.0 / 24 + r * (1.0 / 120));
     // 2^(j/128) 2^m with m = floor(k / 128) in [-1010, 1010]: the head times
-    // 2^m is exact; the tail's product may be subnormal at the far left, but
-    // its rounding there is below 2^-64 of the result.
+    // 2^m is exact. Below m = -900 the tail's product comes near or into
+    // the subnormals, which the processor serves many times slower: there the
+    // sum is formed unscaled and scaled once at the end, exactly, as the
+    // result is still a normal double.
     const double scale = powerOfTwo(k >> 7);
     const int j = static_cast<int>(k & 127);
+    if (k < -900 * 128) {
+        const double head = expTableHead[j];
+        return (head + ((head * r + expTableTail[j]) + head * beyondLinear)) * scale;
+    }
     const double head = expTableHead[j] * scale, tail = expTableTail[j] * scale;
     // The linear term joins the tail while the rest is still being formed;
     // the last addition rounds as before.
