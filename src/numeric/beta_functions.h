@@ -65,8 +65,8 @@ double inverseComplementaryIncompleteBeta(double a, double b, double q, Iteratio
 // P(T <= t) for Student's t with floor(k) >= 1 degrees of freedom; 0.5 at t = 0.
 // Closed forms for one and two degrees of freedom, elsewhere
 // (1/2) I(k/2, 1/2; k / (k + t^2)) or its complement in t^2 / (k + t^2), whichever
-// argument is small, so it holds its digits at any k up to 1e300; from k = 1e15
-// on the normal law with its first correction in 1/k (Fisher, 1925).
+// argument is small, so it holds its digits at any k up to 1e300; from k = 1e11
+// on the normal law with its corrections in 1/k and 1/k^2 (Fisher, 1925).
 double studentDistribution(double k, double t, IterationCount* count = nullptr);
 
 // The density of Student's t with floor(k) >= 1 degrees of freedom,
