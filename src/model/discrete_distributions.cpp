@@ -132,15 +132,19 @@ double binomialUpperTail(double n, double p, double k)
     return incompleteBeta(k + 1.0, n - k, p);
 }
 
-// P(X <= k) of the binomial (n, p) for any n: the masses from k down summed
-// where they fall off quickly, else the complement of the upper tail, which
-// then holds no more than the digits the result needs.
+// P(X <= k) of the binomial (n, p) for any n: below the mode the masses from
+// k down summed where they fall off quickly, else 1 - I(k + 1, n - k; p)
+// formed as the small tail it is; from the mode on the complement of the
+// upper tail, which is then the smaller one.
 double binomialLowerTail(double n, double p, double k)
 {
     if (k < 0.0) return 0.0;
     if (k >= n) return 1.0;
-    double sum = 0.0;
-    if (k < binomialMode(n, p) && binomialTailSum(n, p, k, -1.0, sum)) return std::min(1.0, sum);
+    if (k < binomialMode(n, p)) {
+        double sum = 0.0;
+        if (binomialTailSum(n, p, k, -1.0, sum)) return std::min(1.0, sum);
+        return complementaryIncompleteBeta(k + 1.0, n - k, p);
+    }
     return std::clamp(1.0 - binomialUpperTail(n, p, k), 0.0, 1.0);
 }
 

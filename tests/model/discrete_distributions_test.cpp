@@ -390,6 +390,18 @@ TEST(DiscreteDistributions, DistributionFunctionsOnBothSidesOfTheWalkBudgetAreTh
     }
 }
 
+// A small lower tail too long to walk is its own integral, not 1 minus a
+// rounded upper tail: at half chances it mirrors the upper tail beyond the mean.
+TEST(DiscreteDistributions, FarLowerTailsOfHugeBinomialsKeepTheirDigits)
+{
+    auto d = makeDistribution("binomial", 1e12, 0.5);
+    for (const double distance : {3e6, 5e6}) {  // six and ten deviations
+        const double upper = d->survival(5e11 + distance - 1);
+        EXPECT_GT(upper, 0.0);
+        EXPECT_NEAR(d->cdf(5e11 - distance), upper, 1e-14 * upper) << distance;
+    }
+}
+
 // Just below 1 the walked sum can stop short of q; the searches still end,
 // on a count where the distribution function is 1 to double precision.
 TEST(DiscreteDistributions, QuantilesJustBelowOneEndOnTheLastRepresentableCount)
