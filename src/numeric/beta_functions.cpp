@@ -380,6 +380,20 @@ DoubleDouble logSeriesTail(double a, double b, double x, double y, IterationCoun
     return plus(f.exponent, {logProduct.hi, logProduct.lo + product.lo / product.hi});
 }
 
+// lambda = a - (a + b) x = (a + b) y - b, from whichever of x and y is the
+// smaller and exact to the last place of lambda itself, where the product,
+// up to the size of a, would leave it only that product's last place.
+WITH_FUSED_MULTIPLY_ADD double distanceFromMean(double a, double b, double x, double y)
+{
+    const DoubleDouble total = twoSum(a, b);
+    if (x <= y) {
+        const DoubleDouble product = plus(twoProduct(total.hi, x), {total.lo * x, 0.0});
+        return (a - product.hi) - product.lo;
+    }
+    const DoubleDouble product = plus(twoProduct(total.hi, y), {total.lo * y, 0.0});
+    return (product.hi - b) + product.lo;
+}
+
 // I(a, b; x) by its continued fraction (A&S 26.5.8) for x below about the mean,
 // times x^a y^b / (a B(a, b)); a few sqrt(min(a, b)) rounds.
 WITH_FUSED_MULTIPLY_ADD Tails continuedFraction(double a, double b, double x, double y, IterationCount* count)
@@ -387,6 +401,11 @@ WITH_FUSED_MULTIPLY_ADD Tails continuedFraction(double a, double b, double x, do
     const LogPair logs = logsOfShares(x, y);
     PowerFactor f = integralFactor(a, b, x, y, logs);
     if (f.factor.hi == 0 || f.exponent.hi < -constants::largestExponent - 36) return {0.0, 1.0};
+    if (a > 1 && b > 1) {
+        const double lower =
+            integralFactorTimes(f, betaFractionFromMean(a, b, x, y, distanceFromMean(a, b, x, y), count));
+        return {lower, 1.0 - lower};
+    }
     if (x < 0.5) {
         const double lower = integralFactorTimes(f, {betaFraction(a, b, x, count), 0.0});
         return {lower, 1.0 - lower};
