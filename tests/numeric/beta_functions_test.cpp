@@ -209,14 +209,17 @@ TEST(IncompleteBeta, FactorWithLargeLogarithmsKeepsItsDigits)
 
 // From the smaller shape 1e4 on the integrals come from the uniform expansion:
 // lopsided shapes, where q = 1 - p would round away the small mean, x at the
-// mean within the rounding of the side test, and tails near 1e-100.
+// mean within the rounding of the side test, and tails near 1e-100. Below,
+// near the mean, where the continued fraction's first terms cancel, they keep
+// their last digits.
 TEST(IncompleteBeta, LargeShapesKeepTheirDigits)
 {
     for (const char* tag : {"I", "Ic"}) {
         for (const auto& line : readTaggedReferences("beta_large_shape_reference.txt", tag)) {
             const double a = argument(line, 0), b = argument(line, 1), x = argument(line, 2);
             const double got = tag[1] == 'c' ? complementaryIncompleteBeta(a, b, x) : incompleteBeta(a, b, x);
-            EXPECT_LT(relativeError(got, argument(line, 3)), 2e-15) << tag << " " << a << " " << b << " " << x;
+            const double tolerance = std::fmin(a, b) < 1e4 ? 4.5e-16 : 2e-15;
+            EXPECT_LT(relativeError(got, argument(line, 3)), tolerance) << tag << " " << a << " " << b << " " << x;
         }
     }
 }
