@@ -10,6 +10,7 @@
 #include "numeric/arithmetic.h"
 #include "numeric/beta_functions.h"
 #include "numeric/discrete_masses.h"
+#include "numeric/extended_log.h"
 #include "numeric/gamma_functions.h"
 #include "numeric/inline_exp.h"
 #include "numeric/normal_integral.h"
@@ -576,11 +577,11 @@ double GeometricDistribution::validKurtosis()
 void GeometricDistribution::prepareParameters()
 {
     const double p = parameters_[0];
-    logStay_ = std::log1p(-p);
-    inverseLogStay_ = 1.0 / logStay_;
+    // 1 - p is exact from p = 1/2 on.
+    logStay_ = p < 0.5 ? logOnePlus({-p, 0.0}) : extendedLog(1.0 - p);
+    inverseLogStay_ = 1.0 / logStay_.hi;
     // No product where ln(1 - p) is so small that its reciprocal overflows.
-    productLimit_ = std::isinf(inverseLogStay_) ? 0.0 : 0x1p52 * logStay_;
-    logP_ = std::log(p);
+    productLimit_ = std::isinf(inverseLogStay_) ? 0.0 : 0x1p52 * logStay_.hi;
     stayIsExact_ = 1.0 - (1.0 - p) == p;
     int exponent = 0;
     stayExponent_ = stayIsExact_ && std::frexp(1.0 - p, &exponent) == 0.5 ? exponent - 1 : 0;
@@ -599,7 +600,7 @@ double GeometricDistribution::scaledStayPower(double factor, double n) const
 double GeometricDistribution::upperTail(double k) const
 {
     if (stayIsExact_) return scaledStayPower(1.0, k + 1.0);
-    return inlineExp((k + 1.0) * logStay_);
+    return powerOfComplement(logStay_, k + 1.0, 1.0);
 }
 
 // P(X <= k) = 1 - (1 - p)^(k + 1), without the cancellation where it is small
@@ -607,7 +608,7 @@ double GeometricDistribution::upperTail(double k) const
 double GeometricDistribution::lowerTail(double k) const
 {
     if (stayExponent_ != 0) return 1.0 - scaledStayPower(1.0, k + 1.0);
-    return -std::expm1((k + 1.0) * logStay_);
+    return complementOfPowerOfComplement(logStay_, k + 1.0);
 }
 
 double GeometricDistribution::validPdf(double x)
@@ -615,7 +616,7 @@ double GeometricDistribution::validPdf(double x)
     double k;
     if (!takeCount(x, k)) return fail(ResultStatus::Invalid);
     if (stayIsExact_) return ok(scaledStayPower(parameters_[0], k));
-    return ok(inlineExp(logStay_ * k + logP_));
+    return ok(powerOfComplement(logStay_, k, parameters_[0]));
 }
 
 double GeometricDistribution::validCdf(double x)
@@ -645,7 +646,7 @@ double GeometricDistribution::validQuantile(double q)
     // The product's extra rounding is settled by the test of whole numbers
     // below; from about 2^52 on, where that test stops, t is the quotient.
     const double logOfRest = logOfComplement(q);
-    const double t = logOfRest > productLimit_ ? logOfRest * inverseLogStay_ : logOfRest / logStay_;
+    const double t = logOfRest > productLimit_ ? logOfRest * inverseLogStay_ : logOfRest / logStay_.hi;
     if (!(t <= DBL_MAX)) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     double k = std::max(0.0, std::ceil(t - 1.0));
     // t lies in [k, k + 1], so its distance to the nearest whole number is
@@ -681,7 +682,7 @@ double GeometricDistribution::validPmfStep(double k, double previous)
     if (!takeCount(k, count)) return fail(ResultStatus::Invalid);
     const double p = parameters_[0];
     if (count == 0.0) return ok(p);
-    if (!(previous >= DBL_MIN)) return ok(std::exp(logStay_ * count + logP_));
+    if (!(previous >= DBL_MIN)) return ok(powerOfComplement(logStay_, count, parameters_[0]));
     return ok(geometricStep(p, previous));
 }
 

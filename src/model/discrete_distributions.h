@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/distribution.h"
+#include "numeric/double_double.h"
 
 // The four discrete distributions on k = 0, 1, 2, ...; every function rounds
 // its argument down to k first, and pdf is the mass at k. The Poisson mean and
@@ -121,10 +122,9 @@ private:
 
     double scaledStayPower(double factor, double n) const;
 
-    double logStay_ = 0.0;         // ln(1 - p)
-    double inverseLogStay_ = 0.0;  // 1 / ln(1 - p)
-    double productLimit_ = 0.0;    // the ln(1 - q) above which the quantile takes that reciprocal
-    double logP_ = 0.0;            // ln p
+    DoubleDouble logStay_ = {0.0, 0.0};  // ln(1 - p) in two parts
+    double inverseLogStay_ = 0.0;        // 1 / ln(1 - p)
+    double productLimit_ = 0.0;          // the ln(1 - q) above which the quantile takes that reciprocal
     bool stayIsExact_ = false;
     int stayExponent_ = 0;  // e where 1 - p = 2^e exactly, otherwise 0
 };

@@ -150,10 +150,7 @@ double tinyShapeNormaliserExcess(double a, double b) { return std::expm1(a * (di
 constexpr DoubleDouble inversePi = {0x1.45f306dc9c883p-2, -0x1.6b01ec5417056p-56};
 constexpr DoubleDouble inverseSqrtTwoPi = {0x1.9884533d43651p-2, -0x1.cbc0d30ebfd15p-56};
 constexpr DoubleDouble twoPi = {0x1.921fb54442d18p+2, 0x1.1a62633145c07p-52};
-constexpr DoubleDouble oneThird = {0x1.5555555555555p-2, 0x1.5555555555555p-56};
 
-// Below this s, ln(1 + s) comes from its series in s / (2 + s).
-constexpr double logSeriesBound = 0x1p-5;
 // Up to here t^2 stays a normal double with its low part.
 constexpr double largestSquaredArgument = 1e150;
 // Below this many degrees of freedom, half of them below Stirling's range, the
@@ -161,28 +158,6 @@ constexpr double largestSquaredArgument = 1e150;
 constexpr double factorialDegrees = 2 * stirlingRange;
 // A deviance beyond this leaves the density below the subnormals.
 constexpr double largestDeviance = 800.0;
-
-// ln(1 + s) for s > -1/2 in two parts. A power (1 + t^2/k)^((k+1)/2) at a large
-// k multiplies any absolute error of the logarithm by k, so near 0 it is the
-// series 2 (v + v^3/3 + ...), v = s / (2 + s), exact to some 2^-80 relative;
-// the terms past v^3 are below 2^-24 of it and need no second part. From 2^-5
-// on the extended logarithm's 2^-77 is already that small against the value.
-DoubleDouble logOnePlus(DoubleDouble s)
-{
-    if (std::fabs(s.hi) < logSeriesBound) {
-        const DoubleDouble v = divide(s, plus({2.0, 0.0}, s));
-        const DoubleDouble square = times(v, v);
-        const DoubleDouble cube = times(times(square, v), oneThird);
-        const double w = square.hi;
-        const double rest =
-            cube.hi * w * (3.0 / 5 + w * (3.0 / 7 + w * (3.0 / 9 + w * (3.0 / 11 + w * (3.0 / 13 + w * (3.0 / 15))))));
-        const DoubleDouble sum = plus(v, cube);
-        return {2.0 * sum.hi, 2.0 * (sum.lo + rest)};
-    }
-    const DoubleDouble base = twoSum(1.0, s.hi);
-    const DoubleDouble log = extendedLog(base.hi);
-    return normalized({log.hi, log.lo + (base.lo + s.lo) / base.hi});
-}
 
 // factor e^exponent rounded once: the factor's low part joins the exponent.
 double exponentialTimes(DoubleDouble exponent, DoubleDouble factor)

@@ -1,6 +1,7 @@
 #include "numeric/discrete_masses.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "numeric/extended_log.h"
 #include "numeric/inline_exp.h"
@@ -157,4 +158,34 @@ WITH_FUSED_MULTIPLY_ADD double poissonMass(double k, double lambda)
     if (!(deviance.hi <= vanishingDeviance)) return 0.0;
     const DoubleDouble exponent = {-deviance.hi, -deviance.lo - stirlingRemainder(k)};
     return scaledExponential(exponent, times(twoPiOverSixteen, k), {1.0, 0.0});
+}
+
+namespace {
+
+// Beyond this exponent the power is below the subnormals (and an infinite
+// count would make its two parts a NaN).
+constexpr double vanishingExponent = -800.0;
+
+}  // namespace
+
+WITH_FUSED_MULTIPLY_ADD double powerOfComplement(DoubleDouble logOfComplement, double n, double factor)
+{
+    const DoubleDouble exponent = times(logOfComplement, n);
+    if (!(exponent.hi > vanishingExponent)) return 0.0;
+    // Its low part, within a unit of the head's last place, joins the reduced
+    // argument as it is.
+    return inlineExpTimes(exponent.hi, exponent.lo, factor);
+}
+
+WITH_FUSED_MULTIPLY_ADD double complementOfPowerOfComplement(DoubleDouble logOfComplement, double n)
+{
+    if (!(logOfComplement.hi * n > vanishingExponent)) return 1.0;
+    const DoubleDouble exponent = normalized(times(logOfComplement, n));
+    // Where the power is above 1/2 its complement is small: -expm1 of the
+    // exponent's head, with the tail's share e^hi lo added to first order.
+    if (exponent.hi > -std::numbers::ln2) {
+        const double belowOne = std::expm1(exponent.hi);
+        return -(belowOne + exponent.lo * (1.0 + belowOne));
+    }
+    return 1.0 - inlineExpTimes(exponent.hi, exponent.lo, 1.0);
 }
