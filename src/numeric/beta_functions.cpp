@@ -521,11 +521,15 @@ Tails uniformExpansion(double a, double b, double x, double y)
 // function ratios": u = -(L + (s - 1)/2) ln(1 - v) gives P(s, u) and Q(s, u),
 // whose relative error is of order s^3 / L^2 + v^2 / 50 (measured; below 1e-14
 // where it is used).
+// u reaches the hundreds in the far tails, where a rounding of u is magnified
+// u times: u is formed in two parts and its low part enters to first order,
+// through the density d P / du.
 Tails gammaLimit(double s, double large, double v, double w, IterationCount* count)
 {
-    const double scale = large + 0.5 * (s - 1.0);
-    const double u = scale * (v < 0.5 ? -std::log1p(-v) : -std::log(w));
-    return {incompleteGamma(s, u, count), complementaryIncompleteGamma(s, u, count)};
+    const DoubleDouble scale = twoSum(large, 0.5 * (s - 1.0));
+    const DoubleDouble u = normalized(negated(times(scale, v < 0.5 ? logOnePlus({-v, 0.0}) : extendedLog(w))));
+    const double shift = u.lo * gammaDensity(s, u.hi);
+    return {incompleteGamma(s, u.hi, count) + shift, complementaryIncompleteGamma(s, u.hi, count) - shift};
 }
 
 // Both shapes 1/2: the arcsine law, I(1/2, 1/2; x) = (2/pi) asin(sqrt(x)), the
