@@ -29,7 +29,7 @@ double logGammaRemainder(double x);
 double logExcess(double t);
 
 // psi(x) = Gamma'(x) / Gamma(x) for x > 0 (-inf otherwise): the recurrence up to
-// 10, then the asymptotic series (A&S 6.3.18). Absolute error below 4e-16.
+// 10, then the asymptotic series (A&S 6.3.18). Error below 4e-16 max(1, |psi|).
 double digamma(double x);
 
 // ln(x^a e^-x / Gamma(a)) for a > 0, x >= 0: the factor of the incomplete gamma

@@ -71,6 +71,17 @@ TEST(GammaFunction, KeepsItsExactAndFixedValues)
     EXPECT_NEAR(logGamma(4.9e-324), 744.44007192138126, 1e-12);
 }
 
+// psi against 20-digit values on both sides of the switch to its asymptotic
+// series at 10, where a series cut after x^-10 had left 1e-14.
+TEST(Digamma, MatchesHighPrecisionValues)
+{
+    const double cases[][2] = {{0.5, -1.9635100260214234794}, {1e-3, -1000.5755719318102797},
+                               {3.3, 1.0348224890596216863},  {9.75, 2.225109535044576012},
+                               {10.5, 2.3030010342976863753}, {40, 3.6763273740348431259},
+                               {1e5, 11.512920464961895087}};
+    for (const auto& c : cases) EXPECT_NEAR(digamma(c[0]), c[1], 4e-16 * std::fmax(1.0, std::fabs(c[1]))) << c[0];
+}
+
 TEST(IncompleteGamma, MatchesHighPrecisionValuesOnBothSides)
 {
     const auto lines = readTaggedReferences(referenceFile, "incompleteGamma");
