@@ -370,7 +370,9 @@ WITH_FUSED_MULTIPLY_ADD double distanceFromMean(double a, double b, double x, do
 }
 
 // I(a, b; x) by its continued fraction (A&S 26.5.8) for x below about the mean,
-// times x^a y^b / (a B(a, b)); a few sqrt(min(a, b)) rounds.
+// times x^a y^b / (a B(a, b)); a few sqrt(min(a, b)) rounds. For both shapes
+// above 1 in the form that starts from the distance to the mean, whose first
+// terms do not cancel near it.
 WITH_FUSED_MULTIPLY_ADD Tails continuedFraction(double a, double b, double x, double y, IterationCount* count)
 {
     const LogPair logs = logsOfShares(x, y);
