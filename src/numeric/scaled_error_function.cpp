@@ -5,21 +5,29 @@
 
 #include "numeric/constants.h"
 #include "numeric/continued_fraction.h"
+#include "numeric/double_double.h"
+#include "numeric/inline_exp.h"
 
 namespace {
 
-constexpr double seriesLimit = 1;    // the fraction from here on
-constexpr int fractionRounds = 400;  // 189 suffice at y = 1
+// Up to here erfc(y) is a normal double (it underflows past 26.55).
+constexpr double fractionStart = 26;
+constexpr int fractionRounds = 400;  // six suffice at 27
 
 }  // namespace
 
-double scaledComplementaryErrorFunction(double y, IterationCount* count)
+WITH_FUSED_MULTIPLY_ADD double scaledComplementaryErrorFunction(double y, IterationCount* count)
 {
     if (!(y >= 0)) return std::numeric_limits<double>::quiet_NaN();
     if (y == std::numeric_limits<double>::infinity()) return 0.0;
 
-    // Below 1, e^(y^2) loses no more than a rounding of y^2 < 1.
-    if (y < seriesLimit) return std::exp(y * y) * std::erfc(y);
+    // The library's erfc times e^(y^2), with y^2 in two parts and the product
+    // rounded once: within 3.5e-16 from 0 to 26. Laplace's fraction below
+    // gathered up to 3e-15 between 1 and 2 over its 190 rounds there.
+    if (y < fractionStart) {
+        const DoubleDouble square = twoProduct(y, y);
+        return inlineExpTimes(square.hi, square.lo, std::erfc(y));
+    }
 
     // erfc(y) = e^-y^2 / sqrt(pi) / (y + (1/2) / (y + 1 / (y + (3/2) / (y + ...)))).
     const auto terms = [y](int n) { return FractionTerm{0.5 * n, y}; };

@@ -158,8 +158,8 @@ TEST(ScaledComplementaryErrorFunction, MatchesHighPrecisionValues)
         IterationCount count;
         const double error =
             relativeError(scaledComplementaryErrorFunction(argument(line, 0), &count), argument(line, 1));
-        EXPECT_LT(error, 2e-15) << line[0];
-        EXPECT_LE(count.rounds, 200) << line[0];
+        EXPECT_LT(error, 4e-16) << line[0];
+        EXPECT_LE(count.rounds, 10) << line[0];
         largest = std::fmax(largest, error);
     }
     std::cout << "[ measured ] scaledErfc largest relative error " << largest << "\n";
