@@ -6,6 +6,7 @@
 
 #include "model/location_scale.h"
 #include "numeric/inline_exp.h"
+#include "numeric/inline_log.h"
 
 namespace {
 
@@ -153,7 +154,7 @@ double ExponentialDistribution::validQuantile(double q)
 {
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
     // -log(1 - q) / lambda, which at q = 0 is -0 (shown so) as it always was.
-    return okUnlessInfinite(-rate_.divide(std::log1p(0.0 - q)));
+    return okUnlessInfinite(-rate_.divide(inlineLog1p(0.0 - q)));
 }
 
 double ExponentialDistribution::graphLow() { return ok(0.0); }
