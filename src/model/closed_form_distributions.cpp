@@ -127,21 +127,19 @@ double ExponentialDistribution::validKurtosis() { return ok(9.0); }
 double ExponentialDistribution::validPdf(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid);
-    const double lambda = parameters_[0];
-    return okUnlessInfinite(inlineExp((-lambda) * x) * lambda);
+    return okUnlessInfinite(inlineExp(-rate_.multiply(x)) * parameters_[0]);
 }
 
 double ExponentialDistribution::validCdf(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid);
-    const double lambda = parameters_[0];
-    return ok(-std::expm1((-lambda) * x));
+    return ok(-std::expm1(-rate_.multiply(x)));
 }
 
 double ExponentialDistribution::validSurvival(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid, 1.0);
-    return ok(inlineExp((-parameters_[0]) * x));
+    return ok(inlineExp(-rate_.multiply(x)));
 }
 
 double ExponentialDistribution::validHazard(double x)

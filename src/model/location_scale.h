@@ -1,12 +1,16 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 // Division by a scale fixed with the parameters. Where the scale is a power
 // of two its reciprocal is exact, and a product with it is the same correctly
 // rounded number as the quotient, at a fraction of a division's latency; the
-// usual scales (1, 2, 1/2) are such powers.
+// usual scales (1, 2, 1/2) are such powers. A subnormal scale would send
+// every division down the processor's slow path: the value is divided by the
+// scale raised by 2^64 and the quotient raised back, the same number, as a
+// quotient below 2^-958 would need a value below the doubles.
 class ScaleDivisor {
 public:
     void take(double scale)
@@ -16,14 +20,26 @@ public:
         const double reciprocal = 1 / scale;
         exact_ = std::frexp(scale, &exponent) == 0.5 && std::isfinite(reciprocal) && reciprocal != 0;
         reciprocal_ = exact_ ? reciprocal : 0.0;
+        subnormal_ = !exact_ && scale != 0 && std::fabs(scale) < std::numeric_limits<double>::min();
+        raisedScale_ = subnormal_ ? scale * 0x1p64 : scale;
     }
-    double divide(double value) const { return exact_ ? value * reciprocal_ : value / scale_; }
+    double divide(double value) const
+    {
+        if (exact_) return value * reciprocal_;
+        if (subnormal_) return value / raisedScale_ * 0x1p64;
+        return value / scale_;
+    }
+    // value * scale, the same way off the slow path: the same number wherever
+    // it is a normal double, within a unit of the smallest subnormal below.
+    double multiply(double value) const { return subnormal_ ? value * raisedScale_ * 0x1p-64 : value * scale_; }
     double scale() const { return scale_; }
 
 private:
     double scale_ = 1.0;
     double reciprocal_ = 1.0;
+    double raisedScale_ = 1.0;
     bool exact_ = true;
+    bool subnormal_ = false;
 };
 
 // The quantile tan(pi (q - 1/2)) of the standard Cauchy law for 0 < q < 1,

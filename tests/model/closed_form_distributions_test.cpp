@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 #include "operation_case.h"
@@ -90,12 +91,18 @@ TEST(UniformDistribution, EmptyIntervalIsInvalidButKeepsItsGraphRange)
 TEST(ScaleDivisor, GivesTheQuotientToTheLastBit)
 {
     // Powers of two (a product) and others (a division), with the scales
-    // whose reciprocal overflows or is subnormal, and results that are.
+    // whose reciprocal overflows or is subnormal, and results that are; and
+    // the products with the scale.
     for (double scale : {1.0, 2.0, 0.5, 0x1p-1060, 0x1p1023, 3.0, 0.1, 1e-310, 1e308}) {
         ScaleDivisor divisor;
         divisor.take(scale);
         for (double value : {1.0, -7.0, 0.1, 1e-300, 0x1p-1074, 1e308, 0.0}) {
             EXPECT_EQ(divisor.divide(value), value / scale) << value << " / " << scale;
+            const double product = value * scale;
+            if (std::fabs(product) >= DBL_MIN || product == 0.0 || std::isinf(product))
+                EXPECT_EQ(divisor.multiply(value), product) << value << " * " << scale;
+            else
+                EXPECT_NEAR(divisor.multiply(value), product, 0x1p-1074) << value << " * " << scale;
         }
     }
 }
