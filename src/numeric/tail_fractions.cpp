@@ -1,6 +1,7 @@
 #include "numeric/tail_fractions.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "numeric/continued_fraction.h"
 #include "numeric/double_double.h"
@@ -114,24 +115,28 @@ WITH_FUSED_MULTIPLY_ADD DoubleDouble betaFractionFromMean(double a, double b, do
     double ratio = c1 / c, p = 1.0, s = a + 1.0;
     for (int n = 1; n <= maximumRounds; ++n) {
         countRound(count);
-        const double t = n / a, w = n * (b - n) * x, shrink = a / s;
+        const double inverseS = 1.0 / s;
+        const double t = n / a, w = n * (b - n) * x, shrink = a * inverseS;
         const double alpha = p * (p + c0) * (shrink * shrink) * (w * x);
-        const double beta = n + w / s + (1.0 + t) / (c1 + t + t) * (c + n * yPlusOne);
+        const double beta = n + w * inverseS + (1.0 + t) / (c1 + t + t) * (c + n * yPlusOne);
         p = 1.0 + t;
         s += 2.0;
-        const DoubleDouble nextA = normalized(plus(times(previousA, alpha), times(currentA, beta)));
-        const DoubleDouble nextB = normalized(plus(times(previousB, alpha), times(currentB, beta)));
+        const DoubleDouble nextA = plus(times(previousA, alpha), times(currentA, beta));
+        const DoubleDouble nextB = plus(times(previousB, alpha), times(currentB, beta));
         const double previousRatio = ratio;
         ratio = nextA.hi / nextB.hi;
         if (std::fabs(ratio - previousRatio) <= fractionTolerance * ratio) {
             // The fraction times x^a y^b / B(a, b) is I; betaFraction's F carries the 1/a.
             return times(divide(nextA, nextB), a);
         }
-        const double scale = std::fabs(nextB.hi) > 0x1p500 ? 0x1p-500 : 1.0;
-        previousA = {currentA.hi * scale, currentA.lo * scale};
-        previousB = {currentB.hi * scale, currentB.lo * scale};
-        currentA = {nextA.hi * scale, nextA.lo * scale};
-        currentB = {nextB.hi * scale, nextB.lo * scale};
+        previousA = currentA;
+        previousB = currentB;
+        currentA = nextA;
+        currentB = nextB;
+        if (std::fabs(nextB.hi) > 0x1p500) {
+            for (DoubleDouble* v : {&previousA, &previousB, &currentA, &currentB})
+                *v = {v->hi * 0x1p-500, v->lo * 0x1p-500};
+        }
     }
     return {a * ratio, 0.0};
 }
