@@ -115,14 +115,14 @@ WITH_FUSED_MULTIPLY_ADD DoubleDouble betaFractionFromMean(double a, double b, do
     double ratio = c1 / c, p = 1.0, s = a + 1.0;
     for (int n = 1; n <= maximumRounds; ++n) {
         countRound(count);
-        const double inverseS = 1.0 / s;
-        const double t = n / a, w = n * (b - n) * x, shrink = a * inverseS;
+        const double t = n / a, w = n * (b - n) * x, shrink = a / s;
         const double alpha = p * (p + c0) * (shrink * shrink) * (w * x);
-        const double beta = n + w * inverseS + (1.0 + t) / (c1 + t + t) * (c + n * yPlusOne);
+        const double beta = n + w / s + (1.0 + t) / (c1 + t + t) * (c + n * yPlusOne);
         p = 1.0 + t;
         s += 2.0;
-        const DoubleDouble nextA = plus(times(previousA, alpha), times(currentA, beta));
-        const DoubleDouble nextB = plus(times(previousB, alpha), times(currentB, beta));
+        const DoubleDouble sumA = plus(times(previousA, alpha), times(currentA, beta));
+        const DoubleDouble sumB = plus(times(previousB, alpha), times(currentB, beta));
+        const DoubleDouble nextA = quickTwoSum(sumA.hi, sumA.lo), nextB = quickTwoSum(sumB.hi, sumB.lo);
         const double previousRatio = ratio;
         ratio = nextA.hi / nextB.hi;
         if (std::fabs(ratio - previousRatio) <= fractionTolerance * ratio) {
