@@ -809,11 +809,19 @@ Scaled studentNormaliser(double k)
     return {times(inverseSqrtTwoPi, times(inverseRoot({k, 0.0}), k)), logRatio};
 }
 
+// x^(k/2) / (k B(k/2, 1/2)) times a multiplier, x = 1 / (1 + s), rounded once:
+// the power is e^(-(k/2) ln(1 + s)) with the logarithm in two parts, so that
+// neither the rounding of x nor that of the product, up to hundreds, enters.
+double studentPowerTimes(double k, DoubleDouble s, DoubleDouble multiplier)
+{
+    const Scaled normaliser = studentNormaliser(k);
+    const DoubleDouble exponent = plus(times(logOnePlus(s), -0.5 * k), {normaliser.exponent, 0.0});
+    return exponentialTimes(exponent, times(divide(normaliser.factor, k), multiplier));
+}
+
 // (1/2) I(k/2, 1/2; x), x = 1 / (1 + s) <= 0.95, s = t^2 / k, by the power
-// series as in powerSeries: with 1/B from studentNormaliser it is
-// x^(k/2) / (k B) (1 + (k/2) S). x^(k/2) is e^(-(k/2) ln(1 + s)) with the
-// logarithm in two parts, so neither the rounding of x nor that of the
-// product, up to hundreds, enters the tail.
+// series as in powerSeries: x^(k/2) / (k B) (1 + (k/2) S), its power by
+// studentPowerTimes.
 double studentSeriesTail(double k, DoubleDouble s, IterationCount* count)
 {
     const double a = 0.5 * k;
@@ -827,25 +835,20 @@ double studentSeriesTail(double k, DoubleDouble s, IterationCount* count)
         sum += next;
         if (!(next > 1e-17 * sum)) break;
     }
-    const Scaled normaliser = studentNormaliser(k);
-    const DoubleDouble exponent = plus(times(logOnePlus(s), -a), {normaliser.exponent, 0.0});
-    const DoubleDouble factor = times(divide(normaliser.factor, k), twoSum(1.0, a * sum));
-    return exponentialTimes(exponent, factor);
+    return studentPowerTimes(k, s, twoSum(1.0, a * sum));
 }
 
 // (1/2) I(k/2, 1/2; x) for x = 1 / (1 + s) above the series' reach, s = t^2 / k,
 // by the continued fraction in z = x / y = 1 / s as continuedFraction takes it:
-// x^(k/2) / (k B) G / sqrt(y). Its power is formed from s as in
-// studentSeriesTail; from the rounded x and y it would carry (k/2) y times
-// their rounding, 4.7e-14 at k = 1e4 and t = -20.
+// x^(k/2) / (k B) G / sqrt(y), its power by studentPowerTimes: from the
+// rounded x and y it would carry (k/2) y times their rounding, 4.7e-14 at
+// k = 1e4 and t = -20.
 double studentFractionTail(double k, DoubleDouble s, IterationCount* count)
 {
     const double a = 0.5 * k;
     const double fraction = betaRatioFraction(a, 0.5, 1.0 / s.hi, count);
-    const Scaled normaliser = studentNormaliser(k);
-    const DoubleDouble exponent = plus(times(logOnePlus(s), -a), {normaliser.exponent, 0.0});
     const double rootOfInverseY = std::sqrt((1.0 + s.hi) / s.hi);
-    return exponentialTimes(exponent, times(divide(normaliser.factor, k), fraction * rootOfInverseY));
+    return studentPowerTimes(k, s, {fraction * rootOfInverseY, 0.0});
 }
 
 // t^2 / k in two parts, for |t| below largestSquaredArgument.

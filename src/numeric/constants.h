@@ -16,6 +16,10 @@ inline constexpr double sqrtTwoPi = 2.5066282746310005024;         // sqrt(2 pi)
 inline constexpr double inverseSqrtTwoPi = 0.3989422804014326779;  // 1 / sqrt(2 pi)
 inline constexpr double logSqrtTwoPi = 0.91893853320467274178;     // ln sqrt(2 pi)
 inline constexpr double logTwoPi = 1.8378770664093454836;          // ln(2 pi)
+// ln 2 in two parts, the head a whole multiple of 2^-42, so that e ln2Head is
+// exact for every binary exponent e of a double: the tables' logarithms.
+inline constexpr double ln2Head = 0x1.62e42fefa3800p-1;
+inline constexpr double ln2Tail = 0x1.ef35793c76730p-45;
 
 inline constexpr double epsilon = std::numeric_limits<double>::epsilon();  // 2^-52
 inline constexpr double halfEpsilon = epsilon / 2;                         // 2^-53, the unit roundoff

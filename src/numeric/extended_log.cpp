@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "numeric/constants.h"
+
 namespace {
 
 // log x = e ln2 + log c + log(1 + u) for x = 2^e c (1 + u), c = 1 + i/128 the
@@ -14,8 +16,8 @@ namespace {
 constexpr int tableSteps = 128;
 
 // From tools/derive_log_table.py.
-constexpr double ln2Head = 0x1.62e42fefa3800p-1;
-constexpr double ln2Tail = 0x1.ef35793c76730p-45;
+using constants::ln2Head;
+using constants::ln2Tail;
 constexpr DoubleDouble logTable[129] = {
     {0x0.0p+0, 0x0.0p+0},
     {0x1.fe02a6b100000p-8, 0x1.9e23f0dda40e4p-46},

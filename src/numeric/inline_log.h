@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "numeric/arithmetic.h"
+#include "numeric/constants.h"
 
 // log x inline, for the closed forms that take one logarithm per call: the
 // library's log is an opaque call, around which they must spill their live
@@ -27,8 +28,8 @@ struct LogTableEntry {
 
 // From tools/derive_inline_log_table.py. -log v = head + tail, the head a
 // whole multiple of 2^-42 as ln2Head, so that e ln2Head + head is exact.
-constexpr double ln2Head = 0x1.62e42fefa3800p-1;
-constexpr double ln2Tail = 0x1.ef35793c76730p-45;
+using constants::ln2Head;
+using constants::ln2Tail;
 constexpr double seriesCoefficients[] = {0x1.5555555555555p-2, -0x1.ffffffffe6affp-3, 0x1.9999999983199p-3,
                                          -0x1.55560955a6558p-3, 0x1.2492e924dbec3p-3};
 constexpr LogTableEntry logTable[257] = {
