@@ -7,7 +7,9 @@ with Boost.Math (time ratio and largest relative error of both).
     table.py results.json > table.md
     table.py --accuracy results.json > accuracy.md   (only the worst errors)
 
-Times are CPU times, the median of the repetitions of each benchmark.
+Times are CPU times, the median of the repetitions of each benchmark; a side
+by side case times both libraries in alternation and reports each one's time
+per call (elapsed, not CPU time) as a counter.
 """
 import json
 import os
@@ -36,6 +38,11 @@ def load(path):
         if b.get("aggregate_name", "median") != "median" or b.get("error_occurred"):
             continue
         name = b.get("run_name", b["name"])
+        if name.endswith("/side_by_side"):  # both libraries, timed in alternation
+            case = name.rsplit("/", 1)[0]
+            for library in ("probaview", "boost"):
+                runs[f"{case}/{library}"] = (b[f"{library}_ns"] / 1000, {"max_rel_error": b[f"{library}_error"]})
+            continue
         runs[name] = (b["cpu_time"] * UNIT_US[b["time_unit"]], b)
     repetitions = max((b.get("repetitions", 1) for b in data["benchmarks"]), default=1)
     return data.get("context", {}), repetitions, runs
@@ -61,7 +68,8 @@ def machine(context, repetitions):
     load = ", ".join(f"{v:.1f}" for v in context.get("load_avg", []))
     date = context.get("date", "")[:16].replace("T", " ")
     return (f"Measured {date} on {model}, nproc {cores}, load average {load} at the start; "
-            f"CPU time per call, the median of {repetitions} runs of each case, interleaved in random order. "
+            f"CPU time per call, the median of {repetitions} runs of each case, interleaved in random order; "
+            f"side by side, both libraries timed in alternation within each run (elapsed time per call). "
             f"Figures over a target are in bold.")
 
 
