@@ -49,7 +49,8 @@ double UniformDistribution::validKurtosis() { return ok(1.8); }
 void UniformDistribution::prepareParameters()
 {
     const double a = parameters_[0], b = parameters_[1];
-    density_ = 0.5 / halfSpan(a, b);
+    halfWidth_ = halfSpan(a, b);
+    density_ = 0.5 / halfWidth_;
     width_.take(b - a);
 }
 
@@ -57,7 +58,7 @@ void UniformDistribution::prepareParameters()
 // overflows (only if b - a does, since rounding keeps their order).
 double UniformDistribution::spanFraction(double low, double high) const
 {
-    if (std::isinf(width_.scale())) return halfSpan(low, high) / halfSpan(parameters_[0], parameters_[1]);
+    if (std::isinf(width_.scale())) return halfSpan(low, high) / halfWidth_;
     return width_.divide(high - low);
 }
 

@@ -34,8 +34,9 @@ private:
 
     double spanFraction(double low, double high) const;
 
-    double density_ = 1.0;  // 1 / (b - a)
-    ScaleDivisor width_;    // b - a, an infinity where it overflows
+    double density_ = 1.0;    // 1 / (b - a)
+    double halfWidth_ = 0.5;  // (b - a) / 2, finite where b - a overflows
+    ScaleDivisor width_;      // b - a, an infinity where it overflows
 };
 
 // Exponential with rate lambda > 0.

@@ -40,17 +40,40 @@ public:
     double kurtosis();  // plain, not excess: the normal gives 3
 
     // Functions at x; pdf is the mass at floor(x) for a discrete distribution.
-    // While the parameters stay as last taken and valid, each is one test and
-    // a call of the distribution's own part; the rest is out of line.
-    double pdf(double x) { return parametersReady_ ? validPdf(x) : pdfAtNewParameters(x); }
-    double cdf(double x) { return parametersReady_ ? validCdf(x) : cdfAtNewParameters(x); }
-    double survival(double x) { return parametersReady_ ? validSurvival(x) : survivalAtNewParameters(x); }
-    double hazard(double x) { return parametersReady_ ? validHazard(x) : hazardAtNewParameters(x); }
+    // While the parameters stay as last taken, each is one test and a call of
+    // the distribution's own part, or Invalid at once where they are not
+    // valid; taking new parameters is out of line.
+    double pdf(double x)
+    {
+        if (parametersReady_) [[likely]]
+            return validPdf(x);
+        return parametersChanged_ ? pdfAtNewParameters(x) : fail(ResultStatus::Invalid);
+    }
+    double cdf(double x)
+    {
+        if (parametersReady_) [[likely]]
+            return validCdf(x);
+        return parametersChanged_ ? cdfAtNewParameters(x) : fail(ResultStatus::Invalid);
+    }
+    double survival(double x)
+    {
+        if (parametersReady_) [[likely]]
+            return validSurvival(x);
+        return parametersChanged_ ? survivalAtNewParameters(x) : fail(ResultStatus::Invalid, 1.0);
+    }
+    double hazard(double x)
+    {
+        if (parametersReady_) [[likely]]
+            return validHazard(x);
+        return parametersChanged_ ? hazardAtNewParameters(x) : fail(ResultStatus::Invalid);
+    }
 
     // The inverse of cdf at q in [0, 1].
     double quantile(double q)
     {
-        return parametersReady_ && q >= 0.0 && q <= 1.0 ? validQuantile(q) : quantileAtNewParameters(q);
+        if (parametersReady_ && q >= 0.0 && q <= 1.0) [[likely]]
+            return validQuantile(q);
+        return parametersChanged_ ? quantileAtNewParameters(q) : fail(ResultStatus::Invalid);
     }
 
     // P(X = k) from previous = P(X = k - 1); k = 0 gives P(X = 0) directly.
