@@ -4,6 +4,7 @@
 
 #include "model/density_terms.h"
 #include "numeric/inline_exp.h"
+#include "numeric/inline_log.h"
 
 bool ParetoDistribution::isValid() const { return parameters_[0] > 0 && parameters_[1] > 0; }
 
@@ -117,7 +118,7 @@ double ParetoDistribution::validQuantile(double q)
     // xm (1 - q)^(-1/alpha): from q = 1/2 on, where 1 - q is exact, as that
     // power, whose exponent's rounding would otherwise grow with the tail;
     // below, as xm exp(-log1p(-q) / alpha), keeping the digits of a small q.
-    const double growth = q >= 0.5 ? inverseShape_.power(1.0 - q, -1.0) : inlineExp(-std::log1p(-q) / alpha);
+    const double growth = q >= 0.5 ? inverseShape_.power(1.0 - q, -1.0) : inlineExp(-inlineLog1p(-q) / alpha);
     if (std::isfinite(growth)) return okUnlessInfinite(xm * growth);
     return okUnlessInfinite(inlineExp(std::log(xm) - std::log1p(-q) / alpha));
 }
