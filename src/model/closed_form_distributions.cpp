@@ -194,9 +194,10 @@ double CauchyDistribution::validCdf(double x)
 double CauchyDistribution::validSurvival(double x)
 {
     const double z = standardScore(x);
-    if (z <= 1) return 1 - validCdf(x);
     // Beyond one scale to the right, 1/2 - atan(z)/pi = atan(1/z)/pi keeps every digit.
-    return ok(std::atan(1 / z) / pi);
+    if (z > 1) return ok(std::atan(1 / z) / pi);
+    if (z < -1) return ok(1 - std::atan(-1 / z) / pi);
+    return ok(0.5 - std::atan(z) / pi);
 }
 
 double CauchyDistribution::validHazard(double x)

@@ -364,8 +364,8 @@ double RayleighDistribution::validKurtosis() { return ok(rayleighKurtosis); }
 
 double RayleighDistribution::validPdf(double x)
 {
-    if (std::isnan(x)) return fail(ResultStatus::Invalid);
-    if (x <= 0 || std::isinf(x)) return ok(0.0);
+    if (!(x > 0 && x < std::numeric_limits<double>::infinity()))
+        return std::isnan(x) ? fail(ResultStatus::Invalid) : ok(0.0);
     // (t / sigma) exp(-t^2 / 2) with t = x / sigma, in logarithms where a
     // factor has left the normal doubles.
     const double t = scale_.divide(x), decay = inlineExp(-t * t * 0.5);
