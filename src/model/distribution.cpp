@@ -21,32 +21,6 @@ void Distribution::takeChangedParameters()
     if (parametersReady_) prepareParameters();
 }
 
-double Distribution::pdfAtNewParameters(double x)
-{
-    return roundAndTestParameters() ? validPdf(x) : fail(ResultStatus::Invalid);
-}
-
-double Distribution::cdfAtNewParameters(double x)
-{
-    return roundAndTestParameters() ? validCdf(x) : fail(ResultStatus::Invalid);
-}
-
-double Distribution::survivalAtNewParameters(double x)
-{
-    return roundAndTestParameters() ? validSurvival(x) : fail(ResultStatus::Invalid, 1.0);
-}
-
-double Distribution::hazardAtNewParameters(double x)
-{
-    return roundAndTestParameters() ? validHazard(x) : fail(ResultStatus::Invalid);
-}
-
-double Distribution::quantileAtNewParameters(double q)
-{
-    if (!roundAndTestParameters() || !(q >= 0.0 && q <= 1.0)) return fail(ResultStatus::Invalid);
-    return validQuantile(q);
-}
-
 double Distribution::statistic(Statistic which, double (Distribution::*validPart)())
 {
     if (!defines(which) || !roundAndTestParameters()) return fail(ResultStatus::Invalid);

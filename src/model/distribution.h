@@ -40,40 +40,17 @@ public:
     double kurtosis();  // plain, not excess: the normal gives 3
 
     // Functions at x; pdf is the mass at floor(x) for a discrete distribution.
-    // While the parameters stay as last taken, each is one test and a call of
-    // the distribution's own part, or Invalid at once where they are not
-    // valid; taking new parameters is out of line.
-    double pdf(double x)
-    {
-        if (parametersReady_) [[likely]]
-            return validPdf(x);
-        return parametersChanged_ ? pdfAtNewParameters(x) : fail(ResultStatus::Invalid);
-    }
-    double cdf(double x)
-    {
-        if (parametersReady_) [[likely]]
-            return validCdf(x);
-        return parametersChanged_ ? cdfAtNewParameters(x) : fail(ResultStatus::Invalid);
-    }
-    double survival(double x)
-    {
-        if (parametersReady_) [[likely]]
-            return validSurvival(x);
-        return parametersChanged_ ? survivalAtNewParameters(x) : fail(ResultStatus::Invalid, 1.0);
-    }
-    double hazard(double x)
-    {
-        if (parametersReady_) [[likely]]
-            return validHazard(x);
-        return parametersChanged_ ? hazardAtNewParameters(x) : fail(ResultStatus::Invalid);
-    }
+    // While the parameters stay as last taken and valid, each is one test and
+    // a call of the distribution's own part; at invalid ones, Invalid at once.
+    double pdf(double x) { return hasValidParameters() ? validPdf(x) : fail(ResultStatus::Invalid); }
+    double cdf(double x) { return hasValidParameters() ? validCdf(x) : fail(ResultStatus::Invalid); }
+    double survival(double x) { return hasValidParameters() ? validSurvival(x) : fail(ResultStatus::Invalid, 1.0); }
+    double hazard(double x) { return hasValidParameters() ? validHazard(x) : fail(ResultStatus::Invalid); }
 
     // The inverse of cdf at q in [0, 1].
     double quantile(double q)
     {
-        if (parametersReady_ && q >= 0.0 && q <= 1.0) [[likely]]
-            return validQuantile(q);
-        return parametersChanged_ ? quantileAtNewParameters(q) : fail(ResultStatus::Invalid);
+        return hasValidParameters() && q >= 0.0 && q <= 1.0 ? validQuantile(q) : fail(ResultStatus::Invalid);
     }
 
     // P(X = k) from previous = P(X = k - 1); k = 0 gives P(X = 0) directly.
@@ -167,7 +144,8 @@ protected:
     // once.
     bool roundAndTestParameters()
     {
-        if (parametersChanged_) takeChangedParameters();
+        if (parametersChanged_) [[unlikely]]
+            takeChangedParameters();
         return parametersReady_;
     }
 
@@ -189,12 +167,9 @@ private:
     }
     void takeChangedParameters();
 
-    // The entries where the parameters changed since they were last taken, or are invalid.
-    double pdfAtNewParameters(double x);
-    double cdfAtNewParameters(double x);
-    double survivalAtNewParameters(double x);
-    double hazardAtNewParameters(double x);
-    double quantileAtNewParameters(double q);
+    // roundAndTestParameters() with the usual case, parameters taken and
+    // valid, settled by one test.
+    bool hasValidParameters() { return parametersReady_ || roundAndTestParameters(); }
 
     // The entry of a statistic: undefined, invalid or the distribution's own part.
     double statistic(Statistic which, double (Distribution::*validPart)());
