@@ -57,6 +57,21 @@ double standardNormalHazard(double z)
     return gaussianDensity(z, 1.0) / normalUpperTail(z);
 }
 
+// What the standard normal quantile z of q, a double within a few units in
+// its last place, lacks: one Newton step on the tail on z's side, whose
+// relative accuracy carries into digits below z's last place, while the
+// density is a normal double. 1 - q is exact above the median. The lognormal
+// quantile exp(sigma z) multiplies z's error by sigma: at sigma = 30 it was
+// 1.8e-14 off in the bulk and 1.5e-13 in the tails.
+double normalQuantileBeyondDouble(double q, double z)
+{
+    const double size = std::fabs(z);
+    if (!(size <= 37)) return 0.0;
+    const double density = inlineExp(-z * z / 2) * inverseSqrtTwoPi;
+    const double excess = normalUpperTail(size) - (z > 0 ? 1.0 - q : q);
+    return z > 0 ? excess / density : -excess / density;
+}
+
 // scale * exp(exponent + tail) for scale > 0 and a tail below an ulp of the
 // exponent (the rounding error of forming it), without overflowing or
 // underflowing midway: exp(700) is taken out while the exponent is large.
@@ -242,7 +257,8 @@ double LognormalDistribution::validQuantile(double q)
     if (q == 1.0) return fail(ResultStatus::PlusInfinity);
     const double z = inverseNormal(q), sigma = parameters_[1];
     const double exponent = z * sigma;
-    return okUnlessInfinite(scaledExp(parameters_[0], exponent, std::fma(z, sigma, -exponent)));
+    const double tail = std::fma(z, sigma, -exponent) + sigma * normalQuantileBeyondDouble(q, z);
+    return okUnlessInfinite(scaledExp(parameters_[0], exponent, tail));
 }
 
 double LognormalDistribution::graphLow() { return ok(0.0); }
