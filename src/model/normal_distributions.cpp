@@ -67,7 +67,7 @@ double normalQuantileBeyondDouble(double q, double z)
 {
     const double size = std::fabs(z);
     if (!(size <= 37)) return 0.0;
-    const double density = inlineExp(-z * z / 2) * inverseSqrtTwoPi;
+    const double density = gaussianDensity(z, 1.0);
     const double excess = normalUpperTail(size) - (z > 0 ? 1.0 - q : q);
     return z > 0 ? excess / density : -excess / density;
 }
