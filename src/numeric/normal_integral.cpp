@@ -3,15 +3,14 @@
 #include <cmath>
 
 #include "numeric/constants.h"
-#include "numeric/continued_fraction.h"
 #include "numeric/double_double.h"
+#include "numeric/inline_exp.h"
 #include "numeric/polynomial.h"
 
 namespace {
 
 constexpr double expMinusTwo = 0.1353352832366127;
-constexpr double nearTailLimit = 8;    // switch between the two tail fits of inverseNormal
-constexpr int millsRatioRounds = 100;  // 40 suffice at z = 5
+constexpr double nearTailLimit = 8;  // switch between the two tail fits of inverseNormal
 
 // inverseNormal: central range in v = (p - 0.5)^2, then the two tails in 1 / r.
 constexpr double centralNumerator[] = {-59.96335010141079, 98.00107541859997, -56.67628574690703, 13.931260938727968,
@@ -83,46 +82,120 @@ double inverseNormal(double p)
     return negate ? -z : z;
 }
 
-double millsRatio(double z)
-{
-    if (z == constants::infinity) return 0.0;
-    // Q(z) / phi(z) = 1 / (z + 1 / (z + 2 / (z + 3 / (z + ...)))) (Laplace, 1805).
-    const auto terms = [z](int n) { return FractionTerm{n == 1 ? 1.0 : n - 1.0, z}; };
-    return evaluateContinuedFractionWithoutLead(terms, millsRatioRounds);
-}
-
 namespace {
+
+// From here on the tail comes from a rational fit of Mills' ratio, below from
+// the C library's erfc, which is fast up to its argument 1.25 (z = 1.77) but
+// takes two exponentials beyond.
+constexpr double fitStart = 1.75;
+
+// z M(z) = 1 + P(w) / Q(w) with w = z^2 for z >= 1.75, from
+// tools/derive_normal_tail_fit.py: P / Q is within 7.6e-18 of its target, which
+// leaves z M(z) within 2.5e-18.
+constexpr double millsTailNumerator[] = {-1.0,
+                                         -89.39551074272535,
+                                         -3092.0103333663897,
+                                         -53369.74679116533,
+                                         -495394.2949474738,
+                                         -2490096.2039452977,
+                                         -6511679.697637303,
+                                         -8063450.88868811,
+                                         -3912064.0350052523,
+                                         -472765.8332750149};
+constexpr double millsTailDenominator[] = {1.0,
+                                           92.39551074272528,
+                                           3354.19686559466,
+                                           62151.40472675548,
+                                           640292.0847875515,
+                                           3753973.297719977,
+                                           12350716.488371328,
+                                           21711589.8426758,
+                                           18503144.084075276,
+                                           6323112.612874524,
+                                           551364.4363840105};
+
+// From here z M(z) is 1 to the last bit (it is 1 - 1/z^2 + ...), and z^2
+// would overflow the fit's powers.
+constexpr double millsRatioOne = 0x1p30;
+
+// 1/sqrt(2 pi) as the sum of two doubles.
+constexpr double inverseSqrtTwoPiHigh = 0.3989422804014327;
+constexpr double inverseSqrtTwoPiLow = -2.49232720227773e-17;
 
 // 1/sqrt(2) as the sum of two doubles.
 constexpr double halfSqrtTwoHigh = 0.7071067811865476;
 constexpr double halfSqrtTwoLow = -4.833646656726457e-17;
 
-// Up to here erfc(z / sqrt 2) stays a normal double (erfc(26.2) = 1.6e-300);
-// beyond, the upper tail comes from Mills' ratio, which needs few rounds there.
-constexpr double millsRatioReach = 37;
-
 // Beyond this the tail is below the smallest subnormal double.
 constexpr double underflowReach = 38.62;
 
-}  // namespace
+// z M(z) as a fraction: 1 + P / Q = (Q + P) / Q, both at w = z^2 for z >= 1.75.
+struct MillsFraction {
+    double numerator;    // P, the part below 1
+    double denominator;  // Q
+};
+
+MillsFraction millsFraction(double w)
+{
+    return {evaluatePolynomialInParallel(millsTailNumerator, w), evaluatePolynomialInParallel(millsTailDenominator, w)};
+}
 
 // erfc(hi + lo) = erfc(hi) (1 - 2 lo M(hi)) to first order, with M(x) =
 // exp(-x^2) / (sqrt(pi) erfc(x)), which (x + sqrt(x^2 + 4/pi)) / 2 matches
 // within 4% at every x >= 0 (its bounds: Abramowitz and Stegun 7.1.13), ample
 // for a correction of a few ulps; without it the rounding of z / sqrt 2 alone
-// would cost about z^2 ulps of the tail. Compiled with fused multiply-add
-// where the processor has it: its two fma were library calls, which doubled
-// the time of a normal distribution function.
-WITH_FUSED_MULTIPLY_ADD double normalUpperTail(double z)
+// would cost about z^2 ulps of the tail.
+double upperTailByErfc(double z)
 {
-    if (std::isinf(z)) return z > 0 ? 0.0 : 1.0;
-    if (z < 0) return 1 - normalUpperTail(-z);
-    if (z > underflowReach) return 0.0;
-    if (z >= millsRatioReach) return std::exp(-z * z / 2) * (millsRatio(z) / constants::sqrtTwoPi);
     const double high = z * halfSqrtTwoHigh;
     const double low = std::fma(z, halfSqrtTwoHigh, -high) + z * halfSqrtTwoLow;
     const double ratio = 0.5 * (high + std::sqrt(high * high + 4 / constants::pi));
     // Added as a term of its own: a factor 1 - 2 lo M rounded to a double would cost an ulp.
     const double tail = complementaryErrorFunction(high) * 0.5;
     return std::fma(tail, -2 * low * ratio, tail);
+}
+
+// Q(z) = e^(-z^2/2) (Q + P) / (sqrt(2 pi) z Q) with z^2 / 2 in two parts, so
+// the exponential takes no rounding of it; the rounding of Q cancels but for
+// its share in P / Q, under a fifth.
+double upperTailByFit(double z)
+{
+    const DoubleDouble square = twoProduct(z, z);
+    const MillsFraction fraction = millsFraction(square.hi);
+    const double q = fraction.denominator;
+    const double scaledSum =
+        std::fma(inverseSqrtTwoPiHigh, q, std::fma(inverseSqrtTwoPiLow, q, inverseSqrtTwoPiHigh * fraction.numerator));
+    return inlineExpTimes(-0.5 * square.hi, -0.5 * square.lo, scaledSum / (z * q));
+}
+
+// Q(z) for z >= 0 (and NaN for NaN).
+double upperTailOfPositive(double z)
+{
+    if (z > underflowReach) return 0.0;
+    if (z >= fitStart) return upperTailByFit(z);
+    return upperTailByErfc(z);
+}
+
+}  // namespace
+
+// Compiled with fused multiply-add where the processor has it: the fma of its
+// paths were library calls, which doubled the time of a normal distribution
+// function.
+WITH_FUSED_MULTIPLY_ADD double normalUpperTail(double z)
+{
+    // 1 - Q(-z) rounds to 1 once Q(-z) is below 2^-54 (z < -8.2924), and
+    // at -inf; Q(+inf) is 0 beyond the reach of the doubles.
+    if (z < -8.3) return 1.0;
+    return z < 0 ? 1 - upperTailOfPositive(-z) : upperTailOfPositive(z);
+}
+
+WITH_FUSED_MULTIPLY_ADD double millsRatio(double z)
+{
+    if (z >= millsRatioOne) return 1 / z;
+    if (z >= fitStart) {
+        const MillsFraction fraction = millsFraction(z * z);
+        return (fraction.denominator + fraction.numerator) / (z * fraction.denominator);
+    }
+    // Nearer the centre the ratio of the two functions themselves.
+    return normalUpperTail(z) / (inlineExp(-z * z / 2) * constants::inverseSqrtTwoPi);
 }

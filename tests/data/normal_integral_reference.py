@@ -8,6 +8,7 @@ the same argument back. Lines:
     erfc x  erfc(x)
     inverse_normal p  z  s
     mills z  (1 - Phi(z)) / phi(z)
+    upper_tail z  1 - Phi(z)
 where Phi(z) = p and s = phi(z) / min(p, 1 - p) turns an error in z into the
 relative error of the round trip Phi(z).
 """
@@ -72,8 +73,14 @@ for p in sorted(probabilities):
     s = density / min(pm, 1 - pm)
     lines.append(f"inverse_normal {double_text(p)} {text(z)} {text(s)}")
 
-for z in spread(5.0, 40.0, 141) + [50.0, 100.0, 1e3, 1e4]:
+for z in spread(0.25, 5.0, 96) + spread(5.0, 40.0, 141) + [1.7499999999999998, 1.75, 50.0, 100.0, 1e3, 1e4, 1e9,
+                                                             2.0**30]:
     lines.append(f"mills {double_text(z)} {text(mp.ncdf(-mp.mpf(z)) / mp.npdf(mp.mpf(z)))}")
+
+# Through the switch between erfc and the fit at 1.75, densely where the tail
+# nears the smallest normal double, and into the subnormals.
+for z in spread(0.0, 38.5, 309) + spread(37.0, 37.5, 51) + [1.7499999999999998, 1.75, 38.6, 38.61]:
+    lines.append(f"upper_tail {double_text(z)} {text(mp.ncdf(-mp.mpf(z)))}")
 
 here = os.path.dirname(os.path.abspath(__file__))
 with open(os.path.join(here, "normal_integral_reference.txt"), "w") as out:
