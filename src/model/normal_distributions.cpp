@@ -5,7 +5,9 @@
 #include <numbers>
 
 #include "model/location_scale.h"
+#include "numeric/arithmetic.h"
 #include "numeric/constants.h"
+#include "numeric/double_double.h"
 #include "numeric/inline_exp.h"
 #include "numeric/normal_integral.h"
 
@@ -26,13 +28,14 @@ double standardNormalCdf(double z) { return normalUpperTail(-z); }
 
 // exp(-z^2/2) / (sqrt(2 pi) s1 s2), in logarithms where a factor has left the
 // range of normal doubles (so that, say, a tiny scale does not turn a far tail
-// into 0 / 0 or lose its digits to a subnormal).
-double gaussianDensity(double z, double s1, double s2 = 1.0)
+// into 0 / 0 or lose its digits to a subnormal). With fused multiply-add
+// where the processor has it, for the rounding test of a subnormal quotient.
+WITH_FUSED_MULTIPLY_ADD double gaussianDensity(double z, double s1, double s2 = 1.0)
 {
     const double exponent = -z * z / 2;
     if (exponent > normalExponentFloor) {
         const double e = inlineExp(exponent), s = s1 * s2 * sqrtTwoPi;
-        if (std::isnormal(s)) return e / s;
+        if (std::isnormal(s)) return quotientIntoSubnormals(e, s);
     }
     // Each logarithm of a scale lies within 745 of 0: past z^2 / 2 = 2240 the
     // density underflows whatever they are.

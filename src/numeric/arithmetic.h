@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 // Small exact helpers of double arithmetic.
@@ -33,3 +34,31 @@ inline double powerOfTwo(std::int64_t m) { return std::bit_cast<double>(static_c
 
 // floor(log2 x) for a normal x > 0, read from its bits.
 inline int binaryExponent(double x) { return static_cast<int>(std::bit_cast<std::uint64_t>(x) >> 52 & 0x7ff) - 1023; }
+
+// a / b for normal a, b > 0, correctly rounded also where the quotient falls
+// below the smallest normal double: a division whose result is subnormal
+// takes the processor's slow path, which made a far normal density twice as
+// slow. There the quotient is counted in units of the smallest subnormal,
+// 2^-1074, rounded to a whole count by adding 2^52, and the count's bits are
+// the subnormal itself.
+inline double quotientIntoSubnormals(double a, double b)
+{
+    const double raised = a * 0x1p1022;
+    if (!(raised < b)) return a / b;
+    constexpr double shift = 0x1p52;
+    std::uint64_t count =
+        std::bit_cast<std::uint64_t>(raised / b * shift + shift) - std::bit_cast<std::uint64_t>(shift);
+    // raised / b < 1 is off by at most 2^-54, a quarter of a unit: the count
+    // is the nearest or, near a half unit, the next (the rounding done twice).
+    // The sign of raised - (count +- 1/2) 2^-52 b, exact from fma, settles
+    // it; a tie goes to the even count.
+    const double countValue = static_cast<double>(static_cast<std::int64_t>(count));
+    const double above = std::fma(-((countValue + 0.5) * 0x1p-52), b, raised);
+    const double below = std::fma(-((countValue - 0.5) * 0x1p-52), b, raised);
+    const bool odd = (count & 1u) != 0;
+    if (above > 0 || (above == 0 && odd))
+        ++count;
+    else if (below < 0 || (below == 0 && odd))
+        --count;
+    return std::bit_cast<double>(count);
+}

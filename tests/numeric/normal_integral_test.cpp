@@ -101,6 +101,20 @@ TEST(NormalIntegral, FixedPointsAndLimits)
     for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
 }
 
+// The quotient is built from its bits where it falls below the normal doubles;
+// it must be the number the (correctly rounded) division gives.
+TEST(Arithmetic, QuotientIntoSubnormalsRoundsAsTheDivision)
+{
+    double a = 0.7390851332151607;
+    for (int i = 0; i < 2000; ++i) {
+        a = std::fmod(a * 3.7 + 0.1, 1.0) + 0.5;
+        const double b = std::ldexp(1.0 + std::fmod(i * 0.6180339887, 1.0), 1000 + i % 80);
+        ASSERT_EQ(quotientIntoSubnormals(a, b), a / b) << a << " / " << b;
+    }
+    EXPECT_EQ(quotientIntoSubnormals(0x1p-60, 0x1p1015), 0.0);  // half the smallest subnormal: to even
+    EXPECT_EQ(quotientIntoSubnormals(0x1.fffffffffffffp-1, 0x1p1022), 0x1p-1022);
+}
+
 TEST(NormalIntegral, InverseNormalTailsAreMirrorImages)
 {
     // Binary fractions, so that 1 - p is exact.
