@@ -52,11 +52,12 @@ double densityFactor(double sigma)
     return std::isnormal(factor) ? factor : std::numeric_limits<double>::quiet_NaN();
 }
 
-// phi(z) / (1 - Phi(z)); from z = 5 on the reciprocal of Mills' ratio, where
-// the density and the tail both vanish but their ratio does not.
+// phi(z) / (1 - Phi(z)); from z = 1.75 on the reciprocal of Mills' ratio,
+// which needs no exponential, and where the density and the tail both vanish
+// their ratio does not.
 double standardNormalHazard(double z)
 {
-    if (z >= 5) return 1 / millsRatio(z);
+    if (z >= 1.75) return 1 / millsRatio(z);
     return gaussianDensity(z, 1.0) / normalUpperTail(z);
 }
 
