@@ -82,10 +82,15 @@ void Shell::selectDistribution(int d, CommandSource source)
         selections_[static_cast<int>(Selection::DistributionList)] = d;
     }
     setSelection(Selection::DistributionMark, d);
+    // The panels computed at one state are kept for this selection only.
+    selecting_ = true;
     refreshParameterLabels();
     refreshParameterFields();
     refreshQuantile();
     refreshFunctionValues();
+    selecting_ = false;
+    quantileMemo_.clear();
+    functionValuesMemo_.clear();
     repaintFormula();
     requestRedraw();
 }
@@ -344,17 +349,44 @@ std::optional<PlotInterval> Shell::shadedInterval() const
 void Shell::refreshQuantile()
 {
     const double q = fieldNumber(Field::Q);
+    const PanelState state = panelState(q);
+    if (const auto* kept = quantileMemo_.find(state)) {
+        showResult(Field::Quantile, (*kept)[0]);
+        return;
+    }
     showResult(Field::Quantile, selected().quantile(q));
+    if (selecting_) quantileMemo_.keep(state, {*results_[index(Field::Quantile)]});
 }
 
 void Shell::refreshFunctionValues()
 {
+    static constexpr Field fields[] = {Field::Pdf, Field::Cdf, Field::Survival, Field::Hazard};
     const double x = fieldNumber(Field::X);
+    const PanelState state = panelState(x);
+    if (const auto* kept = functionValuesMemo_.find(state)) {
+        for (int i = 0; i < 4; ++i) showResult(fields[i], (*kept)[i]);
+        return;
+    }
     Distribution& distribution = selected();
     showResult(Field::Pdf, distribution.pdf(x));
     showResult(Field::Cdf, distribution.cdf(x));
     showResult(Field::Survival, distribution.survival(x));
     showResult(Field::Hazard, distribution.hazard(x));
+    if (!selecting_) return;
+    std::array<Result, 4> shown;
+    for (int i = 0; i < 4; ++i) shown[i] = *results_[index(fields[i])];
+    functionValuesMemo_.keep(state, shown);
+}
+
+// Taken before the panel's calls: an operation may round whole-number
+// parameters in place, and the state is what the caller wrote.
+PanelState Shell::panelState(double argument)
+{
+    const Distribution& distribution = selected();
+    return {
+        state_.selectedDistribution,
+        {distribution.parameter1(), distribution.parameter2(), distribution.parameter3(), distribution.parameter4()},
+        argument};
 }
 
 PlotRequest Shell::plotRequest() const
@@ -461,9 +493,13 @@ void Shell::setGraphTitle(std::string title)
 
 void Shell::showResult(Field field, double value)
 {
-    const ResultStatus status = selected().status();  // read right after the call
-    results_[index(field)] = Result{value, status};
-    setFieldText(field, formatResult(value, status));
+    showResult(field, Result{value, selected().status()});  // read right after the call
+}
+
+void Shell::showResult(Field field, const Result& result)
+{
+    results_[index(field)] = result;
+    setFieldText(field, formatResult(result.value, result.status));
     if (view_) view_->resultChanged(field);
 }
 

@@ -10,6 +10,7 @@
 #include "model/catalogue.h"
 #include "model/interval_probability.h"
 #include "model/result_status.h"
+#include "shell/panel_memo.h"
 #include "shell/shell_state.h"
 #include "shell/shell_view.h"
 
@@ -132,6 +133,8 @@ private:
     void setSelection(Selection which, int value);
     void setGraphTitle(std::string title);
     void showResult(Field field, double value);
+    void showResult(Field field, const Result& result);
+    PanelState panelState(double argument);
     void showIntervalResult(IntervalField field, const Result& result);
     void repaintFormula();
     void requestRedraw();
@@ -149,6 +152,13 @@ private:
     std::array<std::string, labelCount> labelTexts_;
     std::array<int, selectionCount> selections_{};
     std::string graphTitle_;
+
+    // While a distribution is being selected: every parameter text it sets
+    // recomputes the panels, and the selection refreshes them once more, so
+    // most of those computations repeat one at the same state.
+    bool selecting_ = false;
+    PanelMemo<1> quantileMemo_;
+    PanelMemo<4> functionValuesMemo_;
 
     bool intervalPanelOpen_ = false;
     std::array<std::string, intervalFieldCount> intervalTexts_{"-1", "1", "0.95"};

@@ -230,6 +230,26 @@ TEST_F(ShellFixture, ATypedParameterIsUsedAsTypedUntilTheDistributionIsSelectedA
     EXPECT_TRUE(view.saw("text p1 0.123457"));
 }
 
+// A selection rewrites each parameter as shown, one field after the other,
+// and the panels it shows meanwhile are kept for it: at the end every panel
+// must hold, to the last digit, the values of the parameters both fields hold.
+TEST_F(ShellFixture, ASelectionEndsWithThePanelsOfItsFinalParameters)
+{
+    shell.editParameter(1, "0.1234567891");
+    shell.editParameter(2, "1.234567891");
+    shell.editX("0.7");
+    shell.selectDistribution(uniform);
+    shell.selectDistribution(normal);
+
+    Shell typed;
+    typed.start();
+    typed.editParameter(1, shell.fieldText(Field::Parameter1));
+    typed.editParameter(2, shell.fieldText(Field::Parameter2));
+    typed.editX("0.7");
+    for (Field f : {Field::Pdf, Field::Cdf, Field::Survival, Field::Hazard, Field::Quantile})
+        EXPECT_EQ(shell.fullValueText(f), typed.fullValueText(f)) << fieldName(f);
+}
+
 TEST_F(ShellFixture, AWholeNumberParameterShowsRoundedDownOnceSelectedAgain)
 {
     shell.selectDistribution(poisson);
