@@ -350,12 +350,15 @@ void Shell::refreshQuantile()
 {
     const double q = fieldNumber(Field::Q);
     const PanelState state = panelState(q);
+    Result quantile;
     if (const auto* kept = quantileMemo_.find(state)) {
-        showResult(Field::Quantile, (*kept)[0]);
-        return;
+        quantile = (*kept)[0];
+    } else {
+        Distribution& distribution = selected();
+        quantile = {distribution.quantile(q), distribution.status()};  // the status read right after the call
+        if (selecting_) quantileMemo_.keep(state, {quantile});
     }
-    showResult(Field::Quantile, selected().quantile(q));
-    if (selecting_) quantileMemo_.keep(state, {*results_[index(Field::Quantile)]});
+    showResult(Field::Quantile, quantile);
 }
 
 void Shell::refreshFunctionValues()
@@ -363,19 +366,18 @@ void Shell::refreshFunctionValues()
     static constexpr Field fields[] = {Field::Pdf, Field::Cdf, Field::Survival, Field::Hazard};
     const double x = fieldNumber(Field::X);
     const PanelState state = panelState(x);
+    std::array<Result, 4> values;
     if (const auto* kept = functionValuesMemo_.find(state)) {
-        for (int i = 0; i < 4; ++i) showResult(fields[i], (*kept)[i]);
-        return;
+        values = *kept;
+    } else {
+        Distribution& distribution = selected();
+        // Each status read right after its call (a braced list runs in order).
+        const auto taken = [&distribution](double value) { return Result{value, distribution.status()}; };
+        values = {taken(distribution.pdf(x)), taken(distribution.cdf(x)), taken(distribution.survival(x)),
+                  taken(distribution.hazard(x))};
+        if (selecting_) functionValuesMemo_.keep(state, values);
     }
-    Distribution& distribution = selected();
-    showResult(Field::Pdf, distribution.pdf(x));
-    showResult(Field::Cdf, distribution.cdf(x));
-    showResult(Field::Survival, distribution.survival(x));
-    showResult(Field::Hazard, distribution.hazard(x));
-    if (!selecting_) return;
-    std::array<Result, 4> shown;
-    for (int i = 0; i < 4; ++i) shown[i] = *results_[index(fields[i])];
-    functionValuesMemo_.keep(state, shown);
+    for (int i = 0; i < 4; ++i) showResult(fields[i], values[i]);
 }
 
 // Taken before the panel's calls: an operation may round whole-number
