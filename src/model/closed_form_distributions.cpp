@@ -1,6 +1,8 @@
 #include "model/closed_form_distributions.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numbers>
 
@@ -272,21 +274,40 @@ double DoubleExponentialDistribution::validSkewness() { return ok(0.0); }
 
 double DoubleExponentialDistribution::validKurtosis() { return ok(6.0); }
 
+// At a rate so small that it is subnormal every product lambda x near 0 is
+// too, which the processor serves many times slower; there the functions are
+// flat, and the quantile's logarithm overflows at almost every q.
+void DoubleExponentialDistribution::prepareParameters()
+{
+    const double lambda = parameters_[0];
+    rate_.take(lambda);
+    flatWithin_ = 0x1p-56 / lambda;
+    // lambda/2 (1 - lambda |x|) rounds down to the unit below lambda/2 where
+    // lambda/2 is half a subnormal unit, which lambda/2 would round to even.
+    flatDensity_ = lambda < 0x1p-1021 ? std::bit_cast<double>(std::bit_cast<std::uint64_t>(lambda) >> 1) : lambda / 2;
+    // |log 2q| / lambda exceeds the largest double where 2q < exp(-lambda max),
+    // with a margin of 2^-30 in the logarithm for the roundings.
+    infiniteQuantileWithin_ = std::exp(-lambda * std::numeric_limits<double>::max()) * (0.5 - 0x1p-31);
+}
+
 double DoubleExponentialDistribution::validPdf(double x)
 {
     const double lambda = parameters_[0];
+    if (std::fabs(x) < flatWithin_) return ok(x == 0.0 ? lambda / 2 : flatDensity_);
     return ok(inlineExp(std::fabs(x) * (-lambda)) * (lambda / 2));
 }
 
 double DoubleExponentialDistribution::validCdf(double x)
 {
     const double lambda = parameters_[0];
+    if (std::fabs(x) < flatWithin_) return ok(0.5);
     if (x < 0) return ok(inlineExp(x * lambda) * 0.5);
     return ok(1 - inlineExp((-lambda) * x) * 0.5);
 }
 
 double DoubleExponentialDistribution::validSurvival(double x)
 {
+    if (std::fabs(x) < flatWithin_) return ok(0.5);
     if (x < 0) return 1 - validCdf(x);
     return ok(inlineExp((-parameters_[0]) * x) * 0.5);
 }
@@ -304,8 +325,9 @@ double DoubleExponentialDistribution::validHazard(double x)
 
 double DoubleExponentialDistribution::validQuantile(double q)
 {
-    if (q == 0.0) return fail(ResultStatus::MinusInfinity);
-    if (q == 1.0) return fail(ResultStatus::PlusInfinity);
+    // q = 0 and q = 1 among them.
+    if (q <= infiniteQuantileWithin_) return fail(ResultStatus::MinusInfinity);
+    if (1 - q <= infiniteQuantileWithin_) return fail(ResultStatus::PlusInfinity);
     if (q < 0.5) return okUnlessInfinite(rate_.divide(std::log(2 * q)));
     return okUnlessInfinite(-rate_.divide(std::log((1 - q) * 2)));
 }

@@ -109,7 +109,13 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
-    void prepareParameters() override { rate_.take(parameters_[0]); }
+    void prepareParameters() override;
 
     ScaleDivisor rate_;  // lambda
+    // Nearer 0 than flatWithin_ every function is as at 0 (lambda |x| < 2^-56),
+    // the density there, x != 0, being flatDensity_.
+    double flatWithin_ = 0.0;
+    double flatDensity_ = 0.0;
+    // Below this q (or 1 - q) the quantile lies beyond the doubles.
+    double infiniteQuantileWithin_ = 0.0;
 };

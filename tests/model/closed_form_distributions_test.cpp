@@ -212,6 +212,32 @@ TEST(DoubleExponentialDistribution, HazardQuantilesAndItsUndefinedRatio)
                 });
 }
 
+// At a subnormal rate lambda |x| near 0 is subnormal too and the logarithm
+// of a quantile overflows at almost every q; the values still round as the
+// exact ones (mpmath).
+TEST(DoubleExponentialDistribution, AtASubnormalRateRoundsAsTheExactValues)
+{
+    // lambda/2 is 1.5 units of the smallest subnormal: at 0 it ties to 2
+    // units, elsewhere the exponential's factor below 1 takes it down to 1.
+    DoubleExponentialDistribution threeUnits(3 * DBL_TRUE_MIN);
+    expectCases(threeUnits, "double exponential(3 units)",
+                {
+                    op("pdf", &D::pdf, 0, 2 * DBL_TRUE_MIN, Ok),
+                    op("pdf", &D::pdf, -1, DBL_TRUE_MIN, Ok),
+                    op("cdf", &D::cdf, -1e308, 0.4999999999999992589, Ok),
+                    op("survival", &D::survival, 1, 0.5, Ok),
+                });
+    // Quantiles just inside and just beyond the largest double.
+    DoubleExponentialDistribution tiny(1e-310);
+    expectCases(tiny, "double exponential(1e-310)",
+                {
+                    op("quantile", &D::quantile, 0.4910923359668893, -1.7975931349123241805e+308, Ok),
+                    op("quantile", &D::quantile, 0.4910913537831995, 0, ResultStatus::MinusInfinity),
+                    op("quantile", &D::quantile, 0.5089076640331107, 1.7975931349123241805e+308, Ok),
+                    op("quantile", &D::quantile, 0.9, 0, ResultStatus::PlusInfinity),
+                });
+}
+
 TEST(ClosedFormDistributions, HaveNoMassWalkAndTheirOwnParameterTexts)
 {
     UniformDistribution uniform(0, 1);
