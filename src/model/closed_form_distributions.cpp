@@ -179,11 +179,12 @@ namespace {
 // division may fall into the subnormals, which the processor serves slowly.
 WITH_FUSED_MULTIPLY_ADD double densityBeyondNormalDoubles(double z, double sigma)
 {
-    if (std::fabs(z) <= 1) return quotientIntoSubnormals(1 / (pi * (z * z + 1)), sigma);
-    // In u = 1/z, so that z^2 neither overflows nor loses the density; below
-    // 2^-500, u^2 would leave the normal doubles, and 1 + u^2 is 1.
+    // Up to |z| = 2^500 the factor 1 / (pi (1 + z^2)) is a normal double. The
+    // reciprocal of sigma is formed beside it, so that the last quotient needs
+    // no division of its own.
+    if (std::fabs(z) <= 0x1p500) return quotientIntoSubnormals(1 / (pi * (z * z + 1)), sigma, 0x1p1022 / sigma);
+    // Beyond, in u = 1/z: 1 + u^2 is 1, and u^2 would leave the normal doubles.
     const double u = 1 / z;
-    if (std::fabs(u) >= 0x1p-500) return quotientIntoSubnormals(u * u / (pi * (u * u + 1)), sigma);
     return u * (u / sigma) / pi;
 }
 

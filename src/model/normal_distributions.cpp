@@ -26,16 +26,23 @@ constexpr double exponentReach = 1500;
 // Phi(z), the lower tail taken as the upper tail of -z so that it never cancels.
 double standardNormalCdf(double z) { return normalUpperTail(-z); }
 
+// e / s, correctly rounded also among the subnormals; with fused multiply-add
+// where the processor has it, for the rounding test there. The division
+// 2^1022 / s does not wait for e.
+WITH_FUSED_MULTIPLY_ADD double densityQuotient(double e, double s)
+{
+    return quotientIntoSubnormals(e, s, 0x1p1022 / s);
+}
+
 // exp(-z^2/2) / (sqrt(2 pi) s1 s2), in logarithms where a factor has left the
 // range of normal doubles (so that, say, a tiny scale does not turn a far tail
-// into 0 / 0 or lose its digits to a subnormal). With fused multiply-add
-// where the processor has it, for the rounding test of a subnormal quotient.
-WITH_FUSED_MULTIPLY_ADD double gaussianDensity(double z, double s1, double s2 = 1.0)
+// into 0 / 0 or lose its digits to a subnormal).
+double gaussianDensity(double z, double s1, double s2 = 1.0)
 {
     const double exponent = -z * z / 2;
     if (exponent > normalExponentFloor) {
         const double e = inlineExp(exponent), s = s1 * s2 * sqrtTwoPi;
-        if (std::isnormal(s)) return quotientIntoSubnormals(e, s);
+        if (std::isnormal(s)) return densityQuotient(e, s);
     }
     // Each logarithm of a scale lies within 745 of 0: past z^2 / 2 = 2240 the
     // density underflows whatever they are.
@@ -116,8 +123,10 @@ double NormalDistribution::validPdf(double x)
     // 1 / (sigma sqrt(2 pi)), and still a normal double.
     const double z = standardScore(x), exponent = -z * z / 2;
     if (exponent > normalExponentFloor) {
-        const double density = inlineExp(exponent) * densityFactor_;
+        const double e = inlineExp(exponent), density = e * densityFactor_;
         if (density >= std::numeric_limits<double>::min() && density < constants::infinity) return ok(density);
+        // A density among the subnormals, or a factor that is one.
+        if (densityDivisor_ == densityDivisor_) return okUnlessInfinite(densityQuotient(e, densityDivisor_));
     }
     return okUnlessInfinite(gaussianDensity(z, parameters_[1]));
 }
@@ -126,6 +135,8 @@ void NormalDistribution::prepareParameters()
 {
     LocationScaleDistribution::prepareParameters();
     densityFactor_ = densityFactor(parameters_[1]);
+    const double divisor = parameters_[1] * sqrtTwoPi;
+    densityDivisor_ = std::isnormal(divisor) ? divisor : std::numeric_limits<double>::quiet_NaN();
 }
 
 double NormalDistribution::validCdf(double x) { return ok(standardNormalCdf(standardScore(x))); }

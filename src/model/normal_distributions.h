@@ -29,7 +29,8 @@ private:
     double validQuantile(double q) override;
     void prepareParameters() override;
 
-    double densityFactor_ = 0.0;  // 1 / (sigma sqrt(2 pi)), NaN where not a normal double
+    double densityFactor_ = 0.0;   // 1 / (sigma sqrt(2 pi)), NaN where not a normal double
+    double densityDivisor_ = 0.0;  // sigma sqrt(2 pi), NaN where not a normal double
 };
 
 // X = mu exp(sigma Z) for a standard normal Z: median mu > 0, shape sigma > 0.

@@ -35,23 +35,12 @@ inline double powerOfTwo(std::int64_t m) { return std::bit_cast<double>(static_c
 // floor(log2 x) for a normal x > 0, read from its bits.
 inline int binaryExponent(double x) { return static_cast<int>(std::bit_cast<std::uint64_t>(x) >> 52 & 0x7ff) - 1023; }
 
-// a / b for normal a, b > 0, correctly rounded also where the quotient falls
-// below the smallest normal double: a division whose result is subnormal
-// takes the processor's slow path, which made a far normal density twice as
-// slow. There the quotient is counted in units of the smallest subnormal,
-// 2^-1074, rounded to a whole count by adding 2^52, and the count's bits are
-// the subnormal itself.
-inline double quotientIntoSubnormals(double a, double b)
+// The count of smallest subnormals, 2^-1074, nearest to a / b for raised =
+// a 2^1022 < b, from a first count off by at most one: the sign of raised -
+// (count +- 1/2) 2^-52 b, exact from fma, settles it; a tie goes to the
+// even count. The count's bits are the subnormal itself.
+inline double subnormalFromCount(std::uint64_t count, double raised, double b)
 {
-    const double raised = a * 0x1p1022;
-    if (!(raised < b)) return a / b;
-    constexpr double shift = 0x1p52;
-    std::uint64_t count =
-        std::bit_cast<std::uint64_t>(raised / b * shift + shift) - std::bit_cast<std::uint64_t>(shift);
-    // raised / b < 1 is off by at most 2^-54, a quarter of a unit: the count
-    // is the nearest or, near a half unit, the next (the rounding done twice).
-    // The sign of raised - (count +- 1/2) 2^-52 b, exact from fma, settles
-    // it; a tie goes to the even count.
     const double countValue = static_cast<double>(static_cast<std::int64_t>(count));
     const double above = std::fma(-((countValue + 0.5) * 0x1p-52), b, raised);
     const double below = std::fma(-((countValue - 0.5) * 0x1p-52), b, raised);
@@ -61,4 +50,37 @@ inline double quotientIntoSubnormals(double a, double b)
     else if (below < 0 || (below == 0 && odd))
         --count;
     return std::bit_cast<double>(count);
+}
+
+// The whole number nearest to 2^52 q for 0 <= q < 1, as bits.
+inline std::uint64_t roundedCount(double q)
+{
+    constexpr double shift = 0x1p52;
+    return std::bit_cast<std::uint64_t>(q * shift + shift) - std::bit_cast<std::uint64_t>(shift);
+}
+
+// a / b for normal a, b > 0, correctly rounded also where the quotient falls
+// below the smallest normal double: a division whose result is subnormal
+// takes the processor's slow path, which made a far normal density twice as
+// slow. There the quotient is counted in units of the smallest subnormal,
+// rounded to a whole count by adding 2^52: raised / b < 1 is off by at most
+// 2^-54, a quarter of a unit, so the count is the nearest or, near a half
+// unit, the next (the rounding done twice).
+inline double quotientIntoSubnormals(double a, double b)
+{
+    const double raised = a * 0x1p1022;
+    if (!(raised < b)) return a / b;
+    return subnormalFromCount(roundedCount(raised / b), raised, b);
+}
+
+// The same with 2^1022 / b, rounded, kept beside b: no division on the
+// subnormal path, which needs raised < b and so b > 1, where that reciprocal
+// is a normal double (1/b itself would be subnormal for b beyond 2^1022).
+// raised / b from it is within 2^-52, so the first count is within 1.5 units
+// of the exact quotient and one of the nearest.
+inline double quotientIntoSubnormals(double a, double b, double raisedReciprocalOfB)
+{
+    const double raised = a * 0x1p1022;
+    if (!(raised < b)) return a / b;
+    return subnormalFromCount(roundedCount(a * raisedReciprocalOfB), raised, b);
 }

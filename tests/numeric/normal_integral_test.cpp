@@ -105,11 +105,15 @@ TEST(NormalIntegral, FixedPointsAndLimits)
 // it must be the number the (correctly rounded) division gives.
 TEST(Arithmetic, QuotientIntoSubnormalsRoundsAsTheDivision)
 {
-    double a = 0.7390851332151607;
-    for (int i = 0; i < 2000; ++i) {
-        a = std::fmod(a * 3.7 + 0.1, 1.0) + 0.5;
-        const double b = std::ldexp(1.0 + std::fmod(i * 0.6180339887, 1.0), 1000 + i % 80);
+    // Quotients from 2^-990 down past the smallest subnormal, with or
+    // without 2^1022 / b kept beside b.
+    double mantissa = 0.7390851332151607;
+    for (int i = 0; i < 4000; ++i) {
+        mantissa = std::fmod(mantissa * 3.7 + 0.1, 1.0) + 0.5;
+        const double a = std::ldexp(mantissa, -(i % 61));
+        const double b = std::ldexp(1.0 + std::fmod(i * 0.6180339887, 1.0), 990 + i % 34);
         ASSERT_EQ(quotientIntoSubnormals(a, b), a / b) << a << " / " << b;
+        ASSERT_EQ(quotientIntoSubnormals(a, b, 0x1p1022 / b), a / b) << a << " / " << b;
     }
     EXPECT_EQ(quotientIntoSubnormals(0x1p-60, 0x1p1015), 0.0);  // half the smallest subnormal: to even
     EXPECT_EQ(quotientIntoSubnormals(0x1.fffffffffffffp-1, 0x1p1022), 0x1p-1022);
