@@ -21,6 +21,8 @@ mp.mp.dps = 50
 EPS = mp.mpf(2) ** -52
 DMAX = mp.mpf('1.7976931348623157e308')
 half = mp.mpf(1) / 2
+SMALLEST_NORMAL = mp.mpf(2) ** -1022
+SMALLEST_SUBNORMAL = mp.mpf(2) ** -1074
 
 
 def tolerance(cond):
@@ -240,6 +242,17 @@ COUNTS = [
 STATISTICS = ('mean', 'standardDeviation', 'coefficientOfVariation', 'skewness', 'kurtosis')
 
 
+def value_at(f, x):
+    """f(x); a subnormal value as its correctly rounded double, found at 400
+    digits: one a hair from half a unit (as lambda/2 e^(-lambda x) at a
+    subnormal lambda) would round the wrong way from 50 or from a record's 20."""
+    v = f(x)
+    if SMALLEST_SUBNORMAL / 2 <= abs(v) < SMALLEST_NORMAL:
+        with mp.workdps(400):
+            v = mp.nint(f(x) / SMALLEST_SUBNORMAL) * SMALLEST_SUBNORMAL
+    return v
+
+
 def text(v):
     v = mp.mpf(v)
     if abs(v) > DMAX:
@@ -266,10 +279,10 @@ def main():
                 if key not in law or (op != 'pdf' and 'standard' in law and not outside_middle(law['standard'](mx))):
                     continue
                 f = law[key]
-                v = f(mx)
+                v = value_at(f, mx)
                 emit(name, p1, p2, op, x, v, tolerance(x_cond(f, mx)))
         for q in qs:
-            x = law['quantile'](mp.mpf(q))
+            x = value_at(law['quantile'], mp.mpf(q))
             density = law['pdf'](x) if abs(x) <= DMAX else 0
             cond = min(q, 1 - q) / (abs(x) * density) if x != 0 and density != 0 else 0
             emit(name, p1, p2, 'quantile', q, x, tolerance(cond))
@@ -278,7 +291,7 @@ def main():
         law = make(mp.mpf(p1), mp.mpf(p2))
         for k in ks:
             for op, key in (('pdf', 'pdf'), ('cdf', 'cdf'), ('survival', 'sf')):
-                v = law[key](mp.mpf(k))
+                v = value_at(law[key], mp.mpf(k))
                 emit(name, p1, p2, op, float(k), v, tolerance(mp.log(v) if v != 0 else 0))
         for q in qs:
             emit(name, p1, p2, 'quantile', q, count_quantile(law, mp.mpf(q)), 0)
