@@ -177,13 +177,16 @@ namespace {
 // The density 1 / (pi sigma (1 + z^2)) where it leaves the normal doubles,
 // kept out of line so that the usual case's path stays short: the last
 // division may fall into the subnormals, which the processor serves slowly.
-WITH_FUSED_MULTIPLY_ADD double densityBeyondNormalDoubles(double z, double sigma)
+WITH_FUSED_MULTIPLY_ADD double densityBeyondNormalDoubles(double z, double sigma, double difference)
 {
     // Up to |z| = 2^500 the factor 1 / (pi (1 + z^2)) is a normal double. The
     // reciprocal of sigma is formed beside it, so that the last quotient needs
     // no division of its own.
     if (std::fabs(z) <= 0x1p500) return quotientIntoSubnormals(1 / (pi * (z * z + 1)), sigma, 0x1p1022 / sigma);
-    // Beyond, in u = 1/z: 1 + u^2 is 1, and u^2 would leave the normal doubles.
+    // Beyond, 1 + z^2 is z^2, which would overflow: the density is sigma /
+    // (pi d^2) for d = x - mu, whose two quotients by d are formed side by
+    // side; where d itself overflows, u^2 / (pi sigma) with u = 1/z.
+    if (std::isfinite(difference)) return (sigma / difference) * (1 / difference) / pi;
     const double u = 1 / z;
     return u * (u / sigma) / pi;
 }
@@ -199,7 +202,7 @@ double CauchyDistribution::validPdf(double x)
     // normal double too (an overflowing z^2 or a NaN fails the test).
     const double denominator = (pi * (z * z + 1)) * sigma;
     if (denominator >= std::numeric_limits<double>::min() && denominator < 4e307) return ok(1 / denominator);
-    return okUnlessInfinite(densityBeyondNormalDoubles(z, sigma));
+    return okUnlessInfinite(densityBeyondNormalDoubles(z, sigma, x - parameters_[0]));
 }
 
 double CauchyDistribution::validCdf(double x)
