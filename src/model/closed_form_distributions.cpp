@@ -132,19 +132,19 @@ double ExponentialDistribution::validKurtosis() { return ok(9.0); }
 double ExponentialDistribution::validPdf(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid);
-    return okUnlessInfinite(inlineExp(-rate_.multiply(x)) * parameters_[0]);
+    return okUnlessInfinite(inlineExp(-rateTimes(x)) * parameters_[0]);
 }
 
 double ExponentialDistribution::validCdf(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid);
-    return ok(-std::expm1(-rate_.multiply(x)));
+    return ok(-std::expm1(-rateTimes(x)));
 }
 
 double ExponentialDistribution::validSurvival(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid, 1.0);
-    return ok(inlineExp(-rate_.multiply(x)));
+    return ok(inlineExp(-rateTimes(x)));
 }
 
 double ExponentialDistribution::validHazard(double x)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numbers>
 
@@ -22,6 +24,7 @@ public:
         reciprocal_ = exact_ ? reciprocal : 0.0;
         subnormal_ = !exact_ && scale != 0 && std::fabs(scale) < std::numeric_limits<double>::min();
         raisedScale_ = subnormal_ ? scale * 0x1p64 : scale;
+        loweredScale_ = scale * 0x1p-537;
     }
     double divide(double value) const
     {
@@ -32,12 +35,22 @@ public:
     // value * scale, the same way off the slow path: the same number wherever
     // it is a normal double, within a unit of the smallest subnormal below.
     double multiply(double value) const { return subnormal_ ? value * raisedScale_ * 0x1p-64 : value * scale_; }
+    // The same for a subnormal value, whose product would take the slow path
+    // too (some 30 cycles): its count of 2^-1074, its bits, lowered by 2^-537
+    // times the scale lowered by as much, both exact, so that the one
+    // rounding is that of value * scale.
+    double multiplySubnormal(double value) const
+    {
+        const auto count = static_cast<double>(std::bit_cast<std::int64_t>(std::fabs(value)));
+        return std::copysign(count * 0x1p-537 * loweredScale_, value);
+    }
     double scale() const { return scale_; }
 
 private:
     double scale_ = 1.0;
     double reciprocal_ = 1.0;
     double raisedScale_ = 1.0;
+    double loweredScale_ = 0x1p-537;  // scale 2^-537
     bool exact_ = true;
     bool subnormal_ = false;
 };

@@ -96,9 +96,11 @@ TEST(ScaleDivisor, GivesTheQuotientToTheLastBit)
     for (double scale : {1.0, 2.0, 0.5, 0x1p-1060, 0x1p1023, 3.0, 0.1, 1e-310, 1e308}) {
         ScaleDivisor divisor;
         divisor.take(scale);
-        for (double value : {1.0, -7.0, 0.1, 1e-300, 0x1p-1074, 1e308, 0.0}) {
+        for (double value : {1.0, -7.0, 0.1, 1e-300, 0x1p-1074, 1e308, 0.0, 1e-310, -3.3e-320}) {
             EXPECT_EQ(divisor.divide(value), value / scale) << value << " / " << scale;
             const double product = value * scale;
+            if (value != 0 && std::fabs(value) < DBL_MIN)
+                EXPECT_EQ(divisor.multiplySubnormal(value), product) << value << " * " << scale;
             if (std::fabs(product) >= DBL_MIN || product == 0.0 || std::isinf(product))
                 EXPECT_EQ(divisor.multiply(value), product) << value << " * " << scale;
             else
