@@ -132,7 +132,7 @@ double ExponentialDistribution::validKurtosis() { return ok(9.0); }
 double ExponentialDistribution::validPdf(double x)
 {
     if (x < 0) return fail(ResultStatus::Invalid);
-    return okUnlessInfinite(inlineExp(-rateTimes(x)) * parameters_[0]);
+    return okUnlessInfinite(rate_.multiply(inlineExp(-rateTimes(x))));
 }
 
 double ExponentialDistribution::validCdf(double x)

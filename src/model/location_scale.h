@@ -6,6 +6,8 @@
 #include <limits>
 #include <numbers>
 
+#include "numeric/arithmetic.h"
+
 // Division by a scale fixed with the parameters. Where the scale is a power
 // of two its reciprocal is exact, and a product with it is the same correctly
 // rounded number as the quotient, at a fraction of a division's latency; the
@@ -25,6 +27,7 @@ public:
         subnormal_ = !exact_ && scale != 0 && std::fabs(scale) < std::numeric_limits<double>::min();
         raisedScale_ = subnormal_ ? scale * 0x1p64 : scale;
         loweredScale_ = scale * 0x1p-537;
+        scaleCount_ = static_cast<double>(std::bit_cast<std::int64_t>(std::fabs(scale)));
     }
     double divide(double value) const
     {
@@ -34,7 +37,15 @@ public:
     }
     // value * scale, the same way off the slow path: the same number wherever
     // it is a normal double, within a unit of the smallest subnormal below.
-    double multiply(double value) const { return subnormal_ ? value * raisedScale_ * 0x1p-64 : value * scale_; }
+    // Where the product is subnormal too (|value| <= 1) it is built from the
+    // scale's count of 2^-1074, as the same correctly rounded number.
+    double multiply(double value) const
+    {
+        if (!subnormal_) [[likely]]
+            return value * scale_;
+        if (std::fabs(value) <= 1) return std::copysign(productIntoSubnormals(std::fabs(value), scaleCount_), value);
+        return value * raisedScale_ * 0x1p-64;
+    }
     // The same for a subnormal value, whose product would take the slow path
     // too (some 30 cycles): its count of 2^-1074, its bits, lowered by 2^-537
     // times the scale lowered by as much, both exact, so that the one
@@ -51,6 +62,7 @@ private:
     double reciprocal_ = 1.0;
     double raisedScale_ = 1.0;
     double loweredScale_ = 0x1p-537;  // scale 2^-537
+    double scaleCount_ = 0.0;         // a subnormal scale's count of 2^-1074
     bool exact_ = true;
     bool subnormal_ = false;
 };

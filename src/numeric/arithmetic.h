@@ -35,6 +35,17 @@ inline double powerOfTwo(std::int64_t m) { return std::bit_cast<double>(static_c
 // floor(log2 x) for a normal x > 0, read from its bits.
 inline int binaryExponent(double x) { return static_cast<int>(std::bit_cast<std::uint64_t>(x) >> 52 & 0x7ff) - 1023; }
 
+// a times count 2^-1074 for 0 <= a <= 1 and a whole count below 2^52: a
+// subnormal (or the smallest normal), whose bits are the whole number nearest
+// a count, rounded once by the fma against 2^52, whose last place is 1.
+// A multiplication into the subnormals takes the processor's slow path.
+inline double productIntoSubnormals(double a, double count)
+{
+    constexpr double shift = 0x1p52;
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(std::fma(a, count, shift)) -
+                                 std::bit_cast<std::uint64_t>(shift));
+}
+
 // The count of smallest subnormals, 2^-1074, nearest to a / b for raised =
 // a 2^1022 < b, from a first count off by at most one: the sign of raised -
 // (count +- 1/2) 2^-52 b, exact from fma, settles it; a tie goes to the
