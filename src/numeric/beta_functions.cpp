@@ -197,7 +197,7 @@ DoubleDouble logGammaRatio(double s, double large)
 DoubleDouble logBesideLargeShape(double s, double large, DoubleDouble logU, DoubleDouble logV)
 {
     const DoubleDouble powers = plus(times(plus(extendedLog(large), logU), s), times(logV, large));
-    return plus(powers, plus(logGammaRatio(s, large), {-logGamma(1.0 + s), 0.0}));
+    return plus(powers, plus(logGammaRatio(s, large), {-logGammaOfOnePlus(s), 0.0}));
 }
 
 // -D(a, c x) - D(b, c y) + mu(c) - mu(a) - mu(b), c = a + b, D the deviance
@@ -274,7 +274,7 @@ PowerFactor integralFactor(double a, double b, double x, double y, const LogPair
         return {plus(logBesideLargeShape(b, a, logs.y, logs.x), shapes), one};
     }
     const DoubleDouble powers = plus(plus(times(logs.x, a), times(logs.y, b)), extendedLog(b));
-    const DoubleDouble gammas = plus(twoSum(logGamma(a + b), -logGamma(1.0 + a)), {-logGamma(1.0 + b), 0.0});
+    const DoubleDouble gammas = plus(twoSum(logGamma(a + b), -logGammaOfOnePlus(a)), {-logGammaOfOnePlus(b), 0.0});
     return {plus(powers, gammas), one};
 }
 
@@ -665,16 +665,27 @@ Tails inverseStart(double a, double b, double p)
 // distance u from that end, carries the tail's rounding 1/s times over. Where
 // the power series gives that tail, one more Newton step on ln(tail / p), the
 // series' logarithm and ln p each in two parts, leaves only the rounding of u.
+// Where the other tail was inverted (p the complement of a lower tail above
+// 1/2), the step is taken on this one, towards 1 - p in two parts: the other
+// tail's slope there magnifies its rounding as much.
 double polishedRoot(double a, double b, double p, bool lower, double x, IterationCount* count)
 {
+    bool atLowerEnd = lower;
+    DoubleDouble target = {p, 0.0};
+    if (!((lower ? a : b) < polishShape) && (lower ? b : a) < polishShape) {
+        atLowerEnd = !lower;
+        target = twoSum(1.0, -p);
+    }
     const double y = 1.0 - x;
-    const double s = lower ? a : b, t = lower ? b : a, u = lower ? x : y, v = lower ? y : x;
+    const double s = atLowerEnd ? a : b, t = atLowerEnd ? b : a, u = atLowerEnd ? x : y, v = atLowerEnd ? y : x;
     if (!(s < polishShape) || !(s > tinyShape) || !(u > 0) || !(t * u <= 1 && u <= seriesThreshold)) return x;
-    const DoubleDouble residual = plus(logSeriesTail(s, t, u, v, count), negated(extendedLog(p)));
+    const DoubleDouble logTarget = extendedLog(target.hi);
+    const DoubleDouble residual =
+        plus(logSeriesTail(s, t, u, v, count), negated({logTarget.hi, logTarget.lo + target.lo / target.hi}));
     const double density = betaDensity(s, t, u, v);
     if (!(density > 0)) return x;
-    const double root = u - (residual.hi + residual.lo) * p / density;
-    return lower ? root : 1.0 - root;
+    const double root = u - (residual.hi + residual.lo) * target.hi / density;
+    return atLowerEnd ? root : 1.0 - root;
 }
 
 // The x with I(a, b; x) = p (lower) or 1 - I(a, b; x) = p (upper), p <= 1/2,

@@ -501,6 +501,12 @@ double logGamma(double x)
     return (x - 0.5) * std::log(x) - x + logSqrtTwoPi + logGammaRemainder(x);
 }
 
+double logGammaOfOnePlus(double s)
+{
+    if (std::fabs(s) <= 1) return -std::log1p(reciprocalGammaExcess(s));
+    return logGamma(1.0 + s);
+}
+
 double digamma(double x)
 {
     if (!(x > 0)) return constants::infinity * -1.0;
