@@ -99,8 +99,9 @@ TEST(ScaleDivisor, GivesTheQuotientToTheLastBit)
         for (double value : {1.0, -7.0, 0.1, 1e-300, 0x1p-1074, 1e308, 0.0, 1e-310, -3.3e-320}) {
             EXPECT_EQ(divisor.divide(value), value / scale) << value << " / " << scale;
             const double product = value * scale;
-            if (value != 0 && std::fabs(value) < DBL_MIN)
+            if (value != 0 && std::fabs(value) < DBL_MIN) {
                 EXPECT_EQ(divisor.multiplySubnormal(value), product) << value << " * " << scale;
+            }
             if (std::fabs(product) >= DBL_MIN || product == 0.0 || std::isinf(product) || std::fabs(value) <= 1)
                 EXPECT_EQ(divisor.multiply(value), product) << value << " * " << scale;
             else
