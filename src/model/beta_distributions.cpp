@@ -92,8 +92,10 @@ double BetaDistribution::validPdf(double x)
     if (x == 0) return a <= 1 ? fail(ResultStatus::SingularPoint) : ok(0.0);
     if (x == 1) return b <= 1 ? fail(ResultStatus::SingularPoint) : ok(0.0);
 
-    // From shape 13 on the powers below would each round by up to (shape) units.
-    if (a >= largeShape || b >= largeShape) return okUnlessInfinite(betaDensity(a, b, x, 1.0 - x));
+    // From shape 13 on the powers below would each round by up to (shape) units;
+    // the arcsine law's density is a closed form.
+    if (a >= largeShape || b >= largeShape || (a == 0.5 && b == 0.5))
+        return okUnlessInfinite(betaDensity(a, b, x, 1.0 - x));
     const double right = std::pow(1.0 - x, b - 1.0);
     const double left = std::pow(x, a - 1.0);
     const double norm = betaFunction(a, b);

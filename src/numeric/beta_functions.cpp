@@ -547,6 +547,18 @@ Tails arcsineTails(double x, double y)
     return {1.0 - upper, upper};
 }
 
+// The arcsine density 1 / (pi sqrt(x (1 - x))), rounded once: 1 - x, its
+// product with x and the inverse root each in two parts. Where x (1 - x)
+// comes near the subnormals its parts would not be exact, and the density is
+// formed plainly.
+double arcsineDensity(double x)
+{
+    const DoubleDouble product = times(twoSum(1.0, -x), x);
+    if (!(product.hi >= 0x1p-900)) return 1.0 / (constants::pi * std::sqrt(x * (1.0 - x)));
+    const DoubleDouble density = times(inverseRoot(product), inversePi);
+    return density.hi + density.lo;
+}
+
 // The smaller tail first: the lower one for x at or below the mean, where the
 // expansions converge; above it, the same for the mirrored shapes.
 Tails betaTails(double a, double b, double x, double y, IterationCount* count)
@@ -882,6 +894,7 @@ constexpr double normalLimitOfDistribution = 1e11;
 
 WITH_FUSED_MULTIPLY_ADD double betaDensity(double a, double b, double x, double y)
 {
+    if (a == 0.5 && b == 0.5) return arcsineDensity(x);
     if (a >= stirlingRange && b >= stirlingRange) return densityOfLargeShapes(a, b, x, y);
     const LogPair logs = logsOfShares(x, y);
     if (b >= stirlingRange) return densityBesideLargeShape(a, b, logs.x, logs.y);

@@ -178,16 +178,20 @@ TEST(FDistribution, QuantileBranchesAgreeAcrossTheirSwitch)
 
 // Beside a shape of a thousand the density's powers rounded their exponents,
 // 999 ln(1 - x) among them, and lost 1e-14; carried in two parts they keep
-// the density within two units. The inputs are the benchmark's quantiles.
+// the density within two units. The arcsine law's density, from two powers
+// and the beta function, was 1.6 units off; in two parts it rounds once.
+// The inputs are the benchmark's quantiles.
 TEST(BetaDistribution, DensityBesideALargeShapeKeepsItsDigits)
 {
     int checked = 0;
     for (const auto& line : readTaggedReferences("comparison_reference.txt", "beta")) {
         const double a = referenceNumber(line[0]), b = referenceNumber(line[1]);
-        if (line[2] != "pdf" || std::fmax(a, b) < 13) continue;
+        const bool arcsine = a == 0.5 && b == 0.5;
+        if (line[2] != "pdf" || (std::fmax(a, b) < 13 && !arcsine)) continue;
         BetaDistribution beta(a, b);
         const double x = referenceNumber(line[3]);
-        EXPECT_LT(relativeError(beta.pdf(x), referenceNumber(line[4])), 4.5e-16) << a << " " << b << " " << x;
+        EXPECT_LT(relativeError(beta.pdf(x), referenceNumber(line[4])), arcsine ? 1.2e-16 : 4.5e-16)
+            << a << " " << b << " " << x;
         ++checked;
     }
     EXPECT_GE(checked, 10);
