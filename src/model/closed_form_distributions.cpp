@@ -179,10 +179,9 @@ namespace {
 // division may fall into the subnormals, which the processor serves slowly.
 WITH_FUSED_MULTIPLY_ADD double densityBeyondNormalDoubles(double z, double sigma, double difference)
 {
-    // Up to |z| = 2^500 the factor 1 / (pi (1 + z^2)) is a normal double. The
-    // reciprocal of sigma is formed beside it, so that the last quotient needs
-    // no division of its own.
-    if (std::fabs(z) <= 0x1p500) return quotientIntoSubnormals(1 / (pi * (z * z + 1)), sigma, 0x1p1022 / sigma);
+    // Up to |z| = 2^500 the factor 1 / (pi (1 + z^2)) is a normal double; the
+    // quotient's reciprocal of sigma is formed beside it.
+    if (std::fabs(z) <= 0x1p500) return quotientIntoSubnormals(1 / (pi * (z * z + 1)), sigma);
     // Beyond, 1 + z^2 is z^2, which would overflow: the density is sigma /
     // (pi d^2) for d = x - mu, whose two quotients by d are formed side by
     // side; where d itself overflows, u^2 / (pi sigma) with u = 1/z.

@@ -27,12 +27,8 @@ constexpr double exponentReach = 1500;
 double standardNormalCdf(double z) { return normalUpperTail(-z); }
 
 // e / s, correctly rounded also among the subnormals; with fused multiply-add
-// where the processor has it, for the rounding test there. The division
-// 2^1022 / s does not wait for e.
-WITH_FUSED_MULTIPLY_ADD double densityQuotient(double e, double s)
-{
-    return quotientIntoSubnormals(e, s, 0x1p1022 / s);
-}
+// where the processor has it, for the rounding test there.
+WITH_FUSED_MULTIPLY_ADD double densityQuotient(double e, double s) { return quotientIntoSubnormals(e, s); }
 
 // exp(-z^2/2) / (sqrt(2 pi) s1 s2), in logarithms where a factor has left the
 // range of normal doubles (so that, say, a tiny scale does not turn a far tail

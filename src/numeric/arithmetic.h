@@ -63,35 +63,24 @@ inline double subnormalFromCount(std::uint64_t count, double raised, double b)
     return std::bit_cast<double>(count);
 }
 
-// The whole number nearest to 2^52 q for 0 <= q < 1, as bits.
-inline std::uint64_t roundedCount(double q)
-{
-    constexpr double shift = 0x1p52;
-    return std::bit_cast<std::uint64_t>(q * shift + shift) - std::bit_cast<std::uint64_t>(shift);
-}
-
 // a / b for normal a, b > 0, correctly rounded also where the quotient falls
 // below the smallest normal double: a division whose result is subnormal
 // takes the processor's slow path, which made a far normal density twice as
 // slow. There the quotient is counted in units of the smallest subnormal,
-// rounded to a whole count by adding 2^52: raised / b < 1 is off by at most
-// 2^-54, a quarter of a unit, so the count is the nearest or, near a half
-// unit, the next (the rounding done twice).
-inline double quotientIntoSubnormals(double a, double b)
-{
-    const double raised = a * 0x1p1022;
-    if (!(raised < b)) return a / b;
-    return subnormalFromCount(roundedCount(raised / b), raised, b);
-}
-
-// The same with 2^1022 / b, rounded, kept beside b: no division on the
-// subnormal path, which needs raised < b and so b > 1, where that reciprocal
-// is a normal double (1/b itself would be subnormal for b beyond 2^1022).
-// raised / b from it is within 2^-52, so the first count is within 1.5 units
-// of the exact quotient and one of the nearest.
+// rounded to a whole count by adding 2^52, from 2^1022 / b rounded and kept
+// beside b (no division on that path). The path needs raised < b and so
+// b > 1, where that reciprocal is a normal double (1/b itself would be
+// subnormal beyond 2^1022); raised / b from it is within 2^-52, so the first
+// count is within 1.5 units of the exact quotient and one of the nearest.
 inline double quotientIntoSubnormals(double a, double b, double raisedReciprocalOfB)
 {
     const double raised = a * 0x1p1022;
     if (!(raised < b)) return a / b;
-    return subnormalFromCount(roundedCount(a * raisedReciprocalOfB), raised, b);
+    constexpr double shift = 0x1p52;
+    const std::uint64_t count =
+        std::bit_cast<std::uint64_t>(a * raisedReciprocalOfB * shift + shift) - std::bit_cast<std::uint64_t>(shift);
+    return subnormalFromCount(count, raised, b);
 }
+
+// The same, the reciprocal formed here: its division does not wait for a.
+inline double quotientIntoSubnormals(double a, double b) { return quotientIntoSubnormals(a, b, 0x1p1022 / b); }
