@@ -174,34 +174,79 @@ bool CauchyDistribution::defines(Statistic) const { return false; }
 
 namespace {
 
-// The density 1 / (pi sigma (1 + z^2)) where it leaves the normal doubles,
-// kept out of line so that the usual case's path stays short: the last
-// division may fall into the subnormals, which the processor serves slowly.
-WITH_FUSED_MULTIPLY_ADD double densityBeyondNormalDoubles(double z, double sigma, double difference)
-{
-    // Up to |z| = 2^500 the factor 1 / (pi (1 + z^2)) is a normal double; the
-    // quotient's reciprocal of sigma is formed beside it.
-    if (std::fabs(z) <= 0x1p500) return quotientIntoSubnormals(1 / (pi * (z * z + 1)), sigma);
-    // Beyond, 1 + z^2 is z^2, which would overflow: the density is sigma /
-    // (pi d^2) for d = x - mu, whose two quotients by d are formed side by
-    // side; where d itself overflows, u^2 / (pi sigma) with u = 1/z.
-    if (std::isfinite(difference)) return (sigma / difference) * (1 / difference) / pi;
-    const double u = 1 / z;
-    return u * (u / sigma) / pi;
-}
+// a / sigma correctly rounded also among the subnormals; with fused
+// multiply-add where the processor has it, for the rounding test there.
+WITH_FUSED_MULTIPLY_ADD double densityQuotient(double a, double sigma) { return quotientIntoSubnormals(a, sigma); }
 
 }  // namespace
 
+void CauchyDistribution::prepareParameters()
+{
+    LocationScaleDistribution::prepareParameters();
+    // The density sigma / (pi (d^2 + sigma^2)) for d = x - mu is taken in
+    // units t, a power of two, where sigma t = s lies in [1, 2), so that
+    // neither d^2 nor sigma^2 leaves the doubles on the usual path. Where t
+    // itself would, every x takes the path through z.
+    int exponent = 0;
+    const double mantissa = std::frexp(parameters_[1], &exponent);
+    const bool scalable = exponent >= -1000 && exponent <= 1000;
+    // From sigma = 2 on, the density can be subnormal where the quotient is
+    // not; its count of 2^-1074 is then taken from the numerator (s / pi)
+    // 2^1074 t, which overflows below sigma = 2^51 unless s and t are lowered
+    // by 2^26 there.
+    const int lowering = exponent >= 2 && exponent < 52 ? 26 : 0;
+    densityUnit_ = std::ldexp(1.0, 1 - exponent - lowering);
+    const double s = std::ldexp(2 * mantissa, -lowering);
+    unitScaleSquared_ = scalable ? s * s : std::numeric_limits<double>::infinity();
+    unitHeight_ = std::ldexp(2 * mantissa / pi, -lowering);
+    // Up to this denominator (s / pi) / denominator is a normal double; above
+    // the next one its product by t is not.
+    usualUpTo_ = std::ldexp(1.0, 1020 - lowering);
+    subnormalAbove_ = std::ldexp(unitHeight_, 1023 - exponent - lowering);
+    countHeight_ = exponent >= 2 ? std::ldexp(unitHeight_, 1075 - exponent - lowering) : 0.0;
+}
+
 double CauchyDistribution::validPdf(double x)
 {
+    // The usual path, one division: (s / pi) / ((d t)^2 + s^2) in the units
+    // of t, wherever that quotient is a normal double (an overflowing d, an
+    // unscalable sigma or a NaN fails the test).
+    const double difference = x - parameters_[0];
+    const double scaled = difference * densityUnit_;
+    const double denominator = scaled * scaled + unitScaleSquared_;
+    if (denominator <= usualUpTo_) {
+        if (denominator <= subnormalAbove_) return ok(unitHeight_ / denominator * densityUnit_);
+        return ok(subnormalOfCount(countHeight_ / denominator));
+    }
+    // Far out, where |z| > 2^509 and d^2 swamps sigma^2 (a finite s^2 marks
+    // a scalable sigma): sigma / (pi d^2), from d alone so that it need not
+    // wait for a z.
+    const double square = difference * difference;
+    if (square >= std::numeric_limits<double>::min() && square <= 0x1p1022 && unitScaleSquared_ <= 4)
+        return ok(parameters_[1] / (pi * square));
+    return okUnlessInfinite(densityAway(x, difference));
+}
+
+// The density off the usual path: far out, where d^2 swamps sigma^2, or at
+// an overflowing d or an unscalable sigma.
+double CauchyDistribution::densityAway(double x, double difference) const
+{
     const double sigma = parameters_[1];
+    // Far out at a scalable sigma, where d^2 leaves the doubles: sigma /
+    // (pi d^2) from sigma / d and 1 / d.
+    if (std::isfinite(unitScaleSquared_) && std::isfinite(difference))
+        return (sigma / difference) * (1 / difference) / pi;
     const double z = standardScore(x);
-    // 1 / (pi sigma (1 + z^2)) in one division wherever that denominator lies
-    // between the smallest normal double and 4e307, so that the density is a
-    // normal double too (an overflowing z^2 or a NaN fails the test).
-    const double denominator = (pi * (z * z + 1)) * sigma;
-    if (denominator >= std::numeric_limits<double>::min() && denominator < 4e307) return ok(1 / denominator);
-    return okUnlessInfinite(densityBeyondNormalDoubles(z, sigma, x - parameters_[0]));
+    if (std::fabs(z) <= 0x1p500) return densityQuotient(1 / (pi * (z * z + 1)), sigma);
+    // Beyond, 1 + z^2 is z^2, which would overflow: sigma / (pi d^2) as above,
+    // a subnormal sigma raised by 2^64 meanwhile so that sigma / d keeps its
+    // digits; where d itself overflows, u^2 / (pi sigma) with u = 1/z.
+    if (std::isfinite(difference)) {
+        const double raise = sigma < std::numeric_limits<double>::min() ? 0x1p64 : 1.0;
+        return (sigma * raise / difference) * (1 / difference) / pi / raise;
+    }
+    const double u = 1 / z;
+    return u * (u / sigma) / pi;
 }
 
 double CauchyDistribution::validCdf(double x)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <numbers>
+
 #include "model/distribution.h"
 #include "model/location_scale_distribution.h"
 
@@ -93,6 +95,16 @@ private:
     double validSurvival(double x) override;
     double validHazard(double x) override;
     double validQuantile(double q) override;
+    void prepareParameters() override;
+    double densityAway(double x, double difference) const;
+
+    // The density's units, kept with sigma = s / t.
+    double densityUnit_ = 1.0;                             // t
+    double unitScaleSquared_ = 1.0;                        // s^2, infinite where t is not a double
+    double unitHeight_ = 1 / std::numbers::pi;             // s / pi
+    double usualUpTo_ = 0x1p1020;                          // 2^1020 s / (pi 2^-1022) at most
+    double subnormalAbove_ = 0x1p1022 / std::numbers::pi;  // t 2^1022 (s / pi)
+    double countHeight_ = 0.0;                             // (s / pi) 2^1074 t where that is needed
 };
 
 // Density lambda/2 exp(-lambda |x|), centred at 0; lambda > 0. Its hazard is

@@ -35,6 +35,15 @@ inline double powerOfTwo(std::int64_t m) { return std::bit_cast<double>(static_c
 // floor(log2 x) for a normal x > 0, read from its bits.
 inline int binaryExponent(double x) { return static_cast<int>(std::bit_cast<std::uint64_t>(x) >> 52 & 0x7ff) - 1023; }
 
+// count 2^-1074 for 0 <= count <= 2^52 (a real count): adding 2^52 rounds it
+// to the nearest whole count, whose bits are that subnormal (or at 2^52 the
+// smallest normal), with no subnormal arithmetic on the way.
+inline double subnormalOfCount(double count)
+{
+    constexpr double shift = 0x1p52;
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(count + shift) - std::bit_cast<std::uint64_t>(shift));
+}
+
 // a times count 2^-1074 for 0 <= a <= 1 and a whole count below 2^52: a
 // subnormal (or the smallest normal), whose bits are the whole number nearest
 // a count, rounded once by the fma against 2^52, whose last place is 1.

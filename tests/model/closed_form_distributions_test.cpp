@@ -186,6 +186,38 @@ TEST(CauchyDistribution, NonPositiveScaleIsInvalid)
                 });
 }
 
+// sigma / (pi ((x - mu)^2 + sigma^2)) correctly rounded (60 digits), over
+// the scales and distances where the density takes different paths: the
+// usual one, subnormal densities at large scales, far out, a subnormal scale.
+TEST(CauchyDistribution, DensityWithinTwoUnitsAtEveryScale)
+{
+    struct Case {
+        double mu, sigma, x, expected;
+    };
+    const Case cases[] = {
+        {0.0, 1.0, 0.5, 0x1.04c26be3b06cfp-2},
+        {2.0, 3.0, 1e10, 0x1.68c321309ceaep-67},
+        {0.0, 1.0, -1e150, 0x1.b49266db89b9ep-999},
+        {0.0, 1.0, 9.02101011914349e+153, 0x0.2d009ae1651ddp-1022},
+        {8.310294707249305, 0.01744541599730433, 2.1843542442768433e+154, 0x0.00224746a1e11p-1022},
+        {0.0, 0x1p47, -3e160, 0x1.1e57327f64778p-1021},
+        {0.0, 0x1p47, 1e163, 0x0.000151c7f8546p-1022},
+        {0.0, 215571284195931.75, -5.487971903661074e+165, 0x0.0000000070954p-1022},
+        {1e300, 1e300, -1e308, 0x0.0000000624ea8p-1022},
+        {0.0, 1.1960904646e-314, 2.3856313051039054e-05, 0x1.2ca6bb0ab1abcp-1014},
+        {0.0, 1e-300, -1e-138, 0x1.8a0c6df84a6b4p-82},
+        {0.0, 0x1p-1000, 0x1p-400, 0x1.45f306dc9c883p-202},
+        {0.0, 0x1p1010, 0x1p1015, 0x1.45a19e74ff486p-1022},
+        {-1e308, 1.0, 1e308, 0.0},
+    };
+    for (const Case& c : cases) {
+        CauchyDistribution d(c.mu, c.sigma);
+        const double value = d.pdf(c.x);
+        const double allowed = c.expected >= DBL_MIN ? 4.5e-16 * c.expected : 0x1p-1074;
+        EXPECT_LE(std::fabs(value - c.expected), allowed) << c.mu << ' ' << c.sigma << ' ' << c.x << " got " << value;
+    }
+}
+
 TEST(DoubleExponentialDistribution, HazardQuantilesAndItsUndefinedRatio)
 {
     DoubleExponentialDistribution d(2);
