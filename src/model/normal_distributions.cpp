@@ -121,7 +121,10 @@ double NormalDistribution::validPdf(double x)
     if (exponent > normalExponentFloor) {
         const double e = inlineExp(exponent), density = e * densityFactor_;
         if (density >= std::numeric_limits<double>::min() && density < constants::infinity) return ok(density);
-        // A density among the subnormals, or a factor that is one.
+        // A density among the subnormals at sigma sqrt(2 pi) >= 1: its count of
+        // 2^-1074, e 2^1000 (exact) times the kept 2^74 / (sigma sqrt(2 pi)).
+        if (countFactor_ == countFactor_) return ok(subnormalOfCount(e * 0x1p1000 * countFactor_));
+        // A density among the subnormals at a smaller scale, or a factor that is one.
         if (densityDivisor_ == densityDivisor_) return okUnlessInfinite(densityQuotient(e, densityDivisor_));
     }
     return okUnlessInfinite(gaussianDensity(z, parameters_[1]));
@@ -133,6 +136,10 @@ void NormalDistribution::prepareParameters()
     densityFactor_ = densityFactor(parameters_[1]);
     const double divisor = parameters_[1] * sqrtTwoPi;
     densityDivisor_ = std::isnormal(divisor) ? divisor : std::numeric_limits<double>::quiet_NaN();
+    // Where sigma sqrt(2 pi) >= 1 the density e / (sigma sqrt(2 pi)) is at
+    // most 1 and its count of 2^-1074 at most 2^52 where it is subnormal.
+    const double countFactor = 0x1p74 / sqrtTwoPi / parameters_[1];
+    countFactor_ = countFactor <= 0x1p74 ? countFactor : std::numeric_limits<double>::quiet_NaN();
 }
 
 double NormalDistribution::validCdf(double x) { return ok(standardNormalCdf(standardScore(x))); }

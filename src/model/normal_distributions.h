@@ -31,6 +31,7 @@ private:
 
     double densityFactor_ = 0.0;   // 1 / (sigma sqrt(2 pi)), NaN where not a normal double
     double densityDivisor_ = 0.0;  // sigma sqrt(2 pi), NaN where not a normal double
+    double countFactor_ = 0.0;     // 2^74 / (sigma sqrt(2 pi)), NaN where sigma sqrt(2 pi) < 1
 };
 
 // X = mu exp(sigma Z) for a standard normal Z: median mu > 0, shape sigma > 0.
