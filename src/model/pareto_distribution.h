@@ -2,6 +2,7 @@
 
 #include "model/distribution.h"
 #include "model/reciprocal_power.h"
+#include "numeric/double_double.h"
 
 // Pareto with scale xm > 0 and shape alpha > 0 on x >= xm:
 // S(x) = (xm / x)^alpha. Below the support pdf, cdf and hazard are 0 and
@@ -13,6 +14,14 @@
 class ParetoDistribution final : public Distribution {
 public:
     ParetoDistribution(double scale, double shape) : Distribution(2, true, scale, shape) {}
+
+    // What the quantile keeps of the parameters: 1/alpha as its rounding r
+    // and the rest d, xm as a mantissa in [1, 2) times a power of two, and
+    // log xm in two parts.
+    struct QuantileTerms {
+        double reciprocal = 1.0, reciprocalError = 0.0, mantissa = 1.0, scale = 1.0;
+        DoubleDouble logLocation = {0.0, 0.0};
+    };
 
     double graphLow() override;
     double graphHigh() override;
@@ -38,4 +47,5 @@ private:
     double logRatio(double x) const;
 
     ReciprocalPower inverseShape_;  // powers v^(1/alpha)
+    QuantileTerms quantileTerms_;
 };

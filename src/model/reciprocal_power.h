@@ -40,6 +40,7 @@ public:
     }
 
     double reciprocal() const { return reciprocal_; }
+    double reciprocalError() const { return error_; }
 
 private:
     double reciprocal_ = 1.0;  // 1/k, rounded

@@ -6,6 +6,7 @@
 
 #include "numeric/arithmetic.h"
 #include "numeric/constants.h"
+#include "numeric/double_double.h"
 
 // log x inline, for the closed forms that take one logarithm per call: the
 // library's log is an opaque call, around which they must spill their live
@@ -364,4 +365,23 @@ inline double inlineLog1p(double x)
     // 2^-e is zero for e = 1023, where d/u is far below the last place.
     const double correction = d * (reduced.inverse * powerOfTwo(-reduced.exponent)) * (1.0 - reduced.r);
     return reduced.sum + ((reduced.rest + correction) + beyondLinear(reduced.r));
+}
+
+// log1p x for x > -1 as a normalized hi + lo, the same parts unrounded:
+// within about 2^-68 plus 2^-100 of the value, for a power (1 + x)^y whose
+// exponent y log1p(x) may lie in the hundreds.
+inline DoubleDouble inlineLog1pParts(double x)
+{
+    using namespace inline_log;
+    // Below 2^-60 the square would underflow on the way, and lies below 2^-60 of x.
+    if (std::fabs(x) < 0x1p-32) return {x, std::fabs(x) < 0x1p-60 ? 0.0 : -0.5 * x * x};
+    const double u = 1.0 + x;
+    const auto bits = std::bit_cast<std::uint64_t>(u);
+    if (!isPositiveNormal(bits)) return {std::log1p(x), 0.0};
+    const double d = x - (u - 1.0);
+    const Reduction reduced = reduce(bits);
+    const double correction = d * (reduced.inverse * powerOfTwo(-reduced.exponent)) * (1.0 - reduced.r);
+    // Near x = 0 the sum is r alone, and the terms beyond it up to 2^-9 of
+    // it: no more than the sum in any case.
+    return quickTwoSum(reduced.sum, (reduced.rest + correction) + beyondLinear(reduced.r));
 }

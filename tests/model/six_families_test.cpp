@@ -14,6 +14,7 @@
 
 #include "../reference_data.h"
 #include "family_operations.h"
+#include "model/pareto_distribution.h"
 #include "model/result_status.h"
 
 namespace {
@@ -102,6 +103,34 @@ TEST(SixFamilies, SupportEndsPolesAndRoundedParameters)
 }
 
 // The mass walk of the graph gives every mass of the support and none beside it.
+// xm (1 - q)^(-1/alpha) correctly rounded (60 digits): within a unit also
+// where the power's exponent is large (alpha = 0.1, q = 0.999: 69) or beyond
+// 700, where xm is small enough to keep the quantile finite.
+TEST(SixFamilies, ParetoQuantileWithinAUnit)
+{
+    struct Case {
+        double xm, alpha, q, expected;
+    };
+    const Case cases[] = {
+        {1.0, 3.0, 0.95, 0x1.5b7209557b0ecp+1},
+        {1.0, 0.1, 0.999, 0x1.93e5939a08c90p+99},
+        {1.0, 0.1, 0.05, 0x1.ab9115bcfe596p+0},
+        {0.5, 0.1, 6.163766781242184e-05, 0x1.002868975b05bp-1},
+        {2.5, 1.0, 1e-300, 0x1.4000000000000p+1},
+        {1e300, 2.0, 0.5, 0x1.0e4d50f99b211p+997},
+        {3.0, 1000.0, 0.999, 0x1.82a9692889ad5p+1},
+        {5.9072231309391e-157, 0.04477119006217005, 0.9999999999999994, 0x1.f0285e391fb20p+612},
+        {0.5, 0.03622183837077757, 0.9999999999929835, 0x1.e792373c13e9fp+1021},
+        {2.2661910212338863e-276, 0.017137663451227265, 0.9999999072458896, 0x1.706da5c39045ap+447},
+    };
+    for (const Case& c : cases) {
+        ParetoDistribution d(c.xm, c.alpha);
+        const double value = d.quantile(c.q);
+        EXPECT_LE(std::fabs(value - c.expected), 0x1p-52 * c.expected)
+            << c.xm << ' ' << c.alpha << ' ' << c.q << " got " << value;
+    }
+}
+
 TEST(SixFamilies, DiscreteUniformMassWalkCoversItsSupport)
 {
     auto d = makeDistribution("discrete_uniform", -2, 2);
