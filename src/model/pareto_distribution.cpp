@@ -17,7 +17,7 @@ namespace {
 // (at alpha = 0.1 and q = 0.999, by 69); rounded once for xm = m 2^e.
 // Beyond y = 700, where e^y alone may overflow, e^(y + log xm) with that
 // logarithm in two parts too, taken 2^512 lower.
-WITH_FUSED_MULTIPLY_ADD double scaledGrowth(double q, const ParetoDistribution::QuantileTerms& terms)
+WITH_FUSED_MULTIPLY_ADD double scaledGrowth(double q, const ParetoDistribution::KeptTerms& terms)
 {
     const DoubleDouble logV = inlineLog1pParts(-q);
     const DoubleDouble product = twoProduct(-logV.hi, terms.reciprocal);
@@ -28,6 +28,45 @@ WITH_FUSED_MULTIPLY_ADD double scaledGrowth(double q, const ParetoDistribution::
     constexpr DoubleDouble lowering = {-512 * constants::ln2Head, -512 * constants::ln2Tail};
     const DoubleDouble sum = plus(plus(y, terms.logLocation), lowering);
     return inlineExpTimes(sum.hi, sum.lo, 1.0) * 0x1p512;
+}
+
+// y = alpha log(x / xm) in two parts for xm < x < infinity: up to 2 xm
+// from log1p of (x - xm) / xm, the difference exact and the quotient's
+// rounding error joining the logarithm's; beyond from log x - log xm. A power of the rounded quotient xm / x
+// carried its rounding times alpha, and a rounded y its own times y.
+inline DoubleDouble survivalExponent(double x, double xm, double alpha, const ParetoDistribution::KeptTerms& terms)
+{
+    DoubleDouble logRatio;
+    if (x <= 2 * xm) {
+        const double excess = x - xm, ratio = excess / xm;
+        logRatio = inlineLog1pParts(ratio, std::fma(-ratio, xm, excess) * terms.inverseLocation);
+    } else {
+        logRatio = plus(inlineLogParts(x), negated(terms.logLocation));
+    }
+    const DoubleDouble product = twoProduct(logRatio.hi, alpha);
+    return {product.hi, product.lo + logRatio.lo * alpha};
+}
+
+// (xm / x)^alpha = e^-y.
+WITH_FUSED_MULTIPLY_ADD double survivalPower(double x, double xm, double alpha,
+                                             const ParetoDistribution::KeptTerms& terms)
+{
+    const DoubleDouble y = survivalExponent(x, xm, alpha, terms);
+    return inlineExpTimes(-y.hi, -y.lo, 1.0);
+}
+
+// The density (alpha / x) e^-y as e^(log alpha - log x - y), for where e^-y
+// or alpha / x has left the normal doubles; beyond an exponent of 700 taken
+// 2^512 lower.
+WITH_FUSED_MULTIPLY_ADD double densityByLogarithms(double x, double xm, double alpha,
+                                                   const ParetoDistribution::KeptTerms& terms)
+{
+    const DoubleDouble y = survivalExponent(x, xm, alpha, terms);
+    const DoubleDouble exponent = plus(plus(terms.logShape, negated(inlineLogParts(x))), negated(y));
+    if (exponent.hi < 700) return inlineExpTimes(exponent.hi, exponent.lo, 1.0);
+    constexpr DoubleDouble lowering = {-512 * constants::ln2Head, -512 * constants::ln2Tail};
+    const DoubleDouble lowered = plus(exponent, lowering);
+    return inlineExpTimes(lowered.hi, lowered.lo, 1.0) * 0x1p512;
 }
 
 }  // namespace
@@ -98,7 +137,7 @@ double ParetoDistribution::validPdf(double x)
         const double density = rate * tail;
         if (std::isnormal(density)) return ok(density);
     }
-    return okUnlessInfinite(inlineExp(std::log(alpha) - std::log(x) - alpha * logRatio(x)));
+    return okUnlessInfinite(densityByLogarithms(x, xm, alpha, terms_));
 }
 
 double ParetoDistribution::validCdf(double x)
@@ -108,9 +147,8 @@ double ParetoDistribution::validCdf(double x)
     if (x <= xm) return ok(0.0);
     // Beyond 2 xm, 1 minus the survival's one power wherever that is at most
     // 1/2 (so nothing cancels); elsewhere the complement of exp.
-    const double ratio = xm / x;
-    if (x > 2.0 * xm && std::isnormal(ratio)) {
-        const double tail = std::pow(ratio, alpha);
+    if (x > 2.0 * xm && std::isfinite(x)) {
+        const double tail = survivalPower(x, xm, alpha, terms_);
         if (tail <= 0.5) return ok(1.0 - tail);
     }
     return ok(-std::expm1(-alpha * logRatio(x)));
@@ -121,11 +159,8 @@ double ParetoDistribution::validSurvival(double x)
     if (std::isnan(x)) return fail(ResultStatus::Invalid, 1.0);
     const double xm = parameters_[0], alpha = parameters_[1];
     if (x <= xm) return ok(1.0);
-    // pow of the quotient, which carries only its own rounding times alpha;
-    // exp(-alpha log(x / xm)) where that quotient has left the normal doubles.
-    const double ratio = xm / x;
-    if (x > 2.0 * xm && std::isnormal(ratio)) return ok(std::pow(ratio, alpha));
-    return ok(inlineExp(-alpha * logRatio(x)));
+    if (std::isinf(x)) return ok(0.0);
+    return ok(survivalPower(x, xm, alpha, terms_));
 }
 
 double ParetoDistribution::validHazard(double x)
@@ -140,7 +175,7 @@ double ParetoDistribution::validQuantile(double q)
 {
     if (q == 0.0) return ok(parameters_[0]);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
-    return okUnlessInfinite(scaledGrowth(q, quantileTerms_));
+    return okUnlessInfinite(scaledGrowth(q, terms_));
 }
 
 void ParetoDistribution::prepareParameters()
@@ -149,8 +184,13 @@ void ParetoDistribution::prepareParameters()
     inverseShape_.take(parameters_[1]);
     int exponent = 0;
     const double mantissa = std::frexp(xm, &exponent);
-    quantileTerms_ = {inverseShape_.reciprocal(), inverseShape_.reciprocalError(), 2 * mantissa,
-                      std::ldexp(1.0, exponent - 1), extendedLog(xm)};
+    terms_ = {inverseShape_.reciprocal(),
+              inverseShape_.reciprocalError(),
+              2 * mantissa,
+              std::ldexp(1.0, exponent - 1),
+              1 / xm,
+              extendedLog(xm),
+              extendedLog(parameters_[1])};
 }
 
 double ParetoDistribution::graphLow()

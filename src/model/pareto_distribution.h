@@ -15,12 +15,13 @@ class ParetoDistribution final : public Distribution {
 public:
     ParetoDistribution(double scale, double shape) : Distribution(2, true, scale, shape) {}
 
-    // What the quantile keeps of the parameters: 1/alpha as its rounding r
-    // and the rest d, xm as a mantissa in [1, 2) times a power of two, and
-    // log xm in two parts.
-    struct QuantileTerms {
-        double reciprocal = 1.0, reciprocalError = 0.0, mantissa = 1.0, scale = 1.0;
+    // What the functions keep of the parameters: 1/alpha as its rounding r
+    // and the rest d, xm as a mantissa in [1, 2) times a power of two, 1/xm
+    // rounded, and log xm and log alpha in two parts.
+    struct KeptTerms {
+        double reciprocal = 1.0, reciprocalError = 0.0, mantissa = 1.0, scale = 1.0, inverseLocation = 1.0;
         DoubleDouble logLocation = {0.0, 0.0};
+        DoubleDouble logShape = {0.0, 0.0};
     };
 
     double graphLow() override;
@@ -47,5 +48,5 @@ private:
     double logRatio(double x) const;
 
     ReciprocalPower inverseShape_;  // powers v^(1/alpha)
-    QuantileTerms quantileTerms_;
+    KeptTerms terms_;
 };

@@ -367,18 +367,31 @@ inline double inlineLog1p(double x)
     return reduced.sum + ((reduced.rest + correction) + beyondLinear(reduced.r));
 }
 
-// log1p x for x > -1 as a normalized hi + lo, the same parts unrounded:
-// within about 2^-68 plus 2^-100 of the value, for a power (1 + x)^y whose
-// exponent y log1p(x) may lie in the hundreds.
-inline DoubleDouble inlineLog1pParts(double x)
+// log x as a normalized hi + lo, the parts of inlineLog unrounded: within
+// about 2^-69 plus 2^-100 of the value for a positive normal x; other x give
+// the library's log in hi.
+inline DoubleDouble inlineLogParts(double x)
+{
+    using namespace inline_log;
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    if (!isPositiveNormal(bits)) return {std::log(x), 0.0};
+    const Reduction reduced = reduce(bits);
+    return quickTwoSum(reduced.sum, reduced.rest + beyondLinear(reduced.r));
+}
+
+// log1p(x + tail) for x > -1 as a normalized hi + lo, the parts of
+// inlineLog1p unrounded, the tail (at most a unit in x's last place) joining
+// the rounding error of 1 + x: within about 2^-68 plus 2^-100 of the value,
+// for a power (1 + x)^y whose exponent y log1p(x) may lie in the hundreds.
+inline DoubleDouble inlineLog1pParts(double x, double tail = 0.0)
 {
     using namespace inline_log;
     // Below 2^-60 the square would underflow on the way, and lies below 2^-60 of x.
-    if (std::fabs(x) < 0x1p-32) return {x, std::fabs(x) < 0x1p-60 ? 0.0 : -0.5 * x * x};
+    if (std::fabs(x) < 0x1p-32) return {x, tail - (std::fabs(x) < 0x1p-60 ? 0.0 : 0.5 * x * x)};
     const double u = 1.0 + x;
     const auto bits = std::bit_cast<std::uint64_t>(u);
     if (!isPositiveNormal(bits)) return {std::log1p(x), 0.0};
-    const double d = x - (u - 1.0);
+    const double d = (x - (u - 1.0)) + tail;
     const Reduction reduced = reduce(bits);
     const double correction = d * (reduced.inverse * powerOfTwo(-reduced.exponent)) * (1.0 - reduced.r);
     // Near x = 0 the sum is r alone, and the terms beyond it up to 2^-9 of

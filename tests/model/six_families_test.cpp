@@ -103,31 +103,39 @@ TEST(SixFamilies, SupportEndsPolesAndRoundedParameters)
 }
 
 // The mass walk of the graph gives every mass of the support and none beside it.
-// xm (1 - q)^(-1/alpha) correctly rounded (60 digits): within a unit also
-// where the power's exponent is large (alpha = 0.1, q = 0.999: 69) or beyond
-// 700, where xm is small enough to keep the quantile finite.
-TEST(SixFamilies, ParetoQuantileWithinAUnit)
+// The Pareto powers xm (1 - q)^(-1/alpha), (xm / x)^alpha and the density
+// against their values correctly rounded (60 digits): within a unit also
+// where the exponent of the power is large (alpha = 0.1, q = 0.999: 69;
+// alpha = 1000) or beyond 700 with a small xm. The plain powers were up to
+// 1.8e-13 off there.
+TEST(SixFamilies, ParetoPowersWithinAUnit)
 {
+    using D = Distribution;
     struct Case {
-        double xm, alpha, q, expected;
+        double (D::*function)(double);
+        double xm, alpha, argument, expected;
     };
     const Case cases[] = {
-        {1.0, 3.0, 0.95, 0x1.5b7209557b0ecp+1},
-        {1.0, 0.1, 0.999, 0x1.93e5939a08c90p+99},
-        {1.0, 0.1, 0.05, 0x1.ab9115bcfe596p+0},
-        {0.5, 0.1, 6.163766781242184e-05, 0x1.002868975b05bp-1},
-        {2.5, 1.0, 1e-300, 0x1.4000000000000p+1},
-        {1e300, 2.0, 0.5, 0x1.0e4d50f99b211p+997},
-        {3.0, 1000.0, 0.999, 0x1.82a9692889ad5p+1},
-        {5.9072231309391e-157, 0.04477119006217005, 0.9999999999999994, 0x1.f0285e391fb20p+612},
-        {0.5, 0.03622183837077757, 0.9999999999929835, 0x1.e792373c13e9fp+1021},
-        {2.2661910212338863e-276, 0.017137663451227265, 0.9999999072458896, 0x1.706da5c39045ap+447},
+        {&D::quantile, 1.0, 3.0, 0.95, 0x1.5b7209557b0ecp+1},
+        {&D::quantile, 1.0, 0.1, 0.999, 0x1.93e5939a08c90p+99},
+        {&D::quantile, 1.0, 0.1, 0.05, 0x1.ab9115bcfe596p+0},
+        {&D::quantile, 0.5, 0.1, 6.163766781242184e-05, 0x1.002868975b05bp-1},
+        {&D::quantile, 2.5, 1.0, 1e-300, 0x1.4000000000000p+1},
+        {&D::quantile, 1e300, 2.0, 0.5, 0x1.0e4d50f99b211p+997},
+        {&D::quantile, 3.0, 1000.0, 0.999, 0x1.82a9692889ad5p+1},
+        {&D::quantile, 5.9072231309391e-157, 0.04477119006217005, 0.9999999999999994, 0x1.f0285e391fb20p+612},
+        {&D::quantile, 0.5, 0.03622183837077757, 0.9999999999929835, 0x1.e792373c13e9fp+1021},
+        {&D::quantile, 2.2661910212338863e-276, 0.017137663451227265, 0.9999999072458896, 0x1.706da5c39045ap+447},
+        {&D::survival, 3.0, 1000.0, 5.045188167927046, 0x1.09d770ee02fa7p-750},
+        {&D::survival, 2.9593894235278664e+250, 1000.0, 5.904758192082629e+250, 0x1.56e1fc2f8f3bfp-997},
+        {&D::pdf, 3.009965655619866e-113, 1000.0, 6.634152423499469e-113, 0x1.5d5ecc7eeb679p-758},
+        {&D::pdf, 6.829095800730098e-277, 1000.0, 1.9853357880561716e-276, 0x1.2885ad62b705ap-614},
     };
     for (const Case& c : cases) {
         ParetoDistribution d(c.xm, c.alpha);
-        const double value = d.quantile(c.q);
+        const double value = (d.*c.function)(c.argument);
         EXPECT_LE(std::fabs(value - c.expected), 0x1p-52 * c.expected)
-            << c.xm << ' ' << c.alpha << ' ' << c.q << " got " << value;
+            << c.xm << ' ' << c.alpha << ' ' << c.argument << " got " << value;
     }
 }
 
