@@ -7,7 +7,10 @@
 
 #include "model/density_terms.h"
 #include "model/location_scale.h"
+#include "numeric/double_double.h"
 #include "numeric/inline_exp.h"
+#include "numeric/inline_log.h"
+#include "numeric/scaled_exponential.h"
 
 namespace {
 
@@ -146,6 +149,22 @@ double weibullKurtosis(double h)
 double gumbelCdf(double z) { return inlineExp(-inlineExp(-z)); }
 double gumbelSurvival(double z) { return -std::expm1(-inlineExp(-z)); }
 
+// lambda v^(1/k) with v = -log1p(-q), as lambda e^y with y = log(v) (r +
+// d), r + d = 1/k: v and its logarithm in two parts, and their product by
+// r + d, so that y carries no rounding of its own. A power of the rounded v
+// carried that rounding times 1/k.
+WITH_FUSED_MULTIPLY_ADD double weibullQuantile(double q, const WeibullDistribution::QuantileTerms& terms)
+{
+    const DoubleDouble logOneMinusQ = inlineLog1pParts(-q);
+    const double v = -logOneMinusQ.hi, vLow = -logOneMinusQ.lo;
+    const DoubleDouble logV = inlineLogParts(v);
+    const double logVLow = logV.lo + vLow / v;
+    const DoubleDouble product = twoProduct(logV.hi, terms.inverseShape.hi);
+    const DoubleDouble y = {product.hi,
+                            product.lo + (logV.hi * terms.inverseShape.lo + logVLow * terms.inverseShape.hi)};
+    return scaledExponential(y, terms.scale);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- Weibull
@@ -253,19 +272,14 @@ double WeibullDistribution::validQuantile(double q)
 {
     if (q == 0.0) return ok(0.0);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
-    // lambda v^(1/k) with v = -log(1 - q).
-    const double k = parameters_[0], lambda = parameters_[1];
-    // From q = 1/2 on, 1 - q is exact and its plain logarithm the cheaper one.
-    const double v = q >= 0.5 ? -std::log(1.0 - q) : -std::log1p(-q);
-    const double root = inverseShape_.power(v);
-    if (std::isnormal(root)) return okUnlessInfinite(lambda * root);
-    return okUnlessInfinite(inlineExp(std::log(lambda) + std::log(v) / k));
+    return okUnlessInfinite(weibullQuantile(q, quantileTerms_));
 }
 
 void WeibullDistribution::prepareParameters()
 {
-    inverseShape_.take(parameters_[0]);
     scale_.take(parameters_[1]);
+    quantileTerms_.inverseShape = reciprocal(parameters_[0]);
+    quantileTerms_.scale.take(parameters_[1]);
 }
 
 double WeibullDistribution::graphLow() { return ok(0.0); }

@@ -2,7 +2,7 @@
 
 #include "model/distribution.h"
 #include "model/location_scale_distribution.h"
-#include "model/reciprocal_power.h"
+#include "numeric/scaled_exponential.h"
 
 // The laws of extremes and lifetimes whose every function is a closed form
 // in (x / scale)^shape or in exp(-z): Weibull, Gumbel and Rayleigh. Each
@@ -17,6 +17,13 @@
 class WeibullDistribution final : public Distribution {
 public:
     WeibullDistribution(double shape, double scale) : Distribution(2, true, shape, scale) {}
+
+    // What the quantile keeps of the parameters: 1/k as its rounding r and
+    // the rest d, and lambda for products lambda e^y.
+    struct QuantileTerms {
+        DoubleDouble inverseShape = {1.0, 0.0};
+        ExponentialFactor scale;
+    };
 
     double graphLow() override;
     const char* parameterSymbol1() const override;
@@ -40,8 +47,8 @@ private:
     double logScaled(double x) const;
     void prepareParameters() override;
 
-    ReciprocalPower inverseShape_;  // powers v^(1/k)
-    ScaleDivisor scale_;            // lambda
+    ScaleDivisor scale_;  // lambda
+    QuantileTerms quantileTerms_;
 };
 
 // Gumbel (the law of the largest value) with location mu and scale

@@ -3,31 +3,27 @@
 #include <cmath>
 
 #include "model/density_terms.h"
-#include "numeric/constants.h"
 #include "numeric/double_double.h"
 #include "numeric/extended_log.h"
 #include "numeric/inline_exp.h"
 #include "numeric/inline_log.h"
+#include "numeric/scaled_exponential.h"
 
 namespace {
 
 // xm (1 - q)^(-r - d) for 0 < q < 1, r + d = 1/alpha: xm e^y with y =
 // -log1p(-q) (r + d), the logarithm and the product in two parts, so that y
 // carries no rounding of its own, which its exponential would multiply by y
-// (at alpha = 0.1 and q = 0.999, by 69); rounded once for xm = m 2^e.
-// Beyond y = 700, where e^y alone may overflow, e^(y + log xm) with that
-// logarithm in two parts too, taken 2^512 lower.
-WITH_FUSED_MULTIPLY_ADD double scaledGrowth(double q, const ParetoDistribution::KeptTerms& terms)
+// (at alpha = 0.1 and q = 0.999, by 69).
+WITH_FUSED_MULTIPLY_ADD double quantilePower(double q, const ParetoDistribution::KeptTerms& terms)
 {
     const DoubleDouble logV = inlineLog1pParts(-q);
-    const DoubleDouble product = twoProduct(-logV.hi, terms.reciprocal);
+    const DoubleDouble product = twoProduct(-logV.hi, terms.inverseShape.hi);
     // The low part within a few units of the high one's last place, as the
     // exponential needs.
-    const DoubleDouble y = {product.hi, product.lo - (logV.hi * terms.reciprocalError + logV.lo * terms.reciprocal)};
-    if (y.hi < 700) return inlineExpTimes(y.hi, y.lo, terms.mantissa) * terms.scale;
-    constexpr DoubleDouble lowering = {-512 * constants::ln2Head, -512 * constants::ln2Tail};
-    const DoubleDouble sum = plus(plus(y, terms.logLocation), lowering);
-    return inlineExpTimes(sum.hi, sum.lo, 1.0) * 0x1p512;
+    const DoubleDouble y = {product.hi,
+                            product.lo - (logV.hi * terms.inverseShape.lo + logV.lo * terms.inverseShape.hi)};
+    return scaledExponential(y, terms.location);
 }
 
 // y = alpha log(x / xm) in two parts for xm < x < infinity: up to 2 xm
@@ -41,7 +37,7 @@ inline DoubleDouble survivalExponent(double x, double xm, double alpha, const Pa
         const double excess = x - xm, ratio = excess / xm;
         logRatio = inlineLog1pParts(ratio, std::fma(-ratio, xm, excess) * terms.inverseLocation);
     } else {
-        logRatio = plus(inlineLogParts(x), negated(terms.logLocation));
+        logRatio = plus(inlineLogParts(x), negated(terms.location.log));
     }
     const DoubleDouble product = twoProduct(logRatio.hi, alpha);
     return {product.hi, product.lo + logRatio.lo * alpha};
@@ -56,17 +52,13 @@ WITH_FUSED_MULTIPLY_ADD double survivalPower(double x, double xm, double alpha,
 }
 
 // The density (alpha / x) e^-y as e^(log alpha - log x - y), for where e^-y
-// or alpha / x has left the normal doubles; beyond an exponent of 700 taken
-// 2^512 lower.
+// or alpha / x has left the normal doubles.
 WITH_FUSED_MULTIPLY_ADD double densityByLogarithms(double x, double xm, double alpha,
                                                    const ParetoDistribution::KeptTerms& terms)
 {
     const DoubleDouble y = survivalExponent(x, xm, alpha, terms);
     const DoubleDouble exponent = plus(plus(terms.logShape, negated(inlineLogParts(x))), negated(y));
-    if (exponent.hi < 700) return inlineExpTimes(exponent.hi, exponent.lo, 1.0);
-    constexpr DoubleDouble lowering = {-512 * constants::ln2Head, -512 * constants::ln2Tail};
-    const DoubleDouble lowered = plus(exponent, lowering);
-    return inlineExpTimes(lowered.hi, lowered.lo, 1.0) * 0x1p512;
+    return scaledExponential(exponent, ExponentialFactor{});
 }
 
 }  // namespace
@@ -175,22 +167,15 @@ double ParetoDistribution::validQuantile(double q)
 {
     if (q == 0.0) return ok(parameters_[0]);
     if (q == 1.0) return fail(ResultStatus::PlusInfinity, infiniteQuantile);
-    return okUnlessInfinite(scaledGrowth(q, terms_));
+    return okUnlessInfinite(quantilePower(q, terms_));
 }
 
 void ParetoDistribution::prepareParameters()
 {
-    const double xm = parameters_[0];
-    inverseShape_.take(parameters_[1]);
-    int exponent = 0;
-    const double mantissa = std::frexp(xm, &exponent);
-    terms_ = {inverseShape_.reciprocal(),
-              inverseShape_.reciprocalError(),
-              2 * mantissa,
-              std::ldexp(1.0, exponent - 1),
-              1 / xm,
-              extendedLog(xm),
-              extendedLog(parameters_[1])};
+    terms_.inverseShape = reciprocal(parameters_[1]);
+    terms_.location.take(parameters_[0]);
+    terms_.inverseLocation = 1 / parameters_[0];
+    terms_.logShape = extendedLog(parameters_[1]);
 }
 
 double ParetoDistribution::graphLow()

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/distribution.h"
-#include "model/reciprocal_power.h"
 #include "numeric/double_double.h"
+#include "numeric/scaled_exponential.h"
 
 // Pareto with scale xm > 0 and shape alpha > 0 on x >= xm:
 // S(x) = (xm / x)^alpha. Below the support pdf, cdf and hazard are 0 and
@@ -16,11 +16,12 @@ public:
     ParetoDistribution(double scale, double shape) : Distribution(2, true, scale, shape) {}
 
     // What the functions keep of the parameters: 1/alpha as its rounding r
-    // and the rest d, xm as a mantissa in [1, 2) times a power of two, 1/xm
-    // rounded, and log xm and log alpha in two parts.
+    // and the rest d, xm for products xm e^y, 1/xm rounded, and log alpha in
+    // two parts.
     struct KeptTerms {
-        double reciprocal = 1.0, reciprocalError = 0.0, mantissa = 1.0, scale = 1.0, inverseLocation = 1.0;
-        DoubleDouble logLocation = {0.0, 0.0};
+        DoubleDouble inverseShape = {1.0, 0.0};
+        double inverseLocation = 1.0;
+        ExponentialFactor location;
         DoubleDouble logShape = {0.0, 0.0};
     };
 
@@ -47,6 +48,5 @@ private:
     // log(x / xm) for x >= xm.
     double logRatio(double x) const;
 
-    ReciprocalPower inverseShape_;  // powers v^(1/alpha)
     KeptTerms terms_;
 };

@@ -109,5 +109,12 @@ inline DoubleDouble inverseRoot(DoubleDouble v)
 
 inline DoubleDouble negated(DoubleDouble a) { return {-a.hi, -a.lo}; }
 
+// 1 / k as its rounding and the rest, exact to first order by fma.
+inline DoubleDouble reciprocal(double k)
+{
+    const double rounded = 1.0 / k;
+    return {rounded, std::fma(-rounded, k, 1.0) / k};
+}
+
 // The same number with hi the nearest double to it.
 inline DoubleDouble normalized(DoubleDouble a) { return twoSum(a.hi, a.lo); }
