@@ -28,8 +28,9 @@ WITH_FUSED_MULTIPLY_ADD double quantilePower(double q, const ParetoDistribution:
 
 // y = alpha log(x / xm) in two parts for xm < x < infinity: up to 2 xm
 // from log1p of (x - xm) / xm, the difference exact and the quotient's
-// rounding error joining the logarithm's; beyond from log x - log xm. A power of the rounded quotient xm / x
-// carried its rounding times alpha, and a rounded y its own times y.
+// rounding error joining the logarithm's; beyond from log x - log xm. A
+// power of the rounded quotient xm / x carried its rounding times alpha, and
+// a rounded y its own times y.
 inline DoubleDouble survivalExponent(double x, double xm, double alpha, const ParetoDistribution::KeptTerms& terms)
 {
     DoubleDouble logRatio;
@@ -174,7 +175,9 @@ void ParetoDistribution::prepareParameters()
 {
     terms_.inverseShape = reciprocal(parameters_[1]);
     terms_.location.take(parameters_[0]);
-    terms_.inverseLocation = 1 / parameters_[0];
+    // Below 2^-1024, where 1/xm overflows, the quotient's rounding error is left out.
+    const double inverseLocation = 1 / parameters_[0];
+    terms_.inverseLocation = std::isfinite(inverseLocation) ? inverseLocation : 0.0;
     terms_.logShape = extendedLog(parameters_[1]);
 }
 
