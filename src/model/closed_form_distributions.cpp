@@ -172,14 +172,6 @@ bool CauchyDistribution::isValid() const { return parameters_[1] > 0; }
 // The Cauchy distribution has no moments.
 bool CauchyDistribution::defines(Statistic) const { return false; }
 
-namespace {
-
-// a / sigma correctly rounded also among the subnormals; with fused
-// multiply-add where the processor has it, for the rounding test there.
-WITH_FUSED_MULTIPLY_ADD double densityQuotient(double a, double sigma) { return quotientIntoSubnormals(a, sigma); }
-
-}  // namespace
-
 void CauchyDistribution::prepareParameters()
 {
     LocationScaleDistribution::prepareParameters();
@@ -237,7 +229,7 @@ double CauchyDistribution::densityAway(double x, double difference) const
     if (std::isfinite(unitScaleSquared_) && std::isfinite(difference))
         return (sigma / difference) * (1 / difference) / pi;
     const double z = standardScore(x);
-    if (std::fabs(z) <= 0x1p500) return densityQuotient(1 / (pi * (z * z + 1)), sigma);
+    if (std::fabs(z) <= 0x1p500) return fusedQuotientIntoSubnormals(1 / (pi * (z * z + 1)), sigma);
     // Beyond, 1 + z^2 is z^2, which would overflow: sigma / (pi d^2) as above,
     // a subnormal sigma raised by 2^64 meanwhile so that sigma / d keeps its
     // digits; where d itself overflows, u^2 / (pi sigma) with u = 1/z.

@@ -26,10 +26,6 @@ constexpr double exponentReach = 1500;
 // Phi(z), the lower tail taken as the upper tail of -z so that it never cancels.
 double standardNormalCdf(double z) { return normalUpperTail(-z); }
 
-// e / s, correctly rounded also among the subnormals; with fused multiply-add
-// where the processor has it, for the rounding test there.
-WITH_FUSED_MULTIPLY_ADD double densityQuotient(double e, double s) { return quotientIntoSubnormals(e, s); }
-
 // exp(-z^2/2) / (sqrt(2 pi) s1 s2), in logarithms where a factor has left the
 // range of normal doubles (so that, say, a tiny scale does not turn a far tail
 // into 0 / 0 or lose its digits to a subnormal).
@@ -38,7 +34,7 @@ double gaussianDensity(double z, double s1, double s2 = 1.0)
     const double exponent = -z * z / 2;
     if (exponent > normalExponentFloor) {
         const double e = inlineExp(exponent), s = s1 * s2 * sqrtTwoPi;
-        if (std::isnormal(s)) return densityQuotient(e, s);
+        if (std::isnormal(s)) return fusedQuotientIntoSubnormals(e, s);
     }
     // Each logarithm of a scale lies within 745 of 0: past z^2 / 2 = 2240 the
     // density underflows whatever they are.
@@ -125,7 +121,8 @@ double NormalDistribution::validPdf(double x)
         // 2^-1074, e 2^1000 (exact) times the kept 2^74 / (sigma sqrt(2 pi)).
         if (countFactor_ == countFactor_) return ok(subnormalOfCount(e * 0x1p1000 * countFactor_));
         // A density among the subnormals at a smaller scale, or a factor that is one.
-        if (densityDivisor_ == densityDivisor_) return okUnlessInfinite(densityQuotient(e, densityDivisor_));
+        if (densityDivisor_ == densityDivisor_)
+            return okUnlessInfinite(fusedQuotientIntoSubnormals(e, densityDivisor_));
     }
     return okUnlessInfinite(gaussianDensity(z, parameters_[1]));
 }

@@ -93,3 +93,7 @@ inline double quotientIntoSubnormals(double a, double b, double raisedReciprocal
 
 // The same, the reciprocal formed here: its division does not wait for a.
 inline double quotientIntoSubnormals(double a, double b) { return quotientIntoSubnormals(a, b, 0x1p1022 / b); }
+
+// The same, compiled with fused multiply-add where the processor has it, for
+// the rounding test (without it, each fma is a library call).
+double fusedQuotientIntoSubnormals(double a, double b);

@@ -336,53 +336,14 @@ inline bool isPositiveNormal(std::uint64_t bits)
 
 }  // namespace inline_log
 
-inline double inlineLog(double x)
-{
-    using namespace inline_log;
-    const auto bits = std::bit_cast<std::uint64_t>(x);
-    if (!isPositiveNormal(bits)) return std::log(x);
-    const Reduction reduced = reduce(bits);
-    return reduced.sum + (reduced.rest + beyondLinear(reduced.r));
-}
-
-// log1p x inline for x > -1, within 0.52 units in the last place. With
-// u = 1 + x rounded and d = x - (u - 1) its rounding error (exact while
-// u <= 2^53, and beyond that below the result's last place anyway),
-// log1p x = log u + log1p(d/u), and d/u = d 2^-e v / (1 + r) joins as
-// d 2^-e v (1 - r), whose neglected r^2 term lies below 2^-60 of the result.
-// Below |x| = 2^-32, where d comes near the result and its rounding would
-// show, x - x^2/2 is log1p x to far below the last place; below 2^-60 x
-// alone is, and x^2 would only underflow, which costs the processor dearly.
-inline double inlineLog1p(double x)
-{
-    using namespace inline_log;
-    if (std::fabs(x) < 0x1p-32) return std::fabs(x) < 0x1p-60 ? x : x - 0.5 * x * x;
-    const double u = 1.0 + x;
-    const auto bits = std::bit_cast<std::uint64_t>(u);
-    if (!isPositiveNormal(bits)) return std::log1p(x);
-    const double d = x - (u - 1.0);
-    const Reduction reduced = reduce(bits);
-    // 2^-e is zero for e = 1023, where d/u is far below the last place.
-    const double correction = d * (reduced.inverse * powerOfTwo(-reduced.exponent)) * (1.0 - reduced.r);
-    return reduced.sum + ((reduced.rest + correction) + beyondLinear(reduced.r));
-}
-
-// log x as a normalized hi + lo, the parts of inlineLog unrounded: within
-// about 2^-69 plus 2^-100 of the value for a positive normal x; other x give
-// the library's log in hi.
-inline DoubleDouble inlineLogParts(double x)
-{
-    using namespace inline_log;
-    const auto bits = std::bit_cast<std::uint64_t>(x);
-    if (!isPositiveNormal(bits)) return {std::log(x), 0.0};
-    const Reduction reduced = reduce(bits);
-    return quickTwoSum(reduced.sum, reduced.rest + beyondLinear(reduced.r));
-}
-
-// log1p(x + tail) for x > -1 as a normalized hi + lo, the parts of
-// inlineLog1p unrounded, the tail (at most a unit in x's last place) joining
-// the rounding error of 1 + x: within about 2^-68 plus 2^-100 of the value,
-// for a power (1 + x)^y whose exponent y log1p(x) may lie in the hundreds.
+// log1p(x + tail) for x > -1 as a normalized hi + lo, the tail (at most a
+// unit in x's last place) joining the rounding error of 1 + x: within about
+// 2^-68 plus 2^-100 of the value, for a power (1 + x)^y whose exponent
+// y log1p(x) may lie in the hundreds. With u = 1 + x rounded and d = x -
+// (u - 1) its rounding error (exact while u <= 2^53, and beyond that below
+// the result's last place anyway), log1p x = log u + log1p(d/u), and d/u =
+// d 2^-e v / (1 + r) joins as d 2^-e v (1 - r), whose neglected r^2 term
+// lies below 2^-60 of the result.
 inline DoubleDouble inlineLog1pParts(double x, double tail = 0.0)
 {
     using namespace inline_log;
@@ -393,8 +354,33 @@ inline DoubleDouble inlineLog1pParts(double x, double tail = 0.0)
     if (!isPositiveNormal(bits)) return {std::log1p(x), 0.0};
     const double d = (x - (u - 1.0)) + tail;
     const Reduction reduced = reduce(bits);
+    // 2^-e is zero for e = 1023, where d/u is far below the last place.
     const double correction = d * (reduced.inverse * powerOfTwo(-reduced.exponent)) * (1.0 - reduced.r);
     // Near x = 0 the sum is r alone, and the terms beyond it up to 2^-9 of
     // it: no more than the sum in any case.
     return quickTwoSum(reduced.sum, (reduced.rest + correction) + beyondLinear(reduced.r));
+}
+
+// log x as a normalized hi + lo, within about 2^-69 plus 2^-100 of the value
+// for a positive normal x; other x give the library's log in hi.
+inline DoubleDouble inlineLogParts(double x)
+{
+    using namespace inline_log;
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    if (!isPositiveNormal(bits)) return {std::log(x), 0.0};
+    const Reduction reduced = reduce(bits);
+    return quickTwoSum(reduced.sum, reduced.rest + beyondLinear(reduced.r));
+}
+
+inline double inlineLog(double x) { return inlineLogParts(x).hi; }
+
+// log1p x inline for x > -1, within 0.52 units in the last place: the high
+// part of inlineLog1pParts. Below |x| = 2^-32, where d comes near the result and its
+// rounding would show, x - x^2/2 is log1p x to far below the last place;
+// below 2^-60 x alone is, and x^2 would only underflow, which costs the
+// processor dearly.
+inline double inlineLog1p(double x)
+{
+    if (std::fabs(x) < 0x1p-32) return std::fabs(x) < 0x1p-60 ? x : x - 0.5 * x * x;
+    return inlineLog1pParts(x).hi;
 }
