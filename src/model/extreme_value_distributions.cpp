@@ -381,10 +381,12 @@ double RayleighDistribution::validPdf(double x)
     if (!(x > 0 && x < std::numeric_limits<double>::infinity()))
         return std::isnan(x) ? fail(ResultStatus::Invalid) : ok(0.0);
     // (t / sigma) exp(-t^2 / 2) with t = x / sigma, in logarithms where a
-    // factor has left the normal doubles.
-    const double t = scale_.divide(x), decay = inlineExp(-t * t * 0.5);
-    if (allOrdinary(t, decay)) {
-        const double density = scale_.divide(t) * decay;
+    // factor has left the normal doubles: t, or the exponential beyond
+    // t = 37.64 (e^-708.39 is the least normal double). t is tested rather
+    // than the exponential, which then need not be waited for.
+    const double t = scale_.divide(x);
+    if (t >= std::numeric_limits<double>::min() && t <= 37.64) {
+        const double density = scale_.divide(t) * inlineExp(-t * t * 0.5);
         if (std::isnormal(density)) return ok(density);
     }
     return okUnlessInfinite(inlineExp(std::log(x) - 2.0 * std::log(parameters_[0]) - t * t * 0.5));

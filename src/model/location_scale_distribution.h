@@ -11,24 +11,19 @@ class LocationScaleDistribution : public Distribution {
 protected:
     LocationScaleDistribution(double location, double scale) : Distribution(2, true, location, scale) {}
 
-    void prepareParameters() override
-    {
-        scale_.take(parameters_[1]);
-        scaledLocation_ = scale_.divide(parameters_[0]);
-    }
+    void prepareParameters() override { scale_.take(parameters_[1]); }
 
     // z = (x - location) / scale, also where x - location overflows while
-    // both are finite: there as x / scale - location / scale.
+    // both are finite: there as 2 (x/2 - location/2) / scale, whose halves
+    // are exact, so that z takes the same two roundings as anywhere else
+    // (x / scale - location / scale took three, some z^2 units of a tail).
     double standardScore(double x) const
     {
         const double difference = x - parameters_[0];
-        if (std::isinf(difference) && std::isfinite(x) && std::isfinite(parameters_[0]))
-            return scale_.divide(x) - scaledLocation_;
+        if (std::isinf(difference) && std::isfinite(x) && std::isfinite(parameters_[0])) [[unlikely]]
+            return scale_.divide(x * 0.5 - parameters_[0] * 0.5) * 2;
         return scale_.divide(difference);
     }
 
     ScaleDivisor scale_;
-
-private:
-    double scaledLocation_ = 0.0;  // location / scale
 };

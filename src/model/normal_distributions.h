@@ -66,6 +66,7 @@ private:
     ScaleDivisor shape_;          // sigma
     ScaleDivisor median_;         // mu
     double densityFactor_ = 0.0;  // 1 / (sigma sqrt(2 pi)), NaN where not a normal double
+    double halfPrecision_ = 0.0;  // 1 / (2 sigma^2), NaN where not a normal double
     double logMedian_ = 0.0;      // log(mu)
     double quotientLow_ = 0.0;    // mu 2^-1000 and mu 2^1000, where x / mu leaves
     double quotientHigh_ = 0.0;   // the doubles it is safe to divide into
