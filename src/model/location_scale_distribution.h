@@ -13,14 +13,15 @@ protected:
 
     void prepareParameters() override { scale_.take(parameters_[1]); }
 
-    // z = (x - location) / scale, also where x - location overflows while
-    // both are finite: there as 2 (x/2 - location/2) / scale, whose halves
-    // are exact, so that z takes the same two roundings as anywhere else
-    // (x / scale - location / scale took three, some z^2 units of a tail).
+    // z = (x - location) / scale, also where x - location overflows: there as
+    // 2 (x/2 - location/2) / scale, whose halves are exact, so that z takes
+    // the same two roundings as anywhere else (x / scale - location / scale
+    // took three, some z^2 units of a tail). An infinite x or location gives
+    // the same infinity or NaN either way.
     double standardScore(double x) const
     {
         const double difference = x - parameters_[0];
-        if (std::isinf(difference) && std::isfinite(x) && std::isfinite(parameters_[0])) [[unlikely]]
+        if (std::isinf(difference)) [[unlikely]]
             return scale_.divide(x * 0.5 - parameters_[0] * 0.5) * 2;
         return scale_.divide(difference);
     }
