@@ -216,9 +216,9 @@ double LognormalDistribution::validPdf(double x)
     if (std::isinf(x)) return ok(0.0);
     // The usual case first, as for the normal density. The factor over x is
     // taken while the logarithm is under way, and a large x cannot overflow
-    // it: it underflows instead, and fails the test of the result.
-    // The exponent -L^2 / (2 sigma^2) takes the kept 1 / (2 sigma^2) rather
-    // than a division by sigma: as many roundings, one division fewer.
+    // it: it underflows instead, and fails the test of the result. The
+    // exponent -L^2 / (2 sigma^2), L = log(x / mu), takes the kept
+    // 1 / (2 sigma^2) rather than a division by sigma: as many roundings.
     const double factorOverX = densityFactor_ / x;
     const double logQuotient = logOfQuotient(x), exponent = -(logQuotient * logQuotient) * halfPrecision_;
     if (exponent > normalExponentFloor) {
