@@ -158,10 +158,7 @@ WITH_FUSED_MULTIPLY_ADD double weibullQuantile(double q, const WeibullDistributi
     const DoubleDouble logOneMinusQ = inlineLog1pParts(-q);
     const double v = -logOneMinusQ.hi, vLow = -logOneMinusQ.lo;
     const DoubleDouble logV = inlineLogParts(v);
-    const double logVLow = logV.lo + vLow / v;
-    const DoubleDouble product = twoProduct(logV.hi, terms.inverseShape.hi);
-    const DoubleDouble y = {product.hi,
-                            product.lo + (logV.hi * terms.inverseShape.lo + logVLow * terms.inverseShape.hi)};
+    const DoubleDouble y = times({logV.hi, logV.lo + vLow / v}, terms.inverseShape);
     return scaledExponential(y, terms.scale);
 }
 

@@ -17,12 +17,9 @@ namespace {
 // (at alpha = 0.1 and q = 0.999, by 69).
 WITH_FUSED_MULTIPLY_ADD double quantilePower(double q, const ParetoDistribution::KeptTerms& terms)
 {
-    const DoubleDouble logV = inlineLog1pParts(-q);
-    const DoubleDouble product = twoProduct(-logV.hi, terms.inverseShape.hi);
-    // The low part within a few units of the high one's last place, as the
-    // exponential needs.
-    const DoubleDouble y = {product.hi,
-                            product.lo - (logV.hi * terms.inverseShape.lo + logV.lo * terms.inverseShape.hi)};
+    // The low part of the product lies within a few units of the high one's
+    // last place, as the exponential needs.
+    const DoubleDouble y = times(negated(inlineLog1pParts(-q)), terms.inverseShape);
     return scaledExponential(y, terms.location);
 }
 
@@ -40,8 +37,7 @@ inline DoubleDouble survivalExponent(double x, double xm, double alpha, const Pa
     } else {
         logRatio = plus(inlineLogParts(x), negated(terms.location.log));
     }
-    const DoubleDouble product = twoProduct(logRatio.hi, alpha);
-    return {product.hi, product.lo + logRatio.lo * alpha};
+    return times(logRatio, alpha);
 }
 
 // (xm / x)^alpha = e^-y.
